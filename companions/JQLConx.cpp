@@ -1,0 +1,3 @@
+#include "companions/JQLConx.h"
+
+IMPLEMENT_RUNTIMECLASS_RECORD(TJQBaseParaDados, CObject, 0xFFFF, nullptr)

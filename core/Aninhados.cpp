@@ -1,0 +1,82 @@
+#include "core/Aninhados.h"
+
+#include <cstring>
+
+namespace tolv {
+
+namespace {
+
+unsigned long LeContagem(const unsigned char* ps, const AninhadoDesc& a)
+{
+    switch (a.tamanhoContagem) {
+    case 1:
+        return ps[a.offsetContagem];
+    case 2: {
+        unsigned short v;
+        std::memcpy(&v, ps + a.offsetContagem, 2);
+        return v;
+    }
+    default: {
+        unsigned long v;
+        std::memcpy(&v, ps + a.offsetContagem, 4);
+        return v;
+    }
+    }
+}
+
+} // namespace
+
+void LiberaArray(const AninhadoDesc& a, void* ptr, unsigned long count, Liberacao modo)
+{
+    if (!ptr)
+        return;
+    if (a.elemento && a.elemento->nAninhados > 0) {
+        unsigned char* e = static_cast<unsigned char*>(ptr);
+        for (unsigned long k = 0; k < count; ++k)
+            LiberaAninhados(*a.elemento, e + static_cast<size_t>(k) * a.elemento->tamanho, modo);
+    }
+    if (modo == Liberacao::Delete)
+        a.apagaArray(ptr);
+    else
+        CoTaskMemFree(ptr);
+}
+
+void LiberaAninhados(const EstruturaDesc& d, void* ps, Liberacao modo)
+{
+    unsigned char* b = static_cast<unsigned char*>(ps);
+    for (unsigned i = 0; i < d.nAninhados; ++i) {
+        const AninhadoDesc& a = d.aninhados[i];
+        void* ptr;
+        std::memcpy(&ptr, b + a.offsetPonteiro, sizeof ptr);
+        LiberaArray(a, ptr, LeContagem(b, a), modo);
+    }
+}
+
+void ZeraAninhados(const EstruturaDesc& d, void* ps)
+{
+    unsigned char* b = static_cast<unsigned char*>(ps);
+    for (unsigned i = 0; i < d.nAninhados; ++i) {
+        const AninhadoDesc& a = d.aninhados[i];
+        std::memset(b + a.offsetPonteiro, 0, sizeof(void*));
+        std::memset(b + a.offsetContagem, 0, a.tamanhoContagem);
+    }
+}
+
+CString LeTextoGuardado(const char* ptr, unsigned long tamanho)
+{
+    if (!ptr || tamanho == 0)
+        return CString();
+    long n = JQStrNLenGuardado(ptr, tamanho);
+    if (n <= 0)
+        return CString();
+    CString s;
+    char* buf = NovoArray<char>(static_cast<size_t>(n) + 1);
+    if (JQMemCpy(buf, ptr, static_cast<size_t>(n), "DadosCore", __LINE__)) {
+        buf[n] = 0;
+        s = CString(buf, static_cast<int>(n));
+    }
+    delete[] buf;
+    return s;
+}
+
+} // namespace tolv

@@ -1,0 +1,187 @@
+// Nested arrays of transfer structures: a count and a pointer per list (or a
+// length plus one and a pointer per variable text).
+//
+// Sound rules held here for every record:
+//  - writing: arrays are zero filled when allocated; a list or text too long for
+//    its count field raises the invalid-argument exception (nothing is truncated);
+//  - reading: a null pointer reads as empty whatever the count; the caller's
+//    memory is read through guarded copies only, so an unreadable block ends the
+//    list instead of crashing;
+//  - freeing: a null array is skipped whatever its count.
+#pragma once
+
+#include <limits>
+#include <new>
+#include <type_traits>
+
+#include "core/JQMem.h"
+#include "core/Layout.h"
+#include "core/Lista.h"
+#include "platform/afx.h"
+#include "platform/objbase.h"
+
+namespace tolv {
+
+enum class Liberacao { Delete, CoTaskMem };
+
+// Releases every nested array reachable from ps (innermost first). Counts and
+// pointers of ps itself are left as they were.
+TOLV_API void LiberaAninhados(const EstruturaDesc& d, void* ps, Liberacao modo);
+// Releases one nested array of count elements of elem (their own arrays first).
+TOLV_API void LiberaArray(const AninhadoDesc& a, void* ptr, unsigned long count, Liberacao modo);
+// Sets every count and pointer slot of ps to zero.
+TOLV_API void ZeraAninhados(const EstruturaDesc& d, void* ps);
+
+template <class S>
+inline void LiberaAninhados(S* ps, Liberacao modo)
+{
+    if (ps)
+        LiberaAninhados(Layout<S>::desc, ps, modo);
+}
+
+template <class S>
+inline void ZeraAninhados(S* ps)
+{
+    ZeraAninhados(Layout<S>::desc, ps);
+}
+
+// Releases the array at p (of element type E) and its elements' own arrays.
+template <class E, class C>
+inline void LiberaLista(E*& p, C count, Liberacao modo)
+{
+    if (!p)
+        return;
+    if constexpr (Layout<E>::nAninhados > 0) {
+        for (unsigned long k = 0; k < static_cast<unsigned long>(count); ++k)
+            LiberaAninhados(Layout<E>::desc, p + k, modo);
+    }
+    if (modo == Liberacao::Delete)
+        delete[] p;
+    else
+        CoTaskMemFree(p);
+    (void)count;
+}
+
+inline void LiberaTexto(char*& p, Liberacao modo)
+{
+    if (!p)
+        return;
+    if (modo == Liberacao::Delete)
+        delete[] p;
+    else
+        CoTaskMemFree(p);
+}
+
+// A zero-filled array of n elements from array new; the memory exception when
+// the request cannot be met (a size that overflows asks for the largest block).
+template <class E>
+inline E* NovoArray(size_t n)
+{
+    static_assert(std::is_trivially_copyable_v<E>);
+    if (n > std::numeric_limits<size_t>::max() / sizeof(E))
+        AfxThrowMemoryException();
+    E* p = new (std::nothrow) E[n]();
+    if (!p)
+        AfxThrowMemoryException();
+    return p;
+}
+
+template <class C>
+inline void ChecaContagem(size_t n)
+{
+    if (n > static_cast<size_t>(std::numeric_limits<C>::max()))
+        AfxThrowInvalidArgException();
+}
+
+// Writes list l as count and array; an empty list leaves both zero. The count is
+// written first and each element is filled by the record's own CopiarPara.
+template <class C, class E, class R>
+void EscreveLista(const T_Lista<R>& l, C& count, E*& ptr)
+{
+    count = 0;
+    ptr = nullptr;
+    size_t n = static_cast<size_t>(l.GetSize());
+    if (n == 0)
+        return;
+    ChecaContagem<C>(n);
+    E* p = NovoArray<E>(n);
+    count = static_cast<C>(n);
+    ptr = p;
+    const R* r = l.GetData();
+    for (size_t k = 0; k < n; ++k)
+        r[k].CopiarPara(p + k);
+}
+
+// Same for a list of plain values (element structure of one field).
+template <class C, class E, class V, class Conv>
+void EscreveValores(const T_Lista<V>& l, C& count, E*& ptr, Conv conv)
+{
+    count = 0;
+    ptr = nullptr;
+    size_t n = static_cast<size_t>(l.GetSize());
+    if (n == 0)
+        return;
+    ChecaContagem<C>(n);
+    E* p = NovoArray<E>(n);
+    count = static_cast<C>(n);
+    ptr = p;
+    for (size_t k = 0; k < n; ++k)
+        conv(l.GetData()[k], p[k]);
+}
+
+// Reads count elements from ptr into l (each by the record's own CopiarDe).
+template <class C, class E, class R>
+void LeLista(T_Lista<R>& l, C count, const E* ptr)
+{
+    if (!ptr)
+        return;
+    unsigned long n = static_cast<unsigned long>(count);
+    alignas(8) unsigned char bloco[sizeof(E)];
+    for (unsigned long k = 0; k < n; ++k) {
+        if (!JQMemCpy(bloco, ptr + k, sizeof(E), "DadosCore", __LINE__))
+            return;
+        l.AdicionaNovo().CopiarDe(reinterpret_cast<E*>(bloco));
+    }
+}
+
+template <class C, class E, class V, class Conv>
+void LeValores(T_Lista<V>& l, C count, const E* ptr, Conv conv)
+{
+    if (!ptr)
+        return;
+    unsigned long n = static_cast<unsigned long>(count);
+    E e;
+    for (unsigned long k = 0; k < n; ++k) {
+        if (!JQMemCpy(&e, ptr + k, sizeof(E), "DadosCore", __LINE__))
+            return;
+        l.Add(conv(e));
+    }
+}
+
+// Writes a variable text: length plus one and a new[] buffer with the text and
+// its NUL; an empty text leaves both zero.
+template <class C>
+void EscreveTexto(const CString& s, C& tamanho, char*& ptr)
+{
+    tamanho = 0;
+    ptr = nullptr;
+    size_t n = static_cast<size_t>(s.GetLength());
+    if (n == 0)
+        return;
+    ChecaContagem<C>(n + 1);
+    char* p = NovoArray<char>(n + 1);
+    tamanho = static_cast<C>(n + 1);
+    ptr = p;
+    JQStrCpy(p, s.GetString(), "DadosCore", __LINE__);
+}
+
+TOLV_API CString LeTextoGuardado(const char* ptr, unsigned long tamanho);
+
+// Reads a variable text from ptr up to its NUL (tamanho bytes at most).
+template <class C>
+inline void LeTexto(CString& s, C tamanho, const char* ptr)
+{
+    s = LeTextoGuardado(ptr, static_cast<unsigned long>(tamanho));
+}
+
+} // namespace tolv

@@ -1,0 +1,124 @@
+#include "core/DadosCore.h"
+
+#include "core/JQMem.h"
+
+#define ARQ "DadosCore"
+
+TOLV_REGISTRA_ESTRUTURA(tagREG_CM_GERENCIALPS)
+TOLV_REGISTRA_ESTRUTURA(tagRegGerencial_ps)
+TOLV_REGISTRA_ESTRUTURA(_REG_ES_GERENCIALPS)
+TOLV_REGISTRA_ESTRUTURA(_REG_EF_NF_GERENCIAL_PS)
+TOLV_REGISTRA_ESTRUTURA(_REG_RATEIO_CONTAS_GERENCIAISPS)
+
+// --- TCMGerencial ------------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMGerencial, TJQBaseParaDados)
+
+void TCMGerencial::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMGerencial::OnCopiar(const TJQBaseParaDados* src)
+{
+    JQMemCpy(&m_ps, &static_cast<const TCMGerencial*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMGerencial::operator==(const TCMGerencial& outro) const
+{
+    return m_ps.Valor.Lo == outro.m_ps.Valor.Lo && m_ps.Valor.Hi == outro.m_ps.Valor.Hi &&
+           m_ps.Quantidade.Lo == outro.m_ps.Quantidade.Lo && m_ps.Quantidade.Hi == outro.m_ps.Quantidade.Hi &&
+           m_ps.PonteiroGerencial == outro.m_ps.PonteiroGerencial &&
+           m_ps.PonteiroClassificacao == outro.m_ps.PonteiroClassificacao;
+}
+
+void TCMGerencial::CopiarPara(tagREG_CM_GERENCIALPS* dst) const { JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__); }
+
+void TCMGerencial::CopiarPara(tagRegGerencial_ps* dst) const
+{
+    if (!JQMemSet(dst, 0, sizeof *dst, ARQ, __LINE__))
+        return;
+    dst->Valor = m_ps.Valor;
+    dst->Quantidade = m_ps.Quantidade;
+    dst->PonteiroClassificacao = m_ps.PonteiroClassificacao;
+    dst->PonteiroGerencial = m_ps.PonteiroGerencial;
+}
+
+void TCMGerencial::CopiarPara(_REG_ES_GERENCIALPS* dst) const
+{
+    if (!JQMemSet(dst, 0, sizeof *dst, ARQ, __LINE__))
+        return;
+    dst->Valor = m_ps.Valor;
+    dst->PonteiroClassificacao = m_ps.PonteiroClassificacao;
+    dst->PonteiroGerencial = m_ps.PonteiroGerencial;
+}
+
+void TCMGerencial::CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst) const
+{
+    if (!JQMemSet(dst, 0, sizeof *dst, ARQ, __LINE__))
+        return;
+    dst->Valor = m_ps.Valor;
+    dst->PonteiroClassificacao = m_ps.PonteiroClassificacao;
+    dst->PonteiroGerencial = m_ps.PonteiroGerencial;
+}
+
+void TCMGerencial::CopiarDe(tagREG_CM_GERENCIALPS* src)
+{
+    Limpar();
+    JQMemCpy(&m_ps, src, sizeof m_ps, ARQ, __LINE__);
+}
+
+// The other forms are read through a guarded copy of the caller's block, so an
+// unreadable source leaves the record cleared.
+template <class S>
+static bool LeBloco(S& local, const S* src)
+{
+    return JQMemCpy(&local, src, sizeof(S), ARQ, __LINE__) != nullptr;
+}
+
+void TCMGerencial::CopiarDe(tagRegGerencial_ps* src)
+{
+    Limpar();
+    tagRegGerencial_ps s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps.Valor = s.Valor;
+    m_ps.Quantidade = s.Quantidade;
+    m_ps.PonteiroClassificacao = s.PonteiroClassificacao;
+    m_ps.PonteiroGerencial = s.PonteiroGerencial;
+}
+
+void TCMGerencial::CopiarDe(_REG_ES_GERENCIALPS* src)
+{
+    Limpar();
+    _REG_ES_GERENCIALPS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps.Valor = s.Valor;
+    m_ps.PonteiroClassificacao = s.PonteiroClassificacao;
+    m_ps.PonteiroGerencial = s.PonteiroGerencial;
+}
+
+void TCMGerencial::CopiarDe(_REG_EF_NF_GERENCIAL_PS* src)
+{
+    Limpar();
+    _REG_EF_NF_GERENCIAL_PS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps.Valor = s.Valor;
+    m_ps.PonteiroClassificacao = s.PonteiroClassificacao;
+    m_ps.PonteiroGerencial = s.PonteiroGerencial;
+}
+
+void TCMGerencial::CopiarDe(_REG_RATEIO_CONTAS_GERENCIAISPS* src)
+{
+    Limpar();
+    _REG_RATEIO_CONTAS_GERENCIAISPS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps.Valor = s.Valor;
+    m_ps.PonteiroClassificacao = s.PonteiroClassificacao;
+    m_ps.PonteiroGerencial = s.PonteiroGerencial;
+}

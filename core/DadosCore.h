@@ -1,0 +1,65 @@
+// Shared records of the framework: the management line TCMGerencial.
+#pragma once
+
+#include "core/Layout.h"
+#include "core/Registro.h"
+
+// clang-format off
+#define TOLV_LAYOUT_tagREG_CM_GERENCIALPS(F)                 \
+    F(0,  CY,   Valor,                 RW)                   \
+    F(8,  CY,   Quantidade,            RW)                   \
+    F(16, LONG, PonteiroClassificacao, RW)                   \
+    F(20, LONG, PonteiroGerencial,     RW)
+TOLV_ESTRUTURA(tagREG_CM_GERENCIALPS, 24)
+
+#define TOLV_LAYOUT_tagRegGerencial_ps(F)                    \
+    F(0,  CY,   Valor,                 NO)                   \
+    F(8,  CY,   Quantidade,            NO)                   \
+    F(16, LONG, PonteiroClassificacao, NO)                   \
+    F(20, LONG, PonteiroGerencial,     NO)
+TOLV_ESTRUTURA(tagRegGerencial_ps, 24)
+
+#define TOLV_LAYOUT__REG_ES_GERENCIALPS(F)                   \
+    F(0,  CY,   Valor,                 NO)                   \
+    F(8,  LONG, PonteiroClassificacao, NO)                   \
+    F(12, LONG, PonteiroGerencial,     NO)
+TOLV_ESTRUTURA(_REG_ES_GERENCIALPS, 16)
+
+#define TOLV_LAYOUT__REG_EF_NF_GERENCIAL_PS(F)               \
+    F(0,  CY,      Valor,                 NO)                \
+    F(8,  RES(8),  Reservado8,            NO)                \
+    F(16, LONG,    PonteiroClassificacao, NO)                \
+    F(20, LONG,    PonteiroGerencial,     NO)                \
+    F(24, RES(32), Reservado24,           NO)
+TOLV_ESTRUTURA(_REG_EF_NF_GERENCIAL_PS, 56)
+
+// Only the three fields read here; the owner's structure may be longer.
+#define TOLV_LAYOUT__REG_RATEIO_CONTAS_GERENCIAISPS(F)       \
+    F(0,  CY,     Valor,                 NO)                 \
+    F(8,  RES(8), Reservado8,            NO)                 \
+    F(16, LONG,   PonteiroClassificacao, NO)                 \
+    F(20, LONG,   PonteiroGerencial,     NO)
+TOLV_ESTRUTURA(_REG_RATEIO_CONTAS_GERENCIAISPS, 24)
+// clang-format on
+
+// One line of a management-accounting apportionment.
+class TOLV_API TCMGerencial : public TJQBaseParaDados {
+    TOLV_PADRAO(TCMGerencial)
+    TOLV_COMPARACAO(TCMGerencial)
+
+public:
+    TOLV_ACESSORES(tagREG_CM_GERENCIALPS)
+
+    void CopiarPara(tagREG_CM_GERENCIALPS* dst) const;
+    void CopiarPara(tagRegGerencial_ps* dst) const;
+    void CopiarPara(_REG_ES_GERENCIALPS* dst) const;
+    void CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst) const;
+    void CopiarDe(tagREG_CM_GERENCIALPS* src);
+    void CopiarDe(tagRegGerencial_ps* src);
+    void CopiarDe(_REG_ES_GERENCIALPS* src);
+    void CopiarDe(_REG_EF_NF_GERENCIAL_PS* src);
+    void CopiarDe(_REG_RATEIO_CONTAS_GERENCIAISPS* src);
+
+protected:
+    tagREG_CM_GERENCIALPS m_ps;
+};

@@ -1,0 +1,21 @@
+// Guarded memory routines: an access violation inside them stops the operation
+// and the routine returns null; what was written before the fault stays written.
+// The file name and line identify the call site only.
+#pragma once
+
+#include <cstddef>
+
+#include "platform/wintypes.h"
+
+TOLV_API void* JQMemCpy(void* dst, const void* src, size_t n, const char* arquivo, int linha);
+TOLV_API void* JQMemSet(void* dst, int valor, size_t n, const char* arquivo, int linha);
+TOLV_API char* JQStrCpy(char* dst, const char* src, const char* arquivo, int linha);
+
+namespace tolv {
+// Length of the NUL-terminated text at p, at most max bytes; -1 when p is not
+// readable up to its end (or the limit).
+TOLV_API long JQStrNLenGuardado(const char* p, size_t max);
+} // namespace tolv
+
+// CRC-32, reflected polynomial 0xEDB88320, seed 0 unless given, no final inversion.
+TOLV_API unsigned long JQCRC32(const void* dados, long tamanho, const unsigned long* semente = NULL);

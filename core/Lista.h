@@ -1,0 +1,116 @@
+// T_Lista: the list container of every record, and the accessor family that an
+// owner record exposes for each of its lists.
+#pragma once
+
+#include <new>
+
+#include "platform/afx.h"
+#include "platform/afxtempl.h"
+
+template <class T>
+class T_Lista {
+public:
+    static constexpr int kPasso = 100;
+
+    T_Lista()
+    {
+        m_a.SetSize(0, kPasso);
+        m_a.SetSize(0);
+    }
+    T_Lista(const T_Lista& src) : T_Lista() { Copia(src); }
+    T_Lista& operator=(const T_Lista& src)
+    {
+        Copia(src);
+        return *this;
+    }
+    virtual ~T_Lista() { m_a.RemoveAll(); }
+
+    int GetSize() const noexcept { return m_a.GetSize(); }
+    int GetCapacidade() const noexcept { return m_a.GetCapacity(); }
+    const T& GetAt(int i) const { return m_a.GetAt(i); }
+    T& ElementAt(int i) { return m_a.ElementAt(i); }
+    const T& operator[](int i) const { return m_a.GetAt(i); }
+    T& operator[](int i) { return m_a.ElementAt(i); }
+    // Unchecked: the caller passes 0 <= i < GetSize().
+    T* GetPtr(int i) noexcept { return m_a.GetData() + i; }
+    const T* GetPtr(int i) const noexcept { return m_a.GetData() + i; }
+    T* GetData() noexcept { return m_a.GetData(); }
+    const T* GetData() const noexcept { return m_a.GetData(); }
+
+    // Appends a copy of e (built in place; e may be an element of this list).
+    int Add(const T& e)
+    {
+        if (GetSize() > 0 && &e >= GetData() && &e < GetData() + GetSize()) {
+            T copia(e);
+            return m_a.Emplace(copia);
+        }
+        return m_a.Emplace(e);
+    }
+    // Appends a default-constructed element and returns it.
+    T& AdicionaNovo()
+    {
+        int i = m_a.Emplace();
+        return m_a.GetData()[i];
+    }
+    void RemoveAt(int i) { m_a.RemoveAt(i); }
+    void RemoveAll() { m_a.RemoveAll(); }
+    void SetSize(int n) { m_a.SetSize(n); }
+
+    // Resize to src's count and assign element by element; nothing on itself.
+    void Copia(const T_Lista& src)
+    {
+        if (&src == this)
+            return;
+        int n = src.GetSize();
+        if (GetSize() == 0) {
+            if (n == 0)
+                return;
+            m_a.SetSize(0);
+            for (int i = 0; i < n; ++i)
+                m_a.Emplace(src.GetData()[i]);
+            return;
+        }
+        m_a.SetSize(n);
+        for (int i = 0; i < n; ++i)
+            m_a.GetData()[i] = src.GetData()[i];
+    }
+
+    // Checks i, copies it, checks j, then assigns j to i and the copy to j.
+    void Troca(int i, int j)
+    {
+        T temp(m_a.GetAt(i));
+        T& ej = m_a.ElementAt(j);
+        m_a.GetData()[i] = ej;
+        ej = temp;
+    }
+
+private:
+    CArray<T, T&> m_a;
+};
+
+// The twelve-member family of list X (element type T) over the member m_X.
+#define TOLV_LISTA(T, X)                                                                                  \
+public:                                                                                                   \
+    void Adiciona##X(const T& e) { m_##X.Add(e); }                                                        \
+    void Deletar##X(int i) { m_##X.RemoveAt(i); }                                                         \
+    const T& Get##X(int i) const { return m_##X.GetAt(i); }                                               \
+    T& GetRef##X(int i) { return m_##X.ElementAt(i); }                                                    \
+    const T& GetConstRef##X(int i) const { return m_##X.GetAt(i); }                                       \
+    T* GetPtr##X(int i) { return m_##X.GetPtr(i); }                                                       \
+    const T* GetPtr##X(int i) const { return m_##X.GetPtr(i); }                                           \
+    int GetQuantidade##X() const { return m_##X.GetSize(); }                                              \
+    void RemoveTodos##X() { m_##X.RemoveAll(); }                                                          \
+    T_Lista<T>& GetLista##X() { return m_##X; }                                                           \
+    const T_Lista<T>& GetLista##X() const { return m_##X; }                                               \
+    void SetLista##X(const T_Lista<T>& src) { m_##X.Copia(src); }                                         \
+    void Set##X(int i, const T& e) { m_##X.ElementAt(i) = e; }                                            \
+    T_Lista<T>& Troca##X(int i, int j)                                                                    \
+    {                                                                                                     \
+        m_##X.Troca(i, j);                                                                                \
+        return m_##X;                                                                                     \
+    }                                                                                                     \
+                                                                                                          \
+protected:                                                                                                \
+    T_Lista<T> m_##X;                                                                                     \
+                                                                                                          \
+public:

@@ -1,0 +1,149 @@
+#include "platform/afxstr.h"
+
+#include <cstring>
+#include <new>
+
+#include "platform/afx.h"
+
+namespace {
+char* Duplica(const char* p, int n)
+{
+    char* q = new (std::nothrow) char[static_cast<size_t>(n) + 1];
+    if (!q)
+        AfxThrowMemoryException();
+    std::memcpy(q, p, static_cast<size_t>(n));
+    q[n] = 0;
+    return q;
+}
+} // namespace
+
+CString::CString(const char* psz)
+{
+    if (psz)
+        Assign(psz, static_cast<int>(std::strlen(psz)));
+}
+
+CString::CString(const char* pch, int nLength)
+{
+    if (pch && nLength > 0) {
+        const void* nul = std::memchr(pch, 0, static_cast<size_t>(nLength));
+        Assign(pch, nul ? static_cast<int>(static_cast<const char*>(nul) - pch) : nLength);
+    }
+}
+
+CString::CString(const CString& src) { Assign(src.m_p, src.m_n); }
+
+CString::~CString() { delete[] m_p; }
+
+void CString::Assign(const char* p, int n)
+{
+    char* q = n > 0 ? Duplica(p, n) : nullptr;
+    delete[] m_p;
+    m_p = q;
+    m_n = n > 0 ? n : 0;
+}
+
+CString& CString::operator=(const CString& src)
+{
+    if (this != &src)
+        Assign(src.m_p, src.m_n);
+    return *this;
+}
+
+CString& CString::operator=(CString&& src) noexcept
+{
+    if (this != &src) {
+        delete[] m_p;
+        m_p = src.m_p;
+        m_n = src.m_n;
+        src.m_p = nullptr;
+        src.m_n = 0;
+    }
+    return *this;
+}
+
+CString& CString::operator=(const char* psz)
+{
+    if (!psz)
+        Empty();
+    else if (m_p && psz >= m_p && psz <= m_p + m_n)
+        *this = CString(psz);
+    else
+        Assign(psz, static_cast<int>(std::strlen(psz)));
+    return *this;
+}
+
+CString& CString::operator+=(const CString& s)
+{
+    if (s.m_n == 0)
+        return *this;
+    char* q = new (std::nothrow) char[static_cast<size_t>(m_n) + s.m_n + 1];
+    if (!q)
+        AfxThrowMemoryException();
+    if (m_n)
+        std::memcpy(q, m_p, static_cast<size_t>(m_n));
+    std::memcpy(q + m_n, s.m_p, static_cast<size_t>(s.m_n));
+    q[m_n + s.m_n] = 0;
+    delete[] m_p;
+    m_p = q;
+    m_n += s.m_n;
+    return *this;
+}
+
+CString& CString::operator+=(const char* psz) { return *this += CString(psz); }
+
+CString& CString::operator+=(char ch)
+{
+    char b[2] = {ch, 0};
+    return *this += CString(b);
+}
+
+void CString::Empty() noexcept
+{
+    delete[] m_p;
+    m_p = nullptr;
+    m_n = 0;
+}
+
+CString CString::Left(int nCount) const
+{
+    if (nCount < 0)
+        nCount = 0;
+    if (nCount >= m_n)
+        return *this;
+    return CString(m_p, nCount);
+}
+
+CString CString::Mid(int nFirst, int nCount) const
+{
+    if (nFirst < 0)
+        nFirst = 0;
+    if (nFirst >= m_n || nCount <= 0)
+        return CString();
+    if (nCount > m_n - nFirst)
+        nCount = m_n - nFirst;
+    return CString(m_p + nFirst, nCount);
+}
+
+char CString::GetAt(int i) const
+{
+    if (i < 0 || i >= m_n)
+        AfxThrowInvalidArgException();
+    return m_p[i];
+}
+
+int CString::Compare(const char* psz) const { return std::strcmp(GetString(), psz ? psz : ""); }
+
+bool operator==(const CString& a, const CString& b) noexcept
+{
+    return a.m_n == b.m_n && (a.m_n == 0 || std::memcmp(a.m_p, b.m_p, static_cast<size_t>(a.m_n)) == 0);
+}
+
+bool operator==(const CString& a, const char* b) { return std::strcmp(a.GetString(), b ? b : "") == 0; }
+
+CString operator+(const CString& a, const CString& b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}

@@ -1,0 +1,180 @@
+// CArray: contiguous elements with a growth step.
+#pragma once
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <utility>
+
+#include "platform/afx.h"
+
+template <class TYPE, class ARG_TYPE = const TYPE&>
+class CArray {
+public:
+    CArray() = default;
+    CArray(const CArray&) = delete;
+    CArray& operator=(const CArray&) = delete;
+    ~CArray() { SetSize(0); }
+
+    int GetSize() const noexcept { return m_nSize; }
+    int GetCount() const noexcept { return m_nSize; }
+    int GetUpperBound() const noexcept { return m_nSize - 1; }
+    int GetCapacity() const noexcept { return m_nMaxSize; }
+    int GetGrowBy() const noexcept { return m_nGrowBy; }
+    bool IsEmpty() const noexcept { return m_nSize == 0; }
+
+    // Resizes to nNewSize elements. nGrowBy >= 0 also sets the growth step.
+    // Growing beyond the capacity allocates max(nNewSize, capacity + step) slots and
+    // relocates the elements bitwise, as the framework does; new slots are zero
+    // filled before their default construction.
+    void SetSize(int nNewSize, int nGrowBy = -1)
+    {
+        if (nNewSize < 0)
+            AfxThrowInvalidArgException();
+        if (nGrowBy >= 0)
+            m_nGrowBy = nGrowBy;
+        if (nNewSize == 0) {
+            Destroi(0, m_nSize);
+            std::free(m_pData);
+            m_pData = nullptr;
+            m_nSize = m_nMaxSize = 0;
+            return;
+        }
+        if (m_pData == nullptr) {
+            int cap = nNewSize > m_nGrowBy ? nNewSize : m_nGrowBy;
+            m_pData = Aloca(cap);
+            m_nMaxSize = cap;
+            Constroi(0, nNewSize);
+            m_nSize = nNewSize;
+            return;
+        }
+        if (nNewSize <= m_nMaxSize) {
+            if (nNewSize > m_nSize)
+                Constroi(m_nSize, nNewSize);
+            else
+                Destroi(nNewSize, m_nSize);
+            m_nSize = nNewSize;
+            return;
+        }
+        int step = m_nGrowBy > 0 ? m_nGrowBy : Passo();
+        int cap = m_nMaxSize + step;
+        if (cap < nNewSize)
+            cap = nNewSize;
+        TYPE* novo = Aloca(cap);
+        std::memcpy(static_cast<void*>(novo), static_cast<const void*>(m_pData), sizeof(TYPE) * m_nSize);
+        std::free(m_pData);
+        m_pData = novo;
+        m_nMaxSize = cap;
+        Constroi(m_nSize, nNewSize);
+        m_nSize = nNewSize;
+    }
+
+    void RemoveAll() { SetSize(0); }
+
+    const TYPE& GetAt(int i) const
+    {
+        if (i < 0 || i >= m_nSize)
+            AfxThrowInvalidArgException();
+        return m_pData[i];
+    }
+    TYPE& ElementAt(int i)
+    {
+        if (i < 0 || i >= m_nSize)
+            AfxThrowInvalidArgException();
+        return m_pData[i];
+    }
+    void SetAt(int i, ARG_TYPE e) { ElementAt(i) = e; }
+    const TYPE& operator[](int i) const { return GetAt(i); }
+    TYPE& operator[](int i) { return ElementAt(i); }
+    const TYPE* GetData() const noexcept { return m_pData; }
+    TYPE* GetData() noexcept { return m_pData; }
+
+    int Add(ARG_TYPE e)
+    {
+        if (Dentro(&e)) {
+            TYPE copia(e);
+            return Add(copia);
+        }
+        int i = m_nSize;
+        SetSize(i + 1);
+        m_pData[i] = e;
+        return i;
+    }
+
+    // Appends a copy of e built in place by the copy constructor.
+    template <class... A>
+    int Emplace(A&&... args)
+    {
+        Reserva(m_nSize + 1);
+        void* p = m_pData + m_nSize;
+        std::memset(p, 0, sizeof(TYPE));
+        ::new (p) TYPE(std::forward<A>(args)...);
+        return m_nSize++;
+    }
+
+    void RemoveAt(int i, int nCount = 1)
+    {
+        if (i < 0 || nCount < 0 || i + nCount > m_nSize)
+            AfxThrowInvalidArgException();
+        Destroi(i, i + nCount);
+        int resto = m_nSize - (i + nCount);
+        if (resto)
+            std::memmove(static_cast<void*>(m_pData + i), static_cast<const void*>(m_pData + i + nCount),
+                         sizeof(TYPE) * resto);
+        m_nSize -= nCount;
+    }
+
+private:
+    bool Dentro(const void* p) const noexcept
+    {
+        const char* c = static_cast<const char*>(p);
+        return m_pData && c >= reinterpret_cast<const char*>(m_pData) &&
+               c < reinterpret_cast<const char*>(m_pData + m_nMaxSize);
+    }
+    int Passo() const noexcept
+    {
+        int s = m_nSize / 8;
+        return s < 4 ? 4 : (s > 1024 ? 1024 : s);
+    }
+    // Makes room for n elements, applying the growth rule, without constructing.
+    void Reserva(int n)
+    {
+        if (n <= m_nMaxSize)
+            return;
+        int step = m_nGrowBy > 0 ? m_nGrowBy : Passo();
+        int cap = m_nMaxSize + step;
+        if (cap < n)
+            cap = n;
+        TYPE* novo = Aloca(cap);
+        if (m_pData)
+            std::memcpy(static_cast<void*>(novo), static_cast<const void*>(m_pData), sizeof(TYPE) * m_nSize);
+        std::free(m_pData);
+        m_pData = novo;
+        m_nMaxSize = cap;
+    }
+    static TYPE* Aloca(int n)
+    {
+        if (static_cast<size_t>(n) > static_cast<size_t>(-1) / sizeof(TYPE))
+            AfxThrowMemoryException();
+        void* p = std::malloc(sizeof(TYPE) * static_cast<size_t>(n));
+        if (!p)
+            AfxThrowMemoryException();
+        return static_cast<TYPE*>(p);
+    }
+    void Constroi(int de, int ate)
+    {
+        std::memset(static_cast<void*>(m_pData + de), 0, sizeof(TYPE) * (ate - de));
+        for (int i = de; i < ate; ++i)
+            ::new (static_cast<void*>(m_pData + i)) TYPE;
+    }
+    void Destroi(int de, int ate)
+    {
+        for (int i = de; i < ate; ++i)
+            m_pData[i].~TYPE();
+    }
+
+    TYPE* m_pData = nullptr;
+    int m_nSize = 0;
+    int m_nMaxSize = 0;
+    int m_nGrowBy = 0;
+};

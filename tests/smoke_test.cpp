@@ -1,0 +1,3 @@
+#include "tolvdata.h"
+#include <gtest/gtest.h>
+TEST(Smoke, Builds) { EXPECT_EQ(sizeof(void*), 4u); }

@@ -1,0 +1,20 @@
+// tolvdata: every public header of the library.
+#pragma once
+
+#include "platform/afx.h"
+#include "platform/afxstr.h"
+#include "platform/afxtempl.h"
+#include "platform/mbstring.h"
+#include "platform/objbase.h"
+#include "platform/wintypes.h"
+
+#include "companions/JQLConx.h"
+
+#include "core/Aninhados.h"
+#include "core/DadosCore.h"
+#include "core/JQMem.h"
+#include "core/JQTexto.h"
+#include "core/JQTipos.h"
+#include "core/Layout.h"
+#include "core/Lista.h"
+#include "core/Registro.h"
