@@ -18,3 +18,5 @@
 #include "core/Layout.h"
 #include "core/Lista.h"
 #include "core/Registro.h"
+
+#include "records/DadosRE/DadosRE.h"

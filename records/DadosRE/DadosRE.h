@@ -1,0 +1,2 @@
+// Entry register subsystem: every public header of DadosRE.
+#pragma once
