@@ -8,7 +8,10 @@
 #include "platform/objbase.h"
 #include "platform/wintypes.h"
 
+#include "companions/IEVinculo.h"
+#include "companions/JQDFConx.h"
 #include "companions/JQLConx.h"
+#include "companions/TOLVSVCUtil.h"
 
 #include "core/Aninhados.h"
 #include "core/DadosCore.h"
@@ -17,6 +20,7 @@
 #include "core/JQTipos.h"
 #include "core/Layout.h"
 #include "core/Lista.h"
+#include "core/Rateio.h"
 #include "core/Registro.h"
 
 #include "records/DadosRE/DadosRE.h"

@@ -63,3 +63,6 @@ public:
 protected:
     tagREG_CM_GERENCIALPS m_ps;
 };
+
+// The shared accounting records built on the management line.
+#include "core/Rateio.h"

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "companions/JQDFConx.h"
 #include "platform/wintypes.h"
 
 // 4-byte date, opaque to this library.
@@ -25,10 +26,6 @@ struct REG_JQDMC {
 // Transfer form of REG_JQDMC.
 struct _JQ_DMCPS {
     BYTE bytes[8];
-};
-// Identification block of an electronic fiscal document, opaque.
-struct _JQ_NFE_ps {
-    BYTE bytes[24];
 };
 
 #pragma pack(push, 1)

@@ -31,13 +31,13 @@ public:
     operator LPCTSTR() const noexcept { return GetString(); }
     int Compare(const char* psz) const;
 
-    friend bool operator==(const CString& a, const CString& b) noexcept;
-    friend bool operator==(const CString& a, const char* b);
+    friend TOLV_API bool operator==(const CString& a, const CString& b) noexcept;
+    friend TOLV_API bool operator==(const CString& a, const char* b);
     friend bool operator==(const char* a, const CString& b) { return b == a; }
     friend bool operator!=(const CString& a, const CString& b) noexcept { return !(a == b); }
     friend bool operator!=(const CString& a, const char* b) { return !(a == b); }
     friend bool operator!=(const char* a, const CString& b) { return !(b == a); }
-    friend CString operator+(const CString& a, const CString& b);
+    friend TOLV_API CString operator+(const CString& a, const CString& b);
 
 private:
     void Assign(const char* p, int n);
