@@ -1,6 +1,8 @@
 #include "core/JQMem.h"
 
+#include <algorithm>
 #include <csetjmp>
+#include <cstdint>
 #include <csignal>
 #include <cstring>
 
@@ -64,34 +66,80 @@ inline void GarantaGuarda()
     (void)instalada;
 }
 
+// Faults happen at page boundaries: copying page piece by page piece in
+// ascending order means that everything before a faulting page is written.
+constexpr uintptr_t kPagina = 4096;
+
+inline size_t AteFimDaPagina(const void* p)
+{
+    return static_cast<size_t>(kPagina - (reinterpret_cast<uintptr_t>(p) & (kPagina - 1)));
+}
+
+__attribute__((noinline)) void CopiaPorPaginas(unsigned char* d, const unsigned char* s, size_t n)
+{
+    if (d > s && d < s + n) {
+        // Overlapping with the destination above: copy downwards.
+        std::memmove(d, s, n);
+        return;
+    }
+    while (n > 0) {
+        size_t k = std::min({n, AteFimDaPagina(d), AteFimDaPagina(s)});
+        std::memmove(d, s, k);
+        d += k;
+        s += k;
+        n -= k;
+    }
+}
+
+__attribute__((noinline)) void EnchePorPaginas(unsigned char* d, int valor, size_t n)
+{
+    while (n > 0) {
+        size_t k = std::min(n, AteFimDaPagina(d));
+        std::memset(d, valor, k);
+        d += k;
+        n -= k;
+    }
+}
+
 } // namespace
 
+// A null address faults at once: nothing is written and the routine gives NULL.
 void* JQMemCpy(void* dst, const void* src, size_t n, const char*, int)
 {
+    if (n == 0)
+        return dst;
+    if (!dst || !src)
+        return nullptr;
     GarantaGuarda();
     Guarda& g = t_guarda;
     if (sigsetjmp(g.salto, 0) != 0)
         return nullptr;
     g.ativa = 1;
-    std::memmove(dst, src, n);
+    CopiaPorPaginas(static_cast<unsigned char*>(dst), static_cast<const unsigned char*>(src), n);
     g.ativa = 0;
     return dst;
 }
 
 void* JQMemSet(void* dst, int valor, size_t n, const char*, int)
 {
+    if (n == 0)
+        return dst;
+    if (!dst)
+        return nullptr;
     GarantaGuarda();
     Guarda& g = t_guarda;
     if (sigsetjmp(g.salto, 0) != 0)
         return nullptr;
     g.ativa = 1;
-    std::memset(dst, valor, n);
+    EnchePorPaginas(static_cast<unsigned char*>(dst), valor, n);
     g.ativa = 0;
     return dst;
 }
 
 char* JQStrCpy(char* dst, const char* src, const char*, int)
 {
+    if (!dst || !src)
+        return nullptr;
     GarantaGuarda();
     Guarda& g = t_guarda;
     if (sigsetjmp(g.salto, 0) != 0)
@@ -104,6 +152,10 @@ char* JQStrCpy(char* dst, const char* src, const char*, int)
 
 long tolv::JQStrNLenGuardado(const char* p, size_t max)
 {
+    if (!p)
+        return -1;
+    if (max == 0)
+        return 0;
     GarantaGuarda();
     Guarda& g = t_guarda;
     if (sigsetjmp(g.salto, 0) != 0)

@@ -1,0 +1,356 @@
+// Field types, guarded copies, CRC-32, day numbers, record keys, run-time
+// classes and the record pattern on TCMGerencial.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tolvdata.h"
+
+namespace {
+
+// --- Texts ---------------------------------------------------------------------
+
+class TextoTest : public testing::Test {
+protected:
+    void SetUp() override { _setmbcp(1252); }
+    void TearDown() override { _setmbcp(1252); }
+};
+
+TEST_F(TextoTest, LongValueIsCutAndTerminatorNeverWritten)
+{
+    char campo[4];
+    std::memset(campo, 'z', sizeof campo);
+    tolv::SetTexto(campo, 3, "ABCDE");
+    EXPECT_EQ(std::string(campo, 4), "ABCz") << "byte N+1 untouched by the setter";
+    campo[3] = 0;
+    EXPECT_EQ(std::string(tolv::GetTexto(campo, 4).GetString()), "ABC");
+}
+
+TEST_F(TextoTest, ShortValueIsPaddedWithNul)
+{
+    char campo[4];
+    std::memset(campo, 'z', sizeof campo);
+    tolv::SetTexto(campo, 3, "A");
+    EXPECT_EQ(std::string(campo, 4), std::string("A\0\0z", 4));
+    tolv::SetTexto(campo, 3, "");
+    EXPECT_EQ(std::string(campo, 4), std::string("\0\0\0z", 4));
+}
+
+TEST_F(TextoTest, GetterStopsAtFieldLimit)
+{
+    char campo[4] = {'W', 'X', 'Y', 'Z'};
+    EXPECT_EQ(std::string(tolv::GetTexto(campo, 4).GetString()), "WXYZ");
+}
+
+TEST_F(TextoTest, DoubleByteCharacterIsNeverSplit)
+{
+    ASSERT_EQ(_setmbcp(932), 0);
+    EXPECT_TRUE(_ismbblead(0x82));
+    EXPECT_FALSE(_ismbblead(0x41));
+    char campo[4];
+    std::memset(campo, 'z', sizeof campo);
+    // "A" then a two-byte character: only its lead byte would fit at position 3.
+    tolv::SetTexto(campo, 3, "AB\x82\xA0");
+    EXPECT_EQ(std::string(campo, 4), std::string("AB\0z", 4));
+    tolv::SetTexto(campo, 3, "A\x82\xA0");
+    EXPECT_EQ(std::string(campo, 4), std::string("A\x82\xA0z", 4));
+
+    ASSERT_EQ(_setmbcp(1252), 0);
+    tolv::SetTexto(campo, 3, "AB\x82\xA0");
+    EXPECT_EQ(std::string(campo, 3), std::string("AB\x82", 3)) << "single-byte code page copies the byte";
+}
+
+// --- Value types ---------------------------------------------------------------
+
+TEST(Valores, DateSlotSetterZeroesTheFourBytesAfter)
+{
+    using K = tolv::fk::Data;
+    JQDataSlot slot;
+    std::memset(&slot, 0xAB, sizeof slot);
+    EXPECT_EQ(K::get(slot).bytes[0], 0xAB) << "loaded bytes stay until the setter runs";
+    REG_JQDMA d{{1, 2, 3, 4}};
+    K::set(slot, d);
+    EXPECT_TRUE(K::get(slot) == d);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(slot.Zero[i], 0) << "byte " << i + 4 << " of the slot";
+}
+
+TEST(Valores, DayNumbersFollowTheModuleCalendar)
+{
+    EXPECT_EQ(JQDia16(0, 0, 0), 0);
+    EXPECT_EQ(JQDia16(31, 12, 1999), 55518);
+    EXPECT_EQ(JQDia16(1, 1, 2000), 55519);
+    EXPECT_EQ(JQDia16(1, 1, 1927), 28856);
+    EXPECT_EQ(JQDia16(1, 3, 2024) - JQDia16(28, 2, 2024), 2) << "leap year has 29 February";
+    EXPECT_EQ(JQDia16(1, 3, 2023) - JQDia16(28, 2, 2023), 1);
+    EXPECT_EQ(JQDia16(29, 2, 2023), JQDia16(28, 2, 2023)) << "29 February of a common year is the 28th";
+    EXPECT_EQ(JQDia16(31, 4, 2023), JQDia16(30, 4, 2023)) << "day cut to the month";
+    EXPECT_EQ(JQDia16(1, 1, 2026) - JQDia16(31, 12, 2025), 1);
+}
+
+TEST(Valores, RecordKeyBits)
+{
+    REG_JQDMC k = JQDMC_Monta(0xDEADBEEF, 34440);
+    EXPECT_EQ(JQDMC_Numero(k), 0xDEADBEEFul);
+    EXPECT_EQ(JQDMC_Parte16(k), 34440);
+    EXPECT_EQ(JQDMC_Bits(k) & 3, 2u) << "flag bit 1 set, bit 0 clear";
+    EXPECT_EQ(JQDMC_Bits(k) >> 62, 0u);
+    REG_JQDMC z = JQDMC_Monta(5, 0);
+    EXPECT_EQ(JQDMC_Bits(z) & 2, 0u);
+    EXPECT_EQ(JQDMC_Parte16(JQDMC_Monta(5, 34441)), 0) << "outside 1..34440 reads as 0";
+}
+
+// --- CRC-32 --------------------------------------------------------------------
+
+TEST(CRC32, CheckValuesAndContinuation)
+{
+    EXPECT_EQ(JQCRC32("abc", 3), 0xCA6598D0ul);
+    EXPECT_EQ(JQCRC32("123456789", 9), 0x2DFD2D88ul);
+    unsigned long parte = JQCRC32("1234", 4);
+    EXPECT_EQ(JQCRC32("56789", 5, &parte), 0x2DFD2D88ul);
+    unsigned long semente = 0x12345678;
+    EXPECT_EQ(JQCRC32("x", 0), 0ul);
+    EXPECT_EQ(JQCRC32("x", -5, &semente), semente) << "negative length processes nothing";
+}
+
+TEST(CRC32, FastPathMatchesBytewiseRule)
+{
+    std::vector<unsigned char> v(4099);
+    for (size_t i = 0; i < v.size(); ++i)
+        v[i] = static_cast<unsigned char>(i * 131 + 7);
+    unsigned long crc = 0;
+    for (unsigned char b : v) {
+        crc ^= b;
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320ul & (0ul - (crc & 1)));
+    }
+    for (size_t off = 0; off < 8; ++off) {
+        unsigned long ref = 0;
+        for (size_t i = off; i < v.size(); ++i) {
+            ref ^= v[i];
+            for (int k = 0; k < 8; ++k)
+                ref = (ref >> 1) ^ (0xEDB88320ul & (0ul - (ref & 1)));
+        }
+        EXPECT_EQ(JQCRC32(v.data() + off, static_cast<long>(v.size() - off)), ref) << "offset " << off;
+    }
+    EXPECT_NE(crc, 0ul);
+}
+
+// --- Guarded routines ----------------------------------------------------------
+
+class GuardaTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+        void* p = mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        ASSERT_NE(p, MAP_FAILED);
+        base = static_cast<char*>(p);
+        ASSERT_EQ(mprotect(base + pagina, pagina, PROT_NONE), 0);
+    }
+    void TearDown() override { munmap(base, 2 * pagina); }
+
+    size_t pagina = 0;
+    char* base = nullptr;
+};
+
+TEST_F(GuardaTest, CopyIntoUnwritablePageKeepsWhatWasWritten)
+{
+    std::vector<char> src(64, 'q');
+    char* dst = base + pagina - 16;
+    EXPECT_EQ(JQMemCpy(dst, src.data(), src.size(), "DadosCore", __LINE__), nullptr);
+    EXPECT_EQ(std::string(dst, 16), std::string(16, 'q')) << "bytes before the fault stay written";
+}
+
+TEST_F(GuardaTest, UnreadableSourceAndNullGiveNull)
+{
+    char dst[32];
+    EXPECT_EQ(JQMemCpy(dst, base + pagina, sizeof dst, "DadosCore", __LINE__), nullptr);
+    EXPECT_EQ(JQMemCpy(dst, nullptr, 4, "DadosCore", __LINE__), nullptr);
+    EXPECT_EQ(JQMemSet(nullptr, 0, 4, "DadosCore", __LINE__), nullptr);
+    EXPECT_EQ(JQMemSet(base + pagina - 4, 0, 8, "DadosCore", __LINE__), nullptr);
+    EXPECT_EQ(JQStrCpy(dst, base + pagina, "DadosCore", __LINE__), nullptr);
+    EXPECT_EQ(JQMemCpy(dst, "ok", 3, "DadosCore", __LINE__), dst) << "the guard is reusable after a fault";
+    EXPECT_STREQ(dst, "ok");
+}
+
+TEST_F(GuardaTest, TextEndingAtUnreadablePageReadsUpToIt)
+{
+    char* fim = base + pagina - 3;
+    std::memcpy(fim, "abc", 3);
+    EXPECT_EQ(tolv::JQStrNLenGuardado(fim, 100), -1);
+    EXPECT_EQ(tolv::JQStrNLenGuardado(fim, 3), 3);
+    EXPECT_STREQ(tolv::LeTextoGuardado(fim, 3).GetString(), "abc");
+}
+
+TEST(GuardaMorte, FaultOutsideGuardStillCrashes)
+{
+    EXPECT_DEATH(
+        {
+            volatile int* p = nullptr;
+            *p = 1;
+        },
+        "");
+}
+
+// --- Run-time classes and the module's class list -------------------------------
+
+void Coleta(const CRuntimeClass* c, void* ctx)
+{
+    static_cast<std::vector<std::string>*>(ctx)->push_back(c->m_lpszClassName);
+}
+
+TEST(Classes, RegisteredRecordsAreInTheClassList)
+{
+    std::vector<std::string> nomes;
+    AfxDoForAllClasses(Coleta, &nomes);
+    auto tem = [&](const char* n) { return std::find(nomes.begin(), nomes.end(), n) != nomes.end(); };
+    EXPECT_TRUE(tem("TCMRateioBase"));
+    EXPECT_TRUE(tem("TXContabilizacao"));
+    EXPECT_TRUE(tem("TXContabilizacaoES"));
+    EXPECT_FALSE(tem("TJQBaseParaDados")) << "the base library's class is not this module's";
+    EXPECT_FALSE(tem("TCMGerencial"));
+
+    const CRuntimeClass* c = RUNTIME_CLASS(TXContabilizacaoES);
+    EXPECT_EQ(c->m_wSchema, 0xFFFFu);
+    EXPECT_EQ(c->m_pfnCreateObject, nullptr);
+    EXPECT_EQ(c->m_nObjectSize, static_cast<int>(sizeof(TXContabilizacaoES)));
+    EXPECT_TRUE(c->IsDerivedFrom(RUNTIME_CLASS(TJQBaseParaDados)));
+    TCMGerencial g;
+    EXPECT_EQ(g.GetRuntimeClass(), RUNTIME_CLASS(TJQBaseParaDados)) << "unregistered class reports its base";
+}
+
+// --- TCMGerencial ---------------------------------------------------------------
+
+TCMGerencial Exemplo()
+{
+    TCMGerencial g;
+    g.SetValor(JQCY(15000));
+    g.SetQuantidade(JQCY(-20000));
+    g.SetPonteiroClassificacao(7);
+    g.SetPonteiroGerencial(0x01020304);
+    return g;
+}
+
+template <class S>
+void EnchePF(S& s)
+{
+    std::memset(&s, 0xFF, sizeof s);
+}
+
+TEST(Gerencial, FreshRecordWritesZeroBytes)
+{
+    tagREG_CM_GERENCIALPS ps;
+    EnchePF(ps);
+    TCMGerencial().CopiarPara(&ps);
+    const unsigned char* b = reinterpret_cast<const unsigned char*>(&ps);
+    for (size_t i = 0; i < sizeof ps; ++i)
+        EXPECT_EQ(b[i], 0) << "byte " << i;
+}
+
+TEST(Gerencial, FormsLeaveUnlistedBytesZero)
+{
+    _REG_EF_NF_GERENCIAL_PS ef;
+    EnchePF(ef);
+    Exemplo().CopiarPara(&ef);
+    const unsigned char* b = reinterpret_cast<const unsigned char*>(&ef);
+    for (size_t i = 8; i < 16; ++i)
+        EXPECT_EQ(b[i], 0) << "byte " << i;
+    for (size_t i = 24; i < 56; ++i)
+        EXPECT_EQ(b[i], 0) << "byte " << i;
+    EXPECT_EQ(ef.Valor.int64, 15000);
+    EXPECT_EQ(ef.PonteiroGerencial, 0x01020304);
+
+    _REG_ES_GERENCIALPS es;
+    EnchePF(es);
+    Exemplo().CopiarPara(&es);
+    EXPECT_EQ(es.PonteiroClassificacao, 7);
+    TCMGerencial g = Exemplo();
+    g.CopiarDe(&es);
+    EXPECT_EQ(g.GetQuantidade().int64, 0) << "the clear runs first";
+    EXPECT_EQ(g.GetValor().int64, 15000);
+
+    tagRegGerencial_ps rg;
+    EnchePF(rg);
+    Exemplo().CopiarPara(&rg);
+    TCMGerencial h;
+    h.CopiarDe(&rg);
+    EXPECT_TRUE(h == Exemplo());
+}
+
+TEST(Gerencial, ReadsOwnersApportionmentBlock)
+{
+    unsigned char bloco[40];
+    std::memset(bloco, 0x11, sizeof bloco);
+    auto* r = reinterpret_cast<_REG_RATEIO_CONTAS_GERENCIAISPS*>(bloco);
+    r->Valor = JQCY(9);
+    r->PonteiroClassificacao = 2;
+    r->PonteiroGerencial = 3;
+    TCMGerencial g = Exemplo();
+    g.CopiarDe(r);
+    EXPECT_EQ(g.GetValor().int64, 9);
+    EXPECT_EQ(g.GetQuantidade().int64, 0);
+    EXPECT_EQ(g.GetPonteiroClassificacao(), 2);
+    EXPECT_EQ(g.GetPonteiroGerencial(), 3);
+}
+
+TEST(Gerencial, UnreadableSourceLeavesRecordCleared)
+{
+    TCMGerencial g = Exemplo();
+    g.CopiarDe(static_cast<_REG_ES_GERENCIALPS*>(nullptr));
+    EXPECT_TRUE(g == TCMGerencial());
+    g = Exemplo();
+    g.CopiarPara(static_cast<tagRegGerencial_ps*>(nullptr));
+    EXPECT_TRUE(g == Exemplo());
+}
+
+TEST(Gerencial, ComparisonCoversEveryField)
+{
+    const TCMGerencial a = Exemplo();
+    TCMGerencial b = a;
+    EXPECT_TRUE(a == b);
+    EXPECT_FALSE(a != b);
+    b.SetPonteiroClassificacao(8);
+    EXPECT_FALSE(a == b) << "PonteiroClassificacao";
+    EXPECT_TRUE(a != b);
+    b = a;
+    b.SetValor(JQCY(15001));
+    EXPECT_FALSE(a == b) << "Valor";
+    b = a;
+    b.SetQuantidade(JQCY(0x100000000ll - 20000));
+    EXPECT_FALSE(a == b) << "Quantidade high half";
+    b = a;
+    b.SetPonteiroGerencial(0);
+    EXPECT_FALSE(a == b) << "PonteiroGerencial";
+}
+
+TEST(Gerencial, SelfAssignmentAndLimpar)
+{
+    TCMGerencial a = Exemplo();
+    TCMGerencial& r = a;
+    a = r;
+    EXPECT_TRUE(a == Exemplo());
+    a.Limpar();
+    EXPECT_TRUE(a == TCMGerencial());
+}
+
+// --- The checksum base -------------------------------------------------------------
+
+TEST(BaseCRC, StoredChecksumFollowsLimparAndCopies)
+{
+    TJQCMBaseParaDados a;
+    a.Set_CRC(0xFEEDu);
+    EXPECT_EQ(a.CalculaCRC(), 0ul);
+    EXPECT_EQ(a.Get_CRC(), 0xFEEDul) << "CalculaCRC never stores";
+    TJQCMBaseParaDados b(a);
+    EXPECT_EQ(b.Get_CRC(), 0xFEEDul);
+    b.Limpar();
+    EXPECT_EQ(b.Get_CRC(), 0ul);
+}
+
+} // namespace
