@@ -1,0 +1,269 @@
+// The list container, the accessor family and the nested-array machinery.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "tolvdata.h"
+
+// clang-format off
+#define TOLV_LAYOUT_tagTESTE_PAIPS(F)                                         \
+    F(0,  LONG,   Chave,      RW)                                             \
+    F(4,  USHORT, QtdLinhas,  NO)                                             \
+    F(6,  RES(2), Reservado6, NO)                                             \
+    F(8,  ARR(tagREG_CM_GERENCIALPS, QtdLinhas), pLinhas, NO)                 \
+    F(12, ULONG,  TamTexto,   NO)                                             \
+    F(16, TXTP(TamTexto), pTexto, NO)
+TOLV_ESTRUTURA(tagTESTE_PAIPS, 20)
+
+#define TOLV_LAYOUT_tagTESTE_AVOPS(F)                                         \
+    F(0,  ULONG, QtdPais, NO)                                                 \
+    F(4,  ARR(tagTESTE_PAIPS, QtdPais), pPais, NO)
+TOLV_ESTRUTURA(tagTESTE_AVOPS, 8)
+// clang-format on
+
+namespace {
+
+// A small owner of one list, as the records declare them.
+class Dono {
+    TOLV_LISTA(TCMGerencial, Linhas)
+};
+
+TCMGerencial Linha(long conta)
+{
+    TCMGerencial g;
+    g.SetPonteiroGerencial(conta);
+    return g;
+}
+
+class ListaTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (long c : {1, 2, 3})
+            d.AdicionaLinhas(Linha(c));
+    }
+    void EsperaContas(std::initializer_list<long> contas)
+    {
+        ASSERT_EQ(d.GetQuantidadeLinhas(), static_cast<int>(contas.size()));
+        int i = 0;
+        for (long c : contas) {
+            EXPECT_EQ(d.GetLinhas(i).GetPonteiroGerencial(), c) << "element " << i;
+            ++i;
+        }
+    }
+    template <class F>
+    void EsperaInvalido(F f, const char* o_que)
+    {
+        bool lancou = false;
+        try {
+            f();
+        } catch (CInvalidArgException* e) {
+            lancou = true;
+            e->Delete();
+        }
+        EXPECT_TRUE(lancou) << o_que;
+        EsperaContas({1, 2, 3});
+    }
+    Dono d;
+};
+
+TEST_F(ListaTest, AppendAndDeleteKeepOrder)
+{
+    EsperaContas({1, 2, 3});
+    d.DeletarLinhas(0);
+    EXPECT_EQ(d.GetQuantidadeLinhas(), 2);
+    EXPECT_EQ(d.GetLinhas(0).GetPonteiroGerencial(), 2);
+    EXPECT_EQ(d.GetLinhas(1).GetPonteiroGerencial(), 3);
+}
+
+TEST_F(ListaTest, BadIndexesThrowAndChangeNothing)
+{
+    EsperaInvalido([&] { d.DeletarLinhas(3); }, "DeletarLinhas(3)");
+    EsperaInvalido([&] { d.GetLinhas(-1); }, "GetLinhas(-1)");
+    EsperaInvalido([&] { d.GetRefLinhas(3); }, "GetRefLinhas(3)");
+    EsperaInvalido([&] { d.SetLinhas(3, Linha(9)); }, "SetLinhas(3)");
+    EsperaInvalido([&] { d.TrocaLinhas(0, 5); }, "TrocaLinhas(0, 5)");
+    EsperaInvalido([&] { d.TrocaLinhas(-1, 0); }, "TrocaLinhas(-1, 0)");
+    EsperaInvalido([&] { d.GetListaLinhas().SetSize(-1); }, "SetSize(-1)");
+}
+
+TEST_F(ListaTest, SwapAndSelfAssignment)
+{
+    d.TrocaLinhas(1, 1);
+    EsperaContas({1, 2, 3});
+    d.TrocaLinhas(0, 2);
+    EsperaContas({3, 2, 1});
+    d.SetListaLinhas(d.GetListaLinhas());
+    EsperaContas({3, 2, 1});
+    Dono outro;
+    outro.SetListaLinhas(d.GetListaLinhas());
+    d.RemoveTodosLinhas();
+    EXPECT_EQ(outro.GetQuantidadeLinhas(), 3);
+    EXPECT_EQ(outro.GetLinhas(0).GetPonteiroGerencial(), 3);
+}
+
+TEST_F(ListaTest, AppendingAnElementOfTheListItself)
+{
+    for (int k = 0; k < 97; ++k)
+        d.AdicionaLinhas(Linha(10 + k));
+    ASSERT_EQ(d.GetListaLinhas().GetCapacidade(), 100);
+    d.AdicionaLinhas(d.GetLinhas(0)); // grows while the argument lives in the old storage
+    EXPECT_EQ(d.GetLinhas(100).GetPonteiroGerencial(), 1);
+}
+
+TEST(Lista, GrowsInStepsOfOneHundred)
+{
+    T_Lista<long> l;
+    EXPECT_EQ(l.GetCapacidade(), 0);
+    l.Add(1);
+    EXPECT_EQ(l.GetCapacidade(), 100);
+    for (long k = 1; k < 101; ++k)
+        l.Add(k);
+    EXPECT_EQ(l.GetCapacidade(), 200);
+    l.RemoveAt(0);
+    EXPECT_EQ(l.GetCapacidade(), 200) << "deleting never shrinks";
+    l.SetSize(450);
+    EXPECT_EQ(l.GetCapacidade(), 450) << "larger of n and capacity + 100";
+    EXPECT_EQ(l[449], 0) << "new slots are zero";
+    l.RemoveAll();
+    EXPECT_EQ(l.GetCapacidade(), 0);
+}
+
+TEST(Lista, TextElementsSurviveGrowth)
+{
+    T_Lista<CString> l;
+    for (int k = 0; k < 250; ++k)
+        l.Add(CString(std::to_string(k).c_str()));
+    EXPECT_STREQ(l[0].GetString(), "0");
+    EXPECT_STREQ(l[249].GetString(), "249");
+    T_Lista<CString> c(l);
+    l.RemoveAll();
+    EXPECT_STREQ(c[123].GetString(), "123");
+}
+
+// --- Nested arrays --------------------------------------------------------------
+
+TEST(Aninhados, LayoutDescribesArraysAndTexts)
+{
+    const tolv::EstruturaDesc& d = tolv::Layout<tagTESTE_PAIPS>::desc;
+    ASSERT_EQ(d.nAninhados, 2u);
+    EXPECT_EQ(d.aninhados[0].offsetPonteiro, 8u);
+    EXPECT_EQ(d.aninhados[0].offsetContagem, 4u);
+    EXPECT_EQ(d.aninhados[0].tamanhoContagem, 2u);
+    EXPECT_EQ(d.aninhados[0].elemento, &tolv::Layout<tagREG_CM_GERENCIALPS>::desc);
+    EXPECT_EQ(d.aninhados[1].offsetContagem, 12u);
+    EXPECT_EQ(d.aninhados[1].elemento, nullptr);
+}
+
+TEST(Aninhados, WriteReadAndReleaseAList)
+{
+    T_Lista<TCMGerencial> l;
+    for (long c : {5, 6})
+        l.Add(Linha(c));
+    tagTESTE_PAIPS ps{};
+    tolv::EscreveLista(l, ps.QtdLinhas, ps.pLinhas);
+    ASSERT_EQ(ps.QtdLinhas, 2);
+    EXPECT_EQ(ps.pLinhas[1].PonteiroGerencial, 6);
+    tolv::EscreveTexto(CString("obs"), ps.TamTexto, ps.pTexto);
+    EXPECT_EQ(ps.TamTexto, 4ul) << "length plus one";
+
+    T_Lista<TCMGerencial> lido;
+    tolv::LeLista(lido, ps.QtdLinhas, ps.pLinhas);
+    CString t;
+    tolv::LeTexto(t, ps.TamTexto, ps.pTexto);
+    EXPECT_EQ(lido.GetSize(), 2);
+    EXPECT_TRUE(lido[1] == l[1]);
+    EXPECT_STREQ(t.GetString(), "obs");
+    tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete);
+}
+
+TEST(Aninhados, EmptyListAndTextAllocateNothing)
+{
+    tagTESTE_PAIPS ps;
+    std::memset(&ps, 0xFF, sizeof ps);
+    tolv::EscreveLista(T_Lista<TCMGerencial>(), ps.QtdLinhas, ps.pLinhas);
+    tolv::EscreveTexto(CString(), ps.TamTexto, ps.pTexto);
+    EXPECT_EQ(ps.QtdLinhas, 0);
+    EXPECT_EQ(ps.pLinhas, nullptr);
+    EXPECT_EQ(ps.TamTexto, 0ul);
+    EXPECT_EQ(ps.pTexto, nullptr);
+}
+
+TEST(Aninhados, ListTooLongForItsCountIsRefused)
+{
+    T_Lista<TCMGerencial> l;
+    l.SetSize(65536);
+    tagTESTE_PAIPS ps{};
+    bool lancou = false;
+    try {
+        tolv::EscreveLista(l, ps.QtdLinhas, ps.pLinhas);
+    } catch (CInvalidArgException* e) {
+        lancou = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(lancou);
+    EXPECT_EQ(ps.QtdLinhas, 0) << "no truncated count";
+    EXPECT_EQ(ps.pLinhas, nullptr);
+    l.SetSize(65535);
+    tolv::EscreveLista(l, ps.QtdLinhas, ps.pLinhas);
+    EXPECT_EQ(ps.QtdLinhas, 65535);
+    tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete);
+}
+
+TEST(Aninhados, NullPointersReadAsEmptyAndAreSkipped)
+{
+    tagTESTE_PAIPS ps{};
+    ps.QtdLinhas = 500;
+    ps.TamTexto = 1000;
+    T_Lista<TCMGerencial> l;
+    tolv::LeLista(l, ps.QtdLinhas, ps.pLinhas);
+    CString t;
+    tolv::LeTexto(t, ps.TamTexto, ps.pTexto);
+    EXPECT_EQ(l.GetSize(), 0);
+    EXPECT_TRUE(t.IsEmpty());
+
+    tagTESTE_AVOPS avo{};
+    avo.QtdPais = 0x7FFFFFFF; // null array: its count is never walked
+    tolv::LiberaAninhados(&avo, tolv::Liberacao::CoTaskMem);
+    tolv::LiberaAninhados(&avo, tolv::Liberacao::Delete);
+}
+
+TEST(Aninhados, UnreadableElementsEndTheList)
+{
+    size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    char* base = static_cast<char*>(
+        mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(base, MAP_FAILED);
+    mprotect(base + pagina, pagina, PROT_NONE);
+    auto* e = reinterpret_cast<tagREG_CM_GERENCIALPS*>(base + pagina - 2 * sizeof(tagREG_CM_GERENCIALPS));
+    std::memset(e, 0, 2 * sizeof *e);
+    e[0].PonteiroGerencial = 1;
+    e[1].PonteiroGerencial = 2;
+    T_Lista<TCMGerencial> l;
+    tolv::LeLista(l, static_cast<unsigned short>(10), e);
+    EXPECT_EQ(l.GetSize(), 2);
+    CString t;
+    std::memcpy(base + pagina - 3, "xyz", 3);
+    tolv::LeTexto(t, 50ul, base + pagina - 3);
+    EXPECT_TRUE(t.IsEmpty()) << "a text that runs into unreadable memory is not taken";
+    munmap(base, 2 * pagina);
+}
+
+TEST(Aninhados, ReleasesElementsArraysFirstWithTheTaskAllocator)
+{
+    tagTESTE_AVOPS avo{};
+    avo.QtdPais = 2;
+    avo.pPais = static_cast<tagTESTE_PAIPS*>(CoTaskMemAlloc(2 * sizeof(tagTESTE_PAIPS)));
+    std::memset(avo.pPais, 0, 2 * sizeof(tagTESTE_PAIPS));
+    avo.pPais[1].QtdLinhas = 3;
+    avo.pPais[1].pLinhas = static_cast<tagREG_CM_GERENCIALPS*>(CoTaskMemAlloc(3 * sizeof(tagREG_CM_GERENCIALPS)));
+    avo.pPais[0].TamTexto = 2;
+    avo.pPais[0].pTexto = static_cast<char*>(CoTaskMemAlloc(2));
+    tolv::LiberaAninhados(&avo, tolv::Liberacao::CoTaskMem); // the leak checker sees the rest
+    EXPECT_EQ(avo.QtdPais, 2ul) << "counts and pointers stay as they were";
+}
+
+} // namespace
