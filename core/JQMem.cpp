@@ -145,7 +145,7 @@ char* JQStrCpy(char* dst, const char* src, const char*, int)
     if (sigsetjmp(g.salto, 0) != 0)
         return nullptr;
     g.ativa = 1;
-    std::strcpy(dst, src);
+    std::strcpy(dst, src); // NOLINT(clang-analyzer-security.insecureAPI.strcpy): callers size dst
     g.ativa = 0;
     return dst;
 }

@@ -21,12 +21,11 @@ void TCMRateioBase::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMRateioBase::operator==(const TCMRateioBase* outro) const
 {
-    TCMRateioBase copia(*outro);
-    int n = copia.GetQuantidadeGerencial();
+    int n = outro->GetQuantidadeGerencial();
     if (n != GetQuantidadeGerencial())
         return false;
     for (int k = 0; k < n; ++k)
-        if (!(*copia.GetPtrGerencial(k) == *GetPtrGerencial(k)))
+        if (!(*outro->GetPtrGerencial(k) == *GetPtrGerencial(k)))
             return false;
     return true;
 }
@@ -49,7 +48,8 @@ void TXGerencialSimples::OnCopiar(const TJQBaseParaDados* src)
 
 const TXGerencialSimples& TXGerencialSimples::operator+(const TXGerencialSimples& outro)
 {
-    TXGerencialSimples copia(outro);
+    // A copy first, so that a list can be added to itself.
+    TXGerencialSimples copia(outro); // NOLINT(performance-unnecessary-copy-initialization)
     for (int k = 0; k < copia.GetQuantidadeGerencial(); ++k)
         AdicionaGerencial(copia.GetConstRefGerencial(k));
 
@@ -91,7 +91,8 @@ void TXGerencialComposto::OnCopiar(const TJQBaseParaDados* src)
 
 const TXGerencialComposto& TXGerencialComposto::operator+(const TXGerencialComposto& outro)
 {
-    TXGerencialComposto b(outro);
+    // Copies first: this object is cleared below and may be the other operand.
+    TXGerencialComposto b(outro); // NOLINT(performance-unnecessary-copy-initialization)
     TXGerencialComposto a(*this);
     int nb = b.GetQuantidadeGerencial();
     int na = a.GetQuantidadeGerencial();

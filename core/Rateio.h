@@ -67,9 +67,9 @@ public:
     CString GetComplemento() const { return m_Complemento; }
     void SetComplemento(const CString& v) { m_Complemento = v; }
     TXGerencialComposto GetGerencialDebito() const { return m_GerencialDebito; }
-    void SetGerencialDebito(TXGerencialComposto v) { m_GerencialDebito = v; }
+    void SetGerencialDebito(const TXGerencialComposto& v) { m_GerencialDebito = v; }
     TXGerencialComposto GetGerencialCredito() const { return m_GerencialCredito; }
-    void SetGerencialCredito(TXGerencialComposto v) { m_GerencialCredito = v; }
+    void SetGerencialCredito(const TXGerencialComposto& v) { m_GerencialCredito = v; }
 
 protected:
     tagCY m_Valor;
