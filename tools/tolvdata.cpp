@@ -1,28 +1,48 @@
-// tolvdata: builds, converts and compares records of the module.
-#include "tolvdata.h"
-
+// tolvdata: watch a document travel through the library, and see the binary
+// layouts of the transfer structures.
 #include <cstdio>
 #include <cstring>
+#include <string>
+
+#include "tools/Comandos.h"
+
+namespace {
+
+void Uso(std::FILE* f)
+{
+    std::fprintf(f, "usage: tolvdata [road [--items N] [--seed S]]\n"
+                    "       tolvdata layout NAME [--json]\n"
+                    "       tolvdata layout --list [--json]\n"
+                    "       tolvdata dump NAME FILE [--json]\n"
+                    "       tolvdata --version | --help\n");
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    ferramenta::Args args(argv + (argc > 1 ? 2 : 1), argv + argc);
+    std::string cmd = argc > 1 ? argv[1] : "road";
+    if (cmd == "--version") {
         std::printf("tolvdata %s\n", TOLVDATA_VERSION);
         return 0;
     }
-    TCMGerencial a;
-    a.SetValor(JQCY(12345600));
-    a.SetQuantidade(JQCY(20000));
-    a.SetPonteiroGerencial(7);
-    a.SetPonteiroClassificacao(3);
-
-    tagREG_CM_GERENCIALPS ps;
-    std::memset(&ps, 0xFF, sizeof ps);
-    a.CopiarPara(&ps);
-    TCMGerencial b;
-    b.CopiarDe(&ps);
-    const bool iguais = a == b;
-    std::printf("gerencial: %u bytes, CRC %08lX, %s\n", unsigned(sizeof ps),
-                JQCRC32(&ps, sizeof ps), iguais ? "equal" : "DIFFERENT");
-    return iguais ? 0 : 1;
+    if (cmd == "--help" || cmd == "-h") {
+        Uso(stdout);
+        return 0;
+    }
+    if (cmd == "road")
+        return ferramenta::Estrada(args);
+    if (cmd.rfind("--", 0) == 0) {
+        // Options of the default command.
+        ferramenta::Args todos(argv + 1, argv + argc);
+        return ferramenta::Estrada(todos);
+    }
+    if (cmd == "layout")
+        return ferramenta::Leiaute(args);
+    if (cmd == "dump")
+        return ferramenta::Despejo(args);
+    std::fprintf(stderr, "tolvdata: unknown command %s\n", cmd.c_str());
+    Uso(stderr);
+    return 2;
 }
