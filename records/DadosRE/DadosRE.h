@@ -1,2 +1,5 @@
 // Entry register subsystem: every public header of DadosRE.
 #pragma once
+
+#include "records/DadosRE/DadosRE_ItemImposto.h"
+#include "records/DadosRE/DadosRE_Itens.h"

@@ -1,0 +1,91 @@
+#include "records/DadosRE/DadosRE_ItemImposto.h"
+
+#include "core/Aninhados.h"
+#include "records/DadosRE/DadosRE_ItensInterno.h"
+
+#define ARQ "DadosRE"
+
+TOLV_REGISTRA_ESTRUTURA(tagREG_DEDUCOES_PS)
+TOLV_REGISTRA_ESTRUTURA(tagREG_ITEM_IMPOSTOPS)
+
+using tolv::re::LeBloco;
+using tolv::re::ListasIguais;
+
+// --- TCMREServicoDeducao ---------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMREServicoDeducao, TJQBaseParaDados)
+
+void TCMREServicoDeducao::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMREServicoDeducao::OnCopiar(const TJQBaseParaDados* src)
+{
+    JQMemCpy(&m_ps, &static_cast<const TCMREServicoDeducao*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMREServicoDeducao::operator==(const TCMREServicoDeducao& outro) const
+{
+    return GetValorDeducao() == outro.GetValorDeducao() && GetDescricao() == outro.GetDescricao();
+}
+
+void TCMREServicoDeducao::CopiarPara(tagREG_DEDUCOES_PS* dst) const
+{
+    JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__);
+}
+
+void TCMREServicoDeducao::CopiarDe(tagREG_DEDUCOES_PS* src)
+{
+    Limpar();
+    LeBloco(m_ps, src);
+}
+
+// --- TCMREItemImposto ------------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMREItemImposto, TJQBaseParaDados)
+
+void TCMREItemImposto::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_Deducao.RemoveAll();
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMREItemImposto::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMREItemImposto*>(src);
+    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    if (s != this)
+        m_Deducao.Copia(s->m_Deducao);
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMREItemImposto::operator==(const TCMREItemImposto& outro) const
+{
+    return ListasIguais(m_Deducao, outro.m_Deducao) && GetBase() == outro.GetBase() &&
+           GetValor() == outro.GetValor() && GetAliquota() == outro.GetAliquota() &&
+           GetCodigoReceita() == outro.GetCodigoReceita() && GetCST() == outro.GetCST() &&
+           GetTipoImposto() == outro.GetTipoImposto();
+}
+
+void TCMREItemImposto::CopiarPara(tagREG_ITEM_IMPOSTOPS* dst) const
+{
+    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        return;
+    tolv::ZeraAninhados(dst);
+    tolv::EscreveLista(m_Deducao, dst->QtdDeducao, dst->pDeducao);
+}
+
+void TCMREItemImposto::CopiarDe(tagREG_ITEM_IMPOSTOPS* src)
+{
+    Limpar();
+    tagREG_ITEM_IMPOSTOPS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps = s;
+    tolv::ZeraAninhados(&m_ps);
+    tolv::LeLista(m_Deducao, s.QtdDeducao, s.pDeducao);
+}

@@ -1,0 +1,234 @@
+// Item taxes with their deductions, and the totals of a product line.
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tolvdata.h"
+
+namespace {
+
+tagCY Cy(long long v) { return JQCY(v); }
+
+TCMREServicoDeducao Deducao(long long valor, const char* descricao)
+{
+    TCMREServicoDeducao d;
+    d.SetValorDeducao(Cy(valor));
+    d.SetDescricao(descricao);
+    return d;
+}
+
+TCMREItemImposto Imposto(int deducoes)
+{
+    TCMREItemImposto i;
+    i.SetBase(Cy(1000000));
+    i.SetValor(Cy(180000));
+    i.SetAliquota(Cy(180000));
+    i.SetCodigoReceita(5952);
+    i.SetCST(50);
+    i.SetTipoImposto(3);
+    for (int k = 0; k < deducoes; ++k)
+        i.AdicionaDeducao(Deducao(100 + k, ("ded " + std::to_string(k)).c_str()));
+    return i;
+}
+
+template <class S>
+bool BytesZero(const S& s, size_t de, size_t ate)
+{
+    const unsigned char* b = reinterpret_cast<const unsigned char*>(&s);
+    for (size_t k = de; k < ate; ++k)
+        if (b[k] != 0)
+            return false;
+    return true;
+}
+
+template <class F>
+bool LancaArgumentoInvalido(F f)
+{
+    try {
+        f();
+    } catch (CInvalidArgException* e) {
+        e->Delete();
+        return true;
+    }
+    return false;
+}
+
+// --- Deductions ------------------------------------------------------------------
+
+TEST(ServicoDeducao, DescriptionHoldsAtMost251Characters)
+{
+    TCMREServicoDeducao d;
+    std::string t(251, 'd');
+    d.SetDescricao(t.c_str());
+    EXPECT_EQ(std::string(d.GetDescricao().GetString()), t);
+    d.SetDescricao((t + "XYZ").c_str());
+    EXPECT_EQ(std::string(d.GetDescricao().GetString()), t);
+}
+
+TEST(ServicoDeducao, RawBlockTravelsBothWays)
+{
+    tagREG_DEDUCOES_PS ps;
+    std::memset(&ps, 0xFF, sizeof ps);
+    Deducao(42, "iss retido").CopiarPara(&ps);
+    EXPECT_EQ(ps.ValorDeducao.int64, 42);
+    EXPECT_STREQ(ps.Descricao, "iss retido");
+    EXPECT_TRUE(BytesZero(ps, 8 + 10, sizeof ps)) << "text padding and reserved bytes";
+
+    std::memset(ps.Reservado260, 0x5A, sizeof ps.Reservado260);
+    TCMREServicoDeducao d = Deducao(7, "antes");
+    d.CopiarDe(&ps);
+    EXPECT_TRUE(d == Deducao(42, "iss retido"));
+    tagREG_DEDUCOES_PS volta;
+    d.CopiarPara(&volta);
+    EXPECT_EQ(std::memcmp(&volta, &ps, sizeof ps), 0) << "reserved bytes travel unchanged";
+}
+
+TEST(ServicoDeducao, ComparesValueThenCaseSensitiveDescription)
+{
+    EXPECT_TRUE(Deducao(1, "a") == Deducao(1, "a"));
+    EXPECT_TRUE(Deducao(1, "a") != Deducao(2, "a")) << "ValorDeducao";
+    EXPECT_TRUE(Deducao(1, "a") != Deducao(1, "A")) << "Descricao";
+}
+
+// --- Item taxes --------------------------------------------------------------------
+
+class ItemImpostoTest : public testing::Test {
+protected:
+    void TearDown() override { tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete); }
+    tagREG_ITEM_IMPOSTOPS ps{};
+};
+
+TEST_F(ItemImpostoTest, WithoutDeductionsSendsZeroCountAndNullPointer)
+{
+    std::memset(&ps, 0xFF, sizeof ps);
+    Imposto(0).CopiarPara(&ps);
+    EXPECT_EQ(ps.QtdDeducao, 0);
+    EXPECT_EQ(ps.pDeducao, nullptr);
+    EXPECT_TRUE(BytesZero(ps, 33, 46)) << "reserved at 33";
+    EXPECT_TRUE(BytesZero(ps, 52, 56)) << "reserved at 52";
+    EXPECT_EQ(ps.CodigoReceita, 5952ul);
+    EXPECT_EQ(ps.TipoImposto, 3);
+}
+
+TEST_F(ItemImpostoTest, DeductionsTravelAsAnArrayAndComeBackEqual)
+{
+    TCMREItemImposto original = Imposto(3);
+    original.CopiarPara(&ps);
+    ASSERT_EQ(ps.QtdDeducao, 3);
+    ASSERT_NE(ps.pDeducao, nullptr);
+    EXPECT_EQ(ps.pDeducao[2].ValorDeducao.int64, 102);
+    EXPECT_STREQ(ps.pDeducao[1].Descricao, "ded 1");
+
+    TCMREItemImposto lido = Imposto(1);
+    lido.CopiarDe(&ps);
+    EXPECT_TRUE(lido == original);
+    ASSERT_EQ(lido.GetQuantidadeDeducao(), 3);
+    EXPECT_STREQ(lido.GetDeducao(0).GetDescricao().GetString(), "ded 0");
+    EXPECT_EQ(ps.QtdDeducao, 3) << "CopiarDe leaves its source alone";
+
+    tagREG_ITEM_IMPOSTOPS denovo{};
+    lido.CopiarPara(&denovo);
+    EXPECT_EQ(std::memcmp(&denovo, &ps, offsetof(tagREG_ITEM_IMPOSTOPS, QtdDeducao)), 0)
+        << "the record holds no count or pointer of its own";
+    tolv::LiberaAninhados(&denovo, tolv::Liberacao::Delete);
+}
+
+TEST_F(ItemImpostoTest, NullArrayReadsAsEmpty)
+{
+    ps.QtdDeducao = 9;
+    TCMREItemImposto i = Imposto(2);
+    i.CopiarDe(&ps);
+    EXPECT_EQ(i.GetQuantidadeDeducao(), 0);
+    ps.QtdDeducao = 0;
+}
+
+TEST_F(ItemImpostoTest, TooManyDeductionsAreRefused)
+{
+    TCMREItemImposto i;
+    i.GetListaDeducao().SetSize(65536);
+    EXPECT_TRUE(LancaArgumentoInvalido([&] { i.CopiarPara(&ps); }));
+    EXPECT_EQ(ps.QtdDeducao, 0) << "no truncated count";
+    EXPECT_EQ(ps.pDeducao, nullptr);
+}
+
+TEST(ItemImposto, EveryComparedFieldMatters)
+{
+    const TCMREItemImposto base = Imposto(2);
+    EXPECT_TRUE(base == Imposto(2));
+    struct Caso {
+        const char* campo;
+        void (*muda)(TCMREItemImposto&);
+    } casos[] = {
+        {"Deducao count", [](TCMREItemImposto& i) { i.DeletarDeducao(1); }},
+        {"Deducao element", [](TCMREItemImposto& i) { i.GetRefDeducao(1).SetDescricao("x"); }},
+        {"Base", [](TCMREItemImposto& i) { i.SetBase(Cy(1)); }},
+        {"Valor", [](TCMREItemImposto& i) { i.SetValor(Cy(1)); }},
+        {"Aliquota", [](TCMREItemImposto& i) { i.SetAliquota(Cy(1)); }},
+        {"CodigoReceita", [](TCMREItemImposto& i) { i.SetCodigoReceita(1); }},
+        {"CST", [](TCMREItemImposto& i) { i.SetCST(1); }},
+        {"TipoImposto", [](TCMREItemImposto& i) { i.SetTipoImposto(1); }},
+    };
+    for (const Caso& c : casos) {
+        TCMREItemImposto i = base;
+        c.muda(i);
+        EXPECT_FALSE(i == base) << c.campo;
+        EXPECT_TRUE(i != base) << c.campo;
+    }
+}
+
+TEST(ItemImposto, CopyAssignAndClear)
+{
+    TCMREItemImposto a = Imposto(2);
+    TCMREItemImposto b(a);
+    EXPECT_TRUE(b == a);
+    a = a;
+    EXPECT_TRUE(a == b) << "self-assignment";
+    b.Limpar();
+    EXPECT_EQ(b.GetQuantidadeDeducao(), 0);
+    EXPECT_TRUE(b == TCMREItemImposto());
+    b = a;
+    EXPECT_EQ(b.GetQuantidadeDeducao(), 2);
+    a.RemoveTodosDeducao();
+    EXPECT_EQ(b.GetQuantidadeDeducao(), 2) << "deductions are copied, not shared";
+}
+
+// --- Totals of a product line ---------------------------------------------------------
+
+TEST(ItemProdutoTotais, RawBlockTravelsBothWays)
+{
+    tagREG_ITEM_TOTAIS_ENTRADAPS ps;
+    std::memset(&ps, 0xFF, sizeof ps);
+    TCMREItemProdutoTotais t;
+    t.SetValorTotalNF(Cy(123));
+    t.SetBaseCOFINSNaoCumulativo(Cy(-5));
+    t.CopiarPara(&ps);
+    EXPECT_EQ(ps.ValorTotalNF.int64, 123);
+    EXPECT_EQ(ps.BaseCOFINSNaoCumulativo.int64, -5);
+    EXPECT_TRUE(BytesZero(ps, 312, 336)) << "reserved at 312";
+
+    TCMREItemProdutoTotais lido;
+    lido.SetValorIRRF(Cy(9));
+    lido.CopiarDe(&ps);
+    EXPECT_TRUE(lido == t);
+    EXPECT_EQ(lido.GetValorIRRF().int64, 0) << "CopiarDe clears first";
+}
+
+// Every amount enters the comparison; the reserved bytes do not.
+TEST(ItemProdutoTotais, ComparesEachAmountAndNotTheReservedBytes)
+{
+    const tolv::EstruturaDesc& d = tolv::Layout<tagREG_ITEM_TOTAIS_ENTRADAPS>::desc;
+    int valores = 0;
+    for (unsigned k = 0; k < d.nCampos; ++k) {
+        tagREG_ITEM_TOTAIS_ENTRADAPS ps{};
+        reinterpret_cast<unsigned char*>(&ps)[d.campos[k].offset + d.campos[k].tamanho - 1] = 1;
+        TCMREItemProdutoTotais t;
+        t.CopiarDe(&ps);
+        bool moeda = d.campos[k].tipo == tolv::Tipo::Moeda;
+        valores += moeda;
+        EXPECT_EQ(t == TCMREItemProdutoTotais(), !moeda) << d.campos[k].nome;
+    }
+    EXPECT_EQ(valores, 39);
+}
+
+} // namespace
