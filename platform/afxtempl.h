@@ -60,11 +60,7 @@ public:
         int cap = m_nMaxSize + step;
         if (cap < nNewSize)
             cap = nNewSize;
-        TYPE* novo = Aloca(cap);
-        std::memcpy(static_cast<void*>(novo), static_cast<const void*>(m_pData), sizeof(TYPE) * m_nSize);
-        std::free(m_pData);
-        m_pData = novo;
-        m_nMaxSize = cap;
+        Realoca(cap);
         Constroi(m_nSize, nNewSize);
         m_nSize = nNewSize;
     }
@@ -145,11 +141,19 @@ private:
         int cap = m_nMaxSize + step;
         if (cap < n)
             cap = n;
-        TYPE* novo = Aloca(cap);
-        if (m_pData)
-            std::memcpy(static_cast<void*>(novo), static_cast<const void*>(m_pData), sizeof(TYPE) * m_nSize);
-        std::free(m_pData);
-        m_pData = novo;
+        Realoca(cap);
+    }
+    // Elements relocate bitwise, so the block may simply be reallocated: large
+    // blocks then grow by remapping their pages instead of copying them. On
+    // failure the old block and its elements stay as they were.
+    void Realoca(int cap)
+    {
+        if (static_cast<size_t>(cap) > static_cast<size_t>(-1) / sizeof(TYPE))
+            AfxThrowMemoryException();
+        void* p = std::realloc(static_cast<void*>(m_pData), sizeof(TYPE) * static_cast<size_t>(cap));
+        if (!p)
+            AfxThrowMemoryException();
+        m_pData = static_cast<TYPE*>(p);
         m_nMaxSize = cap;
     }
     static TYPE* Aloca(int n)
