@@ -102,7 +102,8 @@ TEST(RateioBase, CopyAndLimpar)
     a.AdicionaGerencial(Linha(1, 1));
     TCMRateioBase b(a);
     EXPECT_TRUE(b == &a);
-    b = b;
+    TCMRateioBase& mesmo = b;
+    b = mesmo;
     EXPECT_EQ(b.GetQuantidadeGerencial(), 1) << "self-assignment";
     b.Limpar();
     EXPECT_EQ(b.GetQuantidadeGerencial(), 0);
