@@ -9,6 +9,8 @@
 #define ARQ "DadosRE"
 
 TOLV_REGISTRA_ESTRUTURA(tagREG_ITEM_TOTAIS_ENTRADAPS)
+TOLV_REGISTRA_ESTRUTURA(tagREG_ITEM_ENTRADA_PRODUTOPS)
+TOLV_REGISTRA_ESTRUTURA(tagREG_ITEM_ENTRADA_SERVICOPS)
 
 using tolv::re::LeBloco;
 using tolv::re::ListasIguais;
@@ -45,4 +47,200 @@ void TCMREItemProdutoTotais::CopiarDe(tagREG_ITEM_TOTAIS_ENTRADAPS* src)
 {
     Limpar();
     LeBloco(m_ps, src);
+}
+
+// --- TCMREItemBase -----------------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMREItemBase, TJQCMBaseParaDados)
+
+void TCMREItemBase::OnLimpar()
+{
+    TJQCMBaseParaDados::OnLimpar();
+}
+
+void TCMREItemBase::OnCopiar(const TJQBaseParaDados* src)
+{
+    TJQCMBaseParaDados::OnCopiar(src);
+}
+
+bool TCMREItemBase::operator==(const TCMREItemBase* outro) const
+{
+    return outro != nullptr;
+}
+
+// Comparison of one field through its getters; the first difference ends it.
+#define IGUAL(X)                                                                                          \
+    if (!(Get##X() == o.Get##X()))                                                                        \
+        return false;
+
+// --- TCMREItemProduto --------------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMREItemProduto, TCMREItemBase)
+
+void TCMREItemProduto::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_Imposto.RemoveAll();
+    m_Totais.RemoveAll();
+    TCMREItemBase::OnLimpar();
+}
+
+void TCMREItemProduto::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMREItemProduto*>(src);
+    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    if (s != this) {
+        m_Imposto.Copia(s->m_Imposto);
+        m_Totais.Copia(s->m_Totais);
+    }
+    TCMREItemBase::OnCopiar(src);
+}
+
+unsigned long TCMREItemProduto::OnCalculaCRC() const { return JQCRC32(&m_ps, sizeof m_ps); }
+
+// Not compared: IDItem, the totals, _CRC, reserved bytes, counts and pointers.
+bool TCMREItemProduto::operator==(const TCMREItemProduto& o) const
+{
+    if (!TCMREItemBase::operator==(&o))
+        return false;
+    if (!ListasIguais(m_Imposto, o.m_Imposto))
+        return false;
+    // amounts
+    IGUAL(CombustivelBaseST) IGUAL(CombustivelICMSSubstituicaoARepassar)
+    IGUAL(CombustivelICMSSubstituicaoComplementar) IGUAL(CombustivelBaseCalcRetencao)
+    IGUAL(CombustivelICMSRetido) IGUAL(Quantidade) IGUAL(NEWQuantidadeEquivalente)
+    IGUAL(QuantidadeEquivalente_deprecated) IGUAL(ValorUnitarioV8) IGUAL(ValorDescontoUnitarioV8)
+    IGUAL(ValorDescontoTotalItem) IGUAL(ValorICMSST) IGUAL(BaseICMSST) IGUAL(ValorIPI) IGUAL(ValorTotal)
+    IGUAL(BasePISNaoCumulativo) IGUAL(BaseCOFINSNaoCumulativo) IGUAL(ValorPISNaoCumulativo)
+    IGUAL(ValorCOFINSNaoCumulativo) IGUAL(AliquotaAcrescimoICMSST) IGUAL(ValorAcrescimoICMSST)
+    IGUAL(CreditoPresumidoICMS) IGUAL(CreditoPresumidoIPI) IGUAL(ValorPorItemPISNaoCumulativo)
+    IGUAL(ValorPorItemCOFINSNaoCumulativo) IGUAL(PrecoTabelado) IGUAL(ValorIPIEmbutido) IGUAL(ValorDIFA)
+    IGUAL(ValorRetencaoBC) IGUAL(ValorRetencaoParcelaImposto) IGUAL(PesoLiquido) IGUAL(AliquotaICMS)
+    IGUAL(AliquotaICMSST) IGUAL(AliquotaIPI) IGUAL(ValorPorItemIPI) IGUAL(AliquotaRedAcrescimoICMS)
+    IGUAL(AliquotaReducaoIPI) IGUAL(AliquotaReducaoICMSST) IGUAL(PrecoUltimaCompra)
+    IGUAL(AliquotaPISNaoCumulativo) IGUAL(AliquotaCOFINSNaoCumulativo) IGUAL(BaseIPI)
+    IGUAL(AliquotaCreditoPresumido) IGUAL(BCCreditoPresumido) IGUAL(ReducaoBCICMSOpInterna) IGUAL(BaseICMS)
+    IGUAL(ValorICMS)
+    // keys
+    IGUAL(ChaveRecebimentoProduto) IGUAL(PonteiroEmbalagem) IGUAL(PonteiroSituacaoTributaria)
+    IGUAL(PonteiroCSOSN) IGUAL(PonteiroProduto) IGUAL(PonteiroClassificacaoSPED) IGUAL(PonteiroCodigoCliente)
+    // dates, units and grade
+    IGUAL(RegDataValidadeLote) IGUAL(PonteiroUnidadeMedidaCompra) IGUAL(RegDataFabricacao)
+    IGUAL(NumeroDeDiaValidade) IGUAL(PonteiroCFOPProduto) IGUAL(CodigoTributacaoIPI) IGUAL(PonteiroItemGrade1)
+    IGUAL(PonteiroItemGrade2) IGUAL(PonteiroItemGrade3) IGUAL(PonteiroTaxaConversao) IGUAL(TipoIncidenciaPIS)
+    IGUAL(TipoIncidenciaCOFINS)
+    // flags
+    IGUAL(TipoReducaoAcrescimoICMS) IGUAL(AproveitarCreditoIPI_deprecated) IGUAL(Combustiveis)
+    IGUAL(Substituido) IGUAL(CFOPEntrada) IGUAL(IndicadorMovimentacao) IGUAL(ArmaFogoTipo)
+    IGUAL(TipoReferencia) IGUAL(LivreCobranca) IGUAL(IPIInclusoNoICMS) IGUAL(QtdCasasVlrUnitario)
+    IGUAL(PosicaoBCCredito) IGUAL(TipoOperacaoVeiculo) IGUAL(InformarValorIPI) IGUAL(InformarBaseIPI)
+    IGUAL(InformarValorICMSST) IGUAL(InformarBaseICMSST) IGUAL(InformarValorICMS) IGUAL(InformarBaseICMS)
+    IGUAL(InformarValorPISNC) IGUAL(InformarBasePISNC) IGUAL(InformarValorCOFINSNC)
+    IGUAL(InformarBaseCOFINSNC) IGUAL(InformarValorDIFA) IGUAL(CreditoPresumidoSimplesNacional)
+    // texts, exact
+    IGUAL(ComplementoProduto) IGUAL(ArmaFogoDescricao) IGUAL(Lote) IGUAL(ClassificacaoFiscal)
+    IGUAL(ArmaFogoSerie) IGUAL(ArmaFogoCano) IGUAL(Volume) IGUAL(ChassiVeiculo) IGUAL(CFOPnaNFEmitente)
+    // EFD adjustment
+    IGUAL(ChaveAjusteEFD)
+    // import declaration
+    IGUAL(DI_VlrBC) IGUAL(DI_VlrDespesaAduaneira) IGUAL(DI_VlrIOF) IGUAL(DI_VlrImpostoImportacao)
+    IGUAL(DI_AdicaoVlrDesconto) IGUAL(DI_ValorPIS_Importacao) IGUAL(DI_ValorCOFINS_Importacao)
+    IGUAL(DI_DataRegistro) IGUAL(DI_DesembaracoData) IGUAL(DI_CodigoExportador) IGUAL(DI_DesembaracoLocal)
+    IGUAL(DI_AdicaoCodigoFabricante) IGUAL(DI_NumeroDI_DSI_DA) IGUAL(DI_DesembaracoUF) IGUAL(DI_AdicaoNr)
+    IGUAL(DI_DeclaracaoSimplificadaImportacao)
+    // FCI
+    IGUAL(FCI_ParcelaImportada) IGUAL(FCI_PercentualConteudoImportacao) IGUAL(FCI_NrControleFCI)
+    return true;
+}
+
+void TCMREItemProduto::CopiarPara(tagREG_ITEM_ENTRADA_PRODUTOPS* dst) const
+{
+    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        return;
+    tolv::ZeraAninhados(dst);
+    std::memset(reinterpret_cast<char*>(dst) + 1624, 0, 36);
+    tolv::EscreveLista(m_Imposto, dst->QtdImposto, dst->pImposto);
+    tolv::EscreveLista(m_Totais, dst->QtdTotais, dst->pTotais);
+}
+
+void TCMREItemProduto::CopiarDe(tagREG_ITEM_ENTRADA_PRODUTOPS* src)
+{
+    Limpar();
+    tagREG_ITEM_ENTRADA_PRODUTOPS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps = s;
+    tolv::ZeraAninhados(&m_ps);
+    std::memset(reinterpret_cast<char*>(&m_ps) + 1624, 0, 36);
+    tolv::LeLista(m_Imposto, s.QtdImposto, s.pImposto);
+    tolv::LeLista(m_Totais, s.QtdTotais, s.pTotais);
+}
+
+// --- TCMREItemServico --------------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMREItemServico, TCMREItemBase)
+
+void TCMREItemServico::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_Imposto.RemoveAll();
+    TCMREItemBase::OnLimpar();
+}
+
+void TCMREItemServico::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMREItemServico*>(src);
+    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    if (s != this) {
+        m_Imposto.Copia(s->m_Imposto);
+    }
+    TCMREItemBase::OnCopiar(src);
+}
+
+unsigned long TCMREItemServico::OnCalculaCRC() const { return JQCRC32(&m_ps, sizeof m_ps); }
+
+// Not compared: IDItem, _CRC, reserved bytes, counts and pointers.
+bool TCMREItemServico::operator==(const TCMREItemServico& o) const
+{
+    if (!TCMREItemBase::operator==(&o))
+        return false;
+    if (!ListasIguais(m_Imposto, o.m_Imposto))
+        return false;
+    // amounts
+    IGUAL(ValorBaixado) IGUAL(Quantidade) IGUAL(ValorUnitarioV8) IGUAL(ValorDescontoUnitarioV8)
+    IGUAL(ValorDescontoTotal) IGUAL(ValorTotal) IGUAL(ValorLiquido) IGUAL(BasePISNaoCumulativo)
+    IGUAL(BaseCOFINSNaoCumulativo) IGUAL(ValorPISNaoCumulativo) IGUAL(ValorCOFINSNaoCumulativo)
+    IGUAL(ValorPorItemPISNaoCumulativo) IGUAL(ValorPorItemCOFINSNaoCumulativo)
+    // unit
+    IGUAL(PonteiroUnidadeMedida)
+    // rates
+    IGUAL(AliquotaPISNaoCumulativo) IGUAL(AliquotaCOFINSNaoCumulativo)
+    // the rest
+    IGUAL(LivreCobranca) IGUAL(ComplementoServico) IGUAL(PonteiroServico) IGUAL(QtdCasasVlrUnitario)
+    IGUAL(PonteiroTipoRecolhimento) IGUAL(PonteiroClassificacaoSPED) IGUAL(PonteiroGerencialSPED)
+    IGUAL(PonteiroTaxaConversao) IGUAL(PosicaoBCCredito) IGUAL(TipoIncidenciaPIS) IGUAL(TipoIncidenciaCOFINS)
+    IGUAL(InformarValorPISNC) IGUAL(InformarBasePISNC) IGUAL(InformarValorCOFINSNC)
+    IGUAL(InformarBaseCOFINSNC)
+    return true;
+}
+
+void TCMREItemServico::CopiarPara(tagREG_ITEM_ENTRADA_SERVICOPS* dst) const
+{
+    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        return;
+    tolv::ZeraAninhados(dst);
+    std::memset(reinterpret_cast<char*>(dst) + 682, 0, 18);
+    tolv::EscreveLista(m_Imposto, dst->QtdImposto, dst->pImposto);
+}
+
+void TCMREItemServico::CopiarDe(tagREG_ITEM_ENTRADA_SERVICOPS* src)
+{
+    Limpar();
+    tagREG_ITEM_ENTRADA_SERVICOPS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps = s;
+    tolv::ZeraAninhados(&m_ps);
+    std::memset(reinterpret_cast<char*>(&m_ps) + 682, 0, 18);
+    tolv::LeLista(m_Imposto, s.QtdImposto, s.pImposto);
 }
