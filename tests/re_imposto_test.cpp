@@ -32,8 +32,7 @@ TCMREItemImposto Imposto(int deducoes)
     return i;
 }
 
-template <class S>
-bool BytesZero(const S& s, size_t de, size_t ate)
+template <class S> bool BytesZero(const S& s, size_t de, size_t ate)
 {
     const unsigned char* b = reinterpret_cast<const unsigned char*>(&s);
     for (size_t k = de; k < ate; ++k)
@@ -42,8 +41,7 @@ bool BytesZero(const S& s, size_t de, size_t ate)
     return true;
 }
 
-template <class F>
-bool LancaArgumentoInvalido(F f)
+template <class F> bool LancaArgumentoInvalido(F f)
 {
     try {
         f();
@@ -182,7 +180,8 @@ TEST(ItemImposto, CopyAssignAndClear)
     TCMREItemImposto a = Imposto(2);
     TCMREItemImposto b(a);
     EXPECT_TRUE(b == a);
-    a = a;
+    const auto& mesmo = a;
+    a = mesmo;
     EXPECT_TRUE(a == b) << "self-assignment";
     b.Limpar();
     EXPECT_EQ(b.GetQuantidadeDeducao(), 0);

@@ -17,8 +17,7 @@ using Servico = tagREG_ITEM_ENTRADA_SERVICOPS;
 
 tagCY Cy(long long v) { return JQCY(v); }
 
-template <class S>
-bool BytesZero(const S& s, size_t de, size_t ate)
+template <class S> bool BytesZero(const S& s, size_t de, size_t ate)
 {
     const unsigned char* b = reinterpret_cast<const unsigned char*>(&s);
     for (size_t k = de; k < ate; ++k)
@@ -27,8 +26,7 @@ bool BytesZero(const S& s, size_t de, size_t ate)
     return true;
 }
 
-template <class F>
-bool LancaArgumentoInvalido(F f)
+template <class F> bool LancaArgumentoInvalido(F f)
 {
     try {
         f();
@@ -43,12 +41,12 @@ bool LancaArgumentoInvalido(F f)
 bool Aninhado(const tolv::CampoDesc& c)
 {
     std::string n = c.nome;
-    return c.tipo == tolv::Tipo::Array || n.rfind("p", 0) == 0 || (n.rfind("Qtd", 0) == 0 && n != "QtdCasasVlrUnitario");
+    return c.tipo == tolv::Tipo::Array || n.rfind("p", 0) == 0 ||
+           (n.rfind("Qtd", 0) == 0 && n != "QtdCasasVlrUnitario");
 }
 
 // A record read from a zero block whose only non-zero byte is the first of field c.
-template <class R, class S>
-R ComByte(const tolv::CampoDesc& c, unsigned char v = 1)
+template <class R, class S> R ComByte(const tolv::CampoDesc& c, unsigned char v = 1)
 {
     S ps{};
     reinterpret_cast<unsigned char*>(&ps)[c.offset] = v;
@@ -58,8 +56,7 @@ R ComByte(const tolv::CampoDesc& c, unsigned char v = 1)
 }
 
 // A block where every byte outside the count and pointer slots is patterned.
-template <class S>
-S Padronizado()
+template <class S> S Padronizado()
 {
     S ps;
     unsigned char* b = reinterpret_cast<unsigned char*>(&ps);
@@ -110,9 +107,15 @@ TEST(ItemBase, KeepsTheZeroChecksumAndCopiesTheStoredOne)
 // --- Product item: accessors ---------------------------------------------------------
 
 template <class T>
-concept TemSetPosicao = requires(T t, _REG_POSICAO_PRODUTOPS p) { t.SetRegPosicaoProduto(p); };
+concept TemSetPosicao = requires(T t, _REG_POSICAO_PRODUTOPS p)
+{
+    t.SetRegPosicaoProduto(p);
+};
 template <class T>
-concept TemSetContagem = requires(T t) { t.SetQtdRateio(0); };
+concept TemSetContagem = requires(T t)
+{
+    t.SetQtdRateio(0);
+};
 static_assert(!TemSetPosicao<TCMREItemProduto>, "the whole position has no setter");
 static_assert(!TemSetContagem<TCMREItemProduto>, "count slots have no accessors");
 static_assert(std::is_same_v<decltype(TCMREItemProduto().GetQuantidade()), tagCY>, "Quantidade is the scalar");
@@ -379,7 +382,8 @@ TEST(ItemProduto, CopyAssignAndClear)
     EXPECT_TRUE(b == a);
     EXPECT_EQ(b.Get_CRC(), a.Get_CRC());
     EXPECT_EQ(b.GetQuantidadeTotais(), 1) << "totals are copied though not compared";
-    a = a;
+    const auto& mesmo = a;
+    a = mesmo;
     EXPECT_TRUE(a == b) << "self-assignment";
     EXPECT_EQ(a.GetQuantidadeImposto(), 1);
     TCMREItemProduto c;
@@ -485,7 +489,8 @@ TEST(ItemServico, CopyAssignAndClear)
     b = a;
     EXPECT_TRUE(b == a);
     EXPECT_EQ(b.Get_CRC(), a.Get_CRC());
-    b = b;
+    const auto& mesmo = b;
+    b = mesmo;
     EXPECT_EQ(b.GetImposto(0).GetQuantidadeDeducao(), 2) << "self-assignment";
     b.Limpar();
     EXPECT_EQ(b.GetQuantidadeImposto(), 0);

@@ -65,10 +65,9 @@ void TCMREItemImposto::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMREItemImposto::operator==(const TCMREItemImposto& outro) const
 {
-    return ListasIguais(m_Deducao, outro.m_Deducao) && GetBase() == outro.GetBase() &&
-           GetValor() == outro.GetValor() && GetAliquota() == outro.GetAliquota() &&
-           GetCodigoReceita() == outro.GetCodigoReceita() && GetCST() == outro.GetCST() &&
-           GetTipoImposto() == outro.GetTipoImposto();
+    return ListasIguais(m_Deducao, outro.m_Deducao) && GetBase() == outro.GetBase() && GetValor() == outro.GetValor() &&
+           GetAliquota() == outro.GetAliquota() && GetCodigoReceita() == outro.GetCodigoReceita() &&
+           GetCST() == outro.GetCST() && GetTipoImposto() == outro.GetTipoImposto();
 }
 
 void TCMREItemImposto::CopiarPara(tagREG_ITEM_IMPOSTOPS* dst) const

@@ -10,8 +10,7 @@ namespace tolv::re {
 
 // Reads the caller's block through a local copy: an unreadable source leaves
 // dst untouched and answers false.
-template <class S>
-inline bool LeBloco(S& dst, const S* src)
+template <class S> inline bool LeBloco(S& dst, const S* src)
 {
     S local;
     if (!JQMemCpy(&local, src, sizeof(S), "DadosRE", __LINE__))
@@ -21,8 +20,7 @@ inline bool LeBloco(S& dst, const S* src)
 }
 
 // Same number of entries and equal pairs at each index.
-template <class T>
-inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
+template <class T> inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
 {
     int n = a.GetSize();
     if (n != b.GetSize())
