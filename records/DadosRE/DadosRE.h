@@ -3,3 +3,5 @@
 
 #include "records/DadosRE/DadosRE_ItemImposto.h"
 #include "records/DadosRE/DadosRE_Itens.h"
+#include "records/DadosRE/DadosRE_Pagamento.h"
+#include "records/DadosRE/DadosRE_Rateios.h"

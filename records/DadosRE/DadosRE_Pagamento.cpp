@@ -1,0 +1,152 @@
+#include "records/DadosRE/DadosRE_Pagamento.h"
+
+#include <cstring>
+
+#include "companions/TOLVSVCUtil.h"
+#include "core/Aninhados.h"
+#include "records/DadosRE/DadosRE_ItensInterno.h"
+
+#define ARQ "DadosRE"
+
+TOLV_REGISTRA_ESTRUTURA(REG_CODBARRAS)
+TOLV_REGISTRA_ESTRUTURA(tagREG_FATURA_ENTRADAPS)
+TOLV_REGISTRA_ESTRUTURA(tagREG_TITULO_IMPOSTOS_ENTRADAPS)
+
+using tolv::re::LeBloco;
+using tolv::re::ListasIguais;
+
+// Comparison of one field through its getters; the first difference ends it.
+#define IGUAL(X)                                                                                          \
+    if (!(Get##X() == o.Get##X()))                                                                        \
+        return false;
+
+// --- TCMREParcela ----------------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMREParcela, TJQBaseParaDados)
+
+void TCMREParcela::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMREParcela::OnCopiar(const TJQBaseParaDados* src)
+{
+    JQMemCpy(&m_ps, &static_cast<const TCMREParcela*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+// The bar code first: its text (up to a NUL, 24 bytes at most), then its code
+// byte; the byte after the code is not compared.
+bool TCMREParcela::operator==(const TCMREParcela& o) const
+{
+    REG_CODBARRAS a = GetRegCodBarras();
+    REG_CODBARRAS b = o.GetRegCodBarras();
+    if (std::strncmp(a.Texto, b.Texto, sizeof a.Texto) != 0 || a.Codigo != b.Codigo)
+        return false;
+    IGUAL(RegDataVencimento) IGUAL(ValorLiquido) IGUAL(ValorBruto) IGUAL(ValorCSLLRetido)
+    IGUAL(ValorPISRetido) IGUAL(ValorCOFINSRetido) IGUAL(ValorIRRF) IGUAL(NumeroDaParcela)
+    IGUAL(PonteiroTipoVencimento) IGUAL(PonteiroFormaPagamento) IGUAL(NumeroDocumento)
+    return true;
+}
+
+void TCMREParcela::CopiarPara(tagREG_FATURA_ENTRADAPS* dst) const
+{
+    JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__);
+}
+
+void TCMREParcela::CopiarDe(tagREG_FATURA_ENTRADAPS* src)
+{
+    Limpar();
+    LeBloco(m_ps, src);
+}
+
+// --- TCMRETituloImposto ----------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMRETituloImposto, TJQBaseParaDados)
+
+void TCMRETituloImposto::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_Rateio.RemoveAll();
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMRETituloImposto::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMRETituloImposto*>(src);
+    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    if (s != this)
+        m_Rateio.Copia(s->m_Rateio);
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMRETituloImposto::operator==(const TCMRETituloImposto& o) const
+{
+    if (!ListasIguais(m_Rateio, o.m_Rateio))
+        return false;
+    IGUAL(Valor) IGUAL(Cedente) IGUAL(CodigoReceita) IGUAL(PonteiroHistorico) IGUAL(PonteiroTipoDocumento)
+    IGUAL(Filial) IGUAL(RegDataVencimento) IGUAL(NumeroDocumento) IGUAL(Parcela) IGUAL(Previsao)
+    IGUAL(TipoImposto)
+    // Last, the other title's complement first.
+    CString outro = o.GetComplementoHistorico();
+    CString este = GetComplementoHistorico();
+    return CTOLVSVCUtil::ComparaComplementoHistorico(outro.GetString(), este.GetString());
+}
+
+void TCMRETituloImposto::CopiarPara(tagREG_TITULO_IMPOSTOS_ENTRADAPS* dst) const
+{
+    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        return;
+    tolv::ZeraAninhados(dst);
+    tolv::EscreveLista(m_Rateio, dst->QtdRateio, dst->pRateio);
+}
+
+void TCMRETituloImposto::CopiarDe(tagREG_TITULO_IMPOSTOS_ENTRADAPS* src)
+{
+    Limpar();
+    tagREG_TITULO_IMPOSTOS_ENTRADAPS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps = s;
+    tolv::ZeraAninhados(&m_ps);
+    tolv::LeLista(m_Rateio, s.QtdRateio, s.pRateio);
+}
+
+// --- TCMRECondicaoPgto -----------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMRECondicaoPgto, TJQBaseParaDados)
+
+void TCMRECondicaoPgto::OnLimpar()
+{
+    m_PonteiroTipoCobranca = 0;
+    std::memset(&m_RegDataPrimeiroVencimento, 0, sizeof m_RegDataPrimeiroVencimento);
+    m_PonteiroCondicaoPagamento = 0;
+    m_PonteiroTipoPeriodo = 0;
+    m_Titulo.RemoveAll();
+    m_Parcela.RemoveAll();
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMRECondicaoPgto::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMRECondicaoPgto*>(src);
+    m_PonteiroTipoCobranca = s->m_PonteiroTipoCobranca;
+    m_RegDataPrimeiroVencimento = s->m_RegDataPrimeiroVencimento;
+    m_PonteiroCondicaoPagamento = s->m_PonteiroCondicaoPagamento;
+    m_PonteiroTipoPeriodo = s->m_PonteiroTipoPeriodo;
+    if (s != this) {
+        m_Titulo.Copia(s->m_Titulo);
+        m_Parcela.Copia(s->m_Parcela);
+    }
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+// PonteiroTipoPeriodo is not compared.
+bool TCMRECondicaoPgto::operator==(const TCMRECondicaoPgto& o) const
+{
+    if (!ListasIguais(m_Parcela, o.m_Parcela) || !ListasIguais(m_Titulo, o.m_Titulo))
+        return false;
+    IGUAL(PonteiroTipoCobranca) IGUAL(RegDataPrimeiroVencimento) IGUAL(PonteiroCondicaoPagamento)
+    return true;
+}

@@ -1,0 +1,153 @@
+#include "records/DadosRE/DadosRE_Rateios.h"
+
+#include <cstddef>
+#include <cstring>
+
+#include "companions/TOLVSVCUtil.h"
+#include "core/Aninhados.h"
+#include "records/DadosRE/DadosRE_ItensInterno.h"
+
+#define ARQ "DadosRE"
+
+TOLV_REGISTRA_ESTRUTURA(tagREG_TITULO_RATEIO_ENTRADAPS)
+TOLV_REGISTRA_ESTRUTURA(tagREG_RATEIOSERVICO_ENTRADAPS)
+
+using tolv::re::LeBloco;
+using tolv::re::ListasIguais;
+
+// Comparison of one field through its getters; the first difference ends it.
+#define IGUAL(X)                                                                                          \
+    if (!(Get##X() == o.Get##X()))                                                                        \
+        return false;
+
+namespace {
+
+// Zeroes the bytes of s from field offset de up to (not including) ate.
+template <class S>
+void ZeraFaixa(S& s, size_t de, size_t ate)
+{
+    std::memset(reinterpret_cast<char*>(&s) + de, 0, ate - de);
+}
+
+// The history complements, the other record's text first.
+bool ComplementosIguais(const CString& outro, const CString& este)
+{
+    return CTOLVSVCUtil::ComparaComplementoHistorico(outro.GetString(), este.GetString());
+}
+
+} // namespace
+
+// --- TCMRERateioTitulo -----------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMRERateioTitulo, TCMRateioBase)
+
+void TCMRERateioTitulo::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    TCMRateioBase::OnLimpar();
+}
+
+void TCMRERateioTitulo::OnCopiar(const TJQBaseParaDados* src)
+{
+    JQMemCpy(&m_ps, &static_cast<const TCMRERateioTitulo*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    TCMRateioBase::OnCopiar(src);
+}
+
+bool TCMRERateioTitulo::operator==(const TCMRERateioTitulo& o) const
+{
+    if (!TCMRateioBase::operator==(&o))
+        return false;
+    IGUAL(Filial) IGUAL(Valor) IGUAL(PonteiroClassificacao)
+    return true;
+}
+
+void TCMRERateioTitulo::CopiarPara(tagREG_TITULO_RATEIO_ENTRADAPS* dst) const
+{
+    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        return;
+    tolv::ZeraAninhados(dst);
+    tolv::EscreveLista(m_Gerencial, dst->QtdGerencial, dst->pGerencial);
+}
+
+void TCMRERateioTitulo::CopiarDe(tagREG_TITULO_RATEIO_ENTRADAPS* src)
+{
+    Limpar();
+    tagREG_TITULO_RATEIO_ENTRADAPS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps = s;
+    tolv::ZeraAninhados(&m_ps);
+    tolv::LeLista(m_Gerencial, s.QtdGerencial, s.pGerencial);
+}
+
+// --- TCMRERateioServico ----------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(TCMRERateioServico, TCMRateioBase)
+TOLV_PADRAO_IMPL(TCMRERateioServico, TCMRateioBase)
+
+void TCMRERateioServico::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_GerencialFilialClassificacao.RemoveAll();
+    TCMRateioBase::OnLimpar();
+}
+
+void TCMRERateioServico::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMRERateioServico*>(src);
+    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    if (s != this)
+        m_GerencialFilialClassificacao.Copia(s->m_GerencialFilialClassificacao);
+    TCMRateioBase::OnCopiar(src);
+}
+
+bool TCMRERateioServico::operator==(const TCMRERateioServico& o) const
+{
+    if (!TCMRateioBase::operator==(&o))
+        return false;
+    if (!ListasIguais(m_GerencialFilialClassificacao, o.m_GerencialFilialClassificacao))
+        return false;
+    // amounts
+    IGUAL(NEWQuantidade) IGUAL(NEWValor) IGUAL(ValorDescontoNoItem) IGUAL(ValorDescontoNaNota)
+    IGUAL(BasePISRetido_Bruto) IGUAL(BaseCOFINSRetido_Bruto) IGUAL(BaseCSLLRetido_Bruto)
+    IGUAL(ValorPISRetido_Bruto) IGUAL(ValorCOFINSRetido_Bruto) IGUAL(ValorCSLLRetido_Bruto)
+    IGUAL(ValorPISRetido_Liq) IGUAL(ValorCOFINSRetido_Liq) IGUAL(ValorCSLLRetido_Liq)
+    IGUAL(CalcBaseIRRF) IGUAL(CalcBaseISS) IGUAL(CalcBaseINSS) IGUAL(CalcValorIRRF) IGUAL(CalcValorISS)
+    IGUAL(CalcValorINSS) IGUAL(CalcValorTotalNF) IGUAL(CalcValorTotalNFLiquido)
+    IGUAL(CalcValorPISNaoCumulativo) IGUAL(CalcValorCOFINSNaoCumulativo) IGUAL(CalcBasePISNaoCumulativo)
+    IGUAL(CalcBaseCOFINSNaoCumulativo)
+    IGUAL(InfBaseIRRF) IGUAL(InfBaseISS) IGUAL(InfBaseINSS) IGUAL(InfValorIRRF) IGUAL(InfValorISS)
+    IGUAL(InfValorINSS) IGUAL(InfValorTotalNF) IGUAL(InfValorTotalNFLiquido)
+    IGUAL(InfValorPISNaoCumulativo) IGUAL(InfValorCOFINSNaoCumulativo) IGUAL(InfBasePISNaoCumulativo)
+    IGUAL(InfBaseCOFINSNaoCumulativo)
+    // keys and flags
+    IGUAL(PonteiroClassificacao) IGUAL(PonteiroDepartamento) IGUAL(PonteiroRequisitante)
+    IGUAL(PonteiroSitServicoRateio) IGUAL(PonteiroFilial) IGUAL(Destino) IGUAL(AlterouValoresCalculados)
+    IGUAL(PonteiroHistorico)
+    return ComplementosIguais(o.GetComplementoHistorico(), GetComplementoHistorico());
+}
+
+void TCMRERateioServico::CopiarPara(tagREG_RATEIOSERVICO_ENTRADAPS* dst) const
+{
+    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        return;
+    ZeraFaixa(*dst, offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, QtdGerencial),
+              offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, Reservado876));
+    tolv::EscreveLista(m_Gerencial, dst->QtdGerencial, dst->pGerencial);
+    tolv::EscreveLista(m_GerencialFilialClassificacao, dst->QtdGerencialFilialClassificacao,
+                       dst->pGerencialFilialClassificacao);
+}
+
+void TCMRERateioServico::CopiarDe(tagREG_RATEIOSERVICO_ENTRADAPS* src)
+{
+    Limpar();
+    tagREG_RATEIOSERVICO_ENTRADAPS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps = s;
+    ZeraFaixa(m_ps, offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, QtdGerencial),
+              offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, Reservado876));
+    tolv::LeLista(m_Gerencial, s.QtdGerencial, s.pGerencial);
+    tolv::LeLista(m_GerencialFilialClassificacao, s.QtdGerencialFilialClassificacao,
+                  s.pGerencialFilialClassificacao);
+}
