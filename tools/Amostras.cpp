@@ -1,5 +1,6 @@
 #include "tools/Amostras.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/objbase.h"
@@ -167,6 +168,52 @@ Medida Mede(const tolv::EstruturaDesc& d, const void* ps)
         }
     }
     return m;
+}
+
+void MedePorLista(const tolv::EstruturaDesc& d, const void* ps, MedidaPorLista& m, const std::string& prefixo)
+{
+    const unsigned char* b = static_cast<const unsigned char*>(ps);
+    for (unsigned i = 0; i < d.nAninhados; ++i) {
+        const tolv::AninhadoDesc& a = d.aninhados[i];
+        const unsigned char* x = static_cast<const unsigned char*>(LePonteiro(b, a));
+        std::string nome = prefixo + NomeDoPonteiro(d, a);
+        auto it = std::find_if(m.begin(), m.end(), [&](const auto& e) { return e.first == nome; });
+        if (it == m.end()) {
+            m.emplace_back(nome, Medida{});
+            it = m.end() - 1;
+        }
+        if (!x)
+            continue;
+        unsigned long n = LeContagem(b, a);
+        size_t t = a.elemento ? a.elemento->tamanho : 1;
+        it->second.blocos += a.elemento ? n : 1;
+        it->second.bytes += n * t;
+        if (a.elemento)
+            for (unsigned long k = 0; k < n; ++k)
+                MedePorLista(*a.elemento, x + static_cast<size_t>(k) * t, m, nome + ".");
+    }
+}
+
+void ClonaComTaskMem(const tolv::EstruturaDesc& d, const void* src, void* dst)
+{
+    std::memcpy(dst, src, d.tamanho);
+    unsigned char* b = static_cast<unsigned char*>(dst);
+    for (unsigned i = 0; i < d.nAninhados; ++i) {
+        const tolv::AninhadoDesc& a = d.aninhados[i];
+        const unsigned char* x = static_cast<const unsigned char*>(LePonteiro(b, a));
+        if (!x)
+            continue;
+        unsigned long n = LeContagem(b, a);
+        size_t t = a.elemento ? a.elemento->tamanho : 1;
+        unsigned char* y = static_cast<unsigned char*>(CoTaskMemAlloc(n * t ? n * t : 1));
+        EscrevePonteiro(b, a, y);
+        if (!a.elemento) {
+            std::memcpy(y, x, n);
+            continue;
+        }
+        for (unsigned long k = 0; k < n; ++k)
+            ClonaComTaskMem(*a.elemento, x + k * t, y + k * t);
+    }
 }
 
 } // namespace amostra

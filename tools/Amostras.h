@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/Layout.h"
 
@@ -58,5 +60,14 @@ struct Medida {
     size_t bytes = 0;
 };
 Medida Mede(const tolv::EstruturaDesc& d, const void* ps);
+
+// Elements and bytes per nested array, by the name of its pointer field
+// ("pProduto", "pProduto.pRateio", ...), in the order first met.
+using MedidaPorLista = std::vector<std::pair<std::string, Medida>>;
+void MedePorLista(const tolv::EstruturaDesc& d, const void* ps, MedidaPorLista& m, const std::string& prefixo = "");
+
+// A deep copy of the tree at src into dst, every nested array from the COM
+// task allocator (the form in which the other side of a call sends it).
+void ClonaComTaskMem(const tolv::EstruturaDesc& d, const void* src, void* dst);
 
 } // namespace amostra
