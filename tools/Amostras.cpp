@@ -205,7 +205,7 @@ void ClonaComTaskMem(const tolv::EstruturaDesc& d, const void* src, void* dst)
             continue;
         unsigned long n = LeContagem(b, a);
         size_t t = a.elemento ? a.elemento->tamanho : 1;
-        unsigned char* y = static_cast<unsigned char*>(CoTaskMemAlloc(n * t ? n * t : 1));
+        unsigned char* y = static_cast<unsigned char*>(CoTaskMemAlloc((n * t) != 0 ? n * t : 1));
         EscrevePonteiro(b, a, y);
         if (!a.elemento) {
             std::memcpy(y, x, n);
