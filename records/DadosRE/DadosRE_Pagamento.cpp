@@ -16,9 +16,11 @@ using tolv::re::LeBloco;
 using tolv::re::ListasIguais;
 
 // Comparison of one field through its getters; the first difference ends it.
-#define IGUAL(X)                                                                                          \
-    if (!(Get##X() == o.Get##X()))                                                                        \
-        return false;
+#define IGUAL(X)                                                                                                       \
+    do {                                                                                                               \
+        if (!(Get##X() == o.Get##X()))                                                                                 \
+            return false;                                                                                              \
+    } while (0)
 
 // --- TCMREParcela ----------------------------------------------------------------
 
@@ -44,16 +46,15 @@ bool TCMREParcela::operator==(const TCMREParcela& o) const
     REG_CODBARRAS b = o.GetRegCodBarras();
     if (std::strncmp(a.Texto, b.Texto, sizeof a.Texto) != 0 || a.Codigo != b.Codigo)
         return false;
-    IGUAL(RegDataVencimento) IGUAL(ValorLiquido) IGUAL(ValorBruto) IGUAL(ValorCSLLRetido)
-    IGUAL(ValorPISRetido) IGUAL(ValorCOFINSRetido) IGUAL(ValorIRRF) IGUAL(NumeroDaParcela)
-    IGUAL(PonteiroTipoVencimento) IGUAL(PonteiroFormaPagamento) IGUAL(NumeroDocumento)
+    // clang-format off
+    IGUAL(RegDataVencimento); IGUAL(ValorLiquido); IGUAL(ValorBruto); IGUAL(ValorCSLLRetido);
+    IGUAL(ValorPISRetido); IGUAL(ValorCOFINSRetido); IGUAL(ValorIRRF); IGUAL(NumeroDaParcela);
+    IGUAL(PonteiroTipoVencimento); IGUAL(PonteiroFormaPagamento); IGUAL(NumeroDocumento);
+    // clang-format on
     return true;
 }
 
-void TCMREParcela::CopiarPara(tagREG_FATURA_ENTRADAPS* dst) const
-{
-    JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__);
-}
+void TCMREParcela::CopiarPara(tagREG_FATURA_ENTRADAPS* dst) const { JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__); }
 
 void TCMREParcela::CopiarDe(tagREG_FATURA_ENTRADAPS* src)
 {
@@ -85,9 +86,11 @@ bool TCMRETituloImposto::operator==(const TCMRETituloImposto& o) const
 {
     if (!ListasIguais(m_Rateio, o.m_Rateio))
         return false;
-    IGUAL(Valor) IGUAL(Cedente) IGUAL(CodigoReceita) IGUAL(PonteiroHistorico) IGUAL(PonteiroTipoDocumento)
-    IGUAL(Filial) IGUAL(RegDataVencimento) IGUAL(NumeroDocumento) IGUAL(Parcela) IGUAL(Previsao)
-    IGUAL(TipoImposto)
+    // clang-format off
+    IGUAL(Valor); IGUAL(Cedente); IGUAL(CodigoReceita); IGUAL(PonteiroHistorico); IGUAL(PonteiroTipoDocumento);
+    IGUAL(Filial); IGUAL(RegDataVencimento); IGUAL(NumeroDocumento); IGUAL(Parcela); IGUAL(Previsao);
+    IGUAL(TipoImposto);
+    // clang-format on
     // Last, the other title's complement first.
     CString outro = o.GetComplementoHistorico();
     CString este = GetComplementoHistorico();
@@ -147,6 +150,8 @@ bool TCMRECondicaoPgto::operator==(const TCMRECondicaoPgto& o) const
 {
     if (!ListasIguais(m_Parcela, o.m_Parcela) || !ListasIguais(m_Titulo, o.m_Titulo))
         return false;
-    IGUAL(PonteiroTipoCobranca) IGUAL(RegDataPrimeiroVencimento) IGUAL(PonteiroCondicaoPagamento)
+    // clang-format off
+    IGUAL(PonteiroTipoCobranca); IGUAL(RegDataPrimeiroVencimento); IGUAL(PonteiroCondicaoPagamento);
+    // clang-format on
     return true;
 }

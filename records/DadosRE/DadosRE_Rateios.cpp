@@ -16,15 +16,16 @@ using tolv::re::LeBloco;
 using tolv::re::ListasIguais;
 
 // Comparison of one field through its getters; the first difference ends it.
-#define IGUAL(X)                                                                                          \
-    if (!(Get##X() == o.Get##X()))                                                                        \
-        return false;
+#define IGUAL(X)                                                                                                       \
+    do {                                                                                                               \
+        if (!(Get##X() == o.Get##X()))                                                                                 \
+            return false;                                                                                              \
+    } while (0)
 
 namespace {
 
 // Zeroes the bytes of s from field offset de up to (not including) ate.
-template <class S>
-void ZeraFaixa(S& s, size_t de, size_t ate)
+template <class S> void ZeraFaixa(S& s, size_t de, size_t ate)
 {
     std::memset(reinterpret_cast<char*>(&s) + de, 0, ate - de);
 }
@@ -57,7 +58,9 @@ bool TCMRERateioTitulo::operator==(const TCMRERateioTitulo& o) const
 {
     if (!TCMRateioBase::operator==(&o))
         return false;
-    IGUAL(Filial) IGUAL(Valor) IGUAL(PonteiroClassificacao)
+    // clang-format off
+    IGUAL(Filial); IGUAL(Valor); IGUAL(PonteiroClassificacao);
+    // clang-format on
     return true;
 }
 
@@ -108,22 +111,24 @@ bool TCMRERateioServico::operator==(const TCMRERateioServico& o) const
     if (!ListasIguais(m_GerencialFilialClassificacao, o.m_GerencialFilialClassificacao))
         return false;
     // amounts
-    IGUAL(NEWQuantidade) IGUAL(NEWValor) IGUAL(ValorDescontoNoItem) IGUAL(ValorDescontoNaNota)
-    IGUAL(BasePISRetido_Bruto) IGUAL(BaseCOFINSRetido_Bruto) IGUAL(BaseCSLLRetido_Bruto)
-    IGUAL(ValorPISRetido_Bruto) IGUAL(ValorCOFINSRetido_Bruto) IGUAL(ValorCSLLRetido_Bruto)
-    IGUAL(ValorPISRetido_Liq) IGUAL(ValorCOFINSRetido_Liq) IGUAL(ValorCSLLRetido_Liq)
-    IGUAL(CalcBaseIRRF) IGUAL(CalcBaseISS) IGUAL(CalcBaseINSS) IGUAL(CalcValorIRRF) IGUAL(CalcValorISS)
-    IGUAL(CalcValorINSS) IGUAL(CalcValorTotalNF) IGUAL(CalcValorTotalNFLiquido)
-    IGUAL(CalcValorPISNaoCumulativo) IGUAL(CalcValorCOFINSNaoCumulativo) IGUAL(CalcBasePISNaoCumulativo)
-    IGUAL(CalcBaseCOFINSNaoCumulativo)
-    IGUAL(InfBaseIRRF) IGUAL(InfBaseISS) IGUAL(InfBaseINSS) IGUAL(InfValorIRRF) IGUAL(InfValorISS)
-    IGUAL(InfValorINSS) IGUAL(InfValorTotalNF) IGUAL(InfValorTotalNFLiquido)
-    IGUAL(InfValorPISNaoCumulativo) IGUAL(InfValorCOFINSNaoCumulativo) IGUAL(InfBasePISNaoCumulativo)
-    IGUAL(InfBaseCOFINSNaoCumulativo)
+    // clang-format off
+    IGUAL(NEWQuantidade); IGUAL(NEWValor); IGUAL(ValorDescontoNoItem); IGUAL(ValorDescontoNaNota);
+    IGUAL(BasePISRetido_Bruto); IGUAL(BaseCOFINSRetido_Bruto); IGUAL(BaseCSLLRetido_Bruto);
+    IGUAL(ValorPISRetido_Bruto); IGUAL(ValorCOFINSRetido_Bruto); IGUAL(ValorCSLLRetido_Bruto);
+    IGUAL(ValorPISRetido_Liq); IGUAL(ValorCOFINSRetido_Liq); IGUAL(ValorCSLLRetido_Liq);
+    IGUAL(CalcBaseIRRF); IGUAL(CalcBaseISS); IGUAL(CalcBaseINSS); IGUAL(CalcValorIRRF); IGUAL(CalcValorISS);
+    IGUAL(CalcValorINSS); IGUAL(CalcValorTotalNF); IGUAL(CalcValorTotalNFLiquido);
+    IGUAL(CalcValorPISNaoCumulativo); IGUAL(CalcValorCOFINSNaoCumulativo); IGUAL(CalcBasePISNaoCumulativo);
+    IGUAL(CalcBaseCOFINSNaoCumulativo);
+    IGUAL(InfBaseIRRF); IGUAL(InfBaseISS); IGUAL(InfBaseINSS); IGUAL(InfValorIRRF); IGUAL(InfValorISS);
+    IGUAL(InfValorINSS); IGUAL(InfValorTotalNF); IGUAL(InfValorTotalNFLiquido);
+    IGUAL(InfValorPISNaoCumulativo); IGUAL(InfValorCOFINSNaoCumulativo); IGUAL(InfBasePISNaoCumulativo);
+    IGUAL(InfBaseCOFINSNaoCumulativo);
     // keys and flags
-    IGUAL(PonteiroClassificacao) IGUAL(PonteiroDepartamento) IGUAL(PonteiroRequisitante)
-    IGUAL(PonteiroSitServicoRateio) IGUAL(PonteiroFilial) IGUAL(Destino) IGUAL(AlterouValoresCalculados)
-    IGUAL(PonteiroHistorico)
+    IGUAL(PonteiroClassificacao); IGUAL(PonteiroDepartamento); IGUAL(PonteiroRequisitante);
+    IGUAL(PonteiroSitServicoRateio); IGUAL(PonteiroFilial); IGUAL(Destino); IGUAL(AlterouValoresCalculados);
+    IGUAL(PonteiroHistorico);
+    // clang-format on
     return ComplementosIguais(o.GetComplementoHistorico(), GetComplementoHistorico());
 }
 
@@ -148,6 +153,5 @@ void TCMRERateioServico::CopiarDe(tagREG_RATEIOSERVICO_ENTRADAPS* src)
     ZeraFaixa(m_ps, offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, QtdGerencial),
               offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, Reservado876));
     tolv::LeLista(m_Gerencial, s.QtdGerencial, s.pGerencial);
-    tolv::LeLista(m_GerencialFilialClassificacao, s.QtdGerencialFilialClassificacao,
-                  s.pGerencialFilialClassificacao);
+    tolv::LeLista(m_GerencialFilialClassificacao, s.QtdGerencialFilialClassificacao, s.pGerencialFilialClassificacao);
 }
