@@ -58,12 +58,14 @@ private:
 
 // Flips the first byte of each field of base's structure S in turn and reads it
 // back: every field must make the records unequal, reserved bytes must not
-// (counts and pointers are skipped). base holds no list. Returns the fields
+// (counts and pointers are skipped; lists are dropped). Returns the fields
 // that broke the rule.
 template <class R, class S> std::vector<std::string> CamposForaDaComparacao(const R& base, int& comparados)
 {
     S ps;
     base.CopiarPara(&ps);
+    tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete);
+    tolv::ZeraAninhados(&ps);
     R lido;
     lido.CopiarDe(&ps);
     const tolv::EstruturaDesc& d = tolv::Layout<S>::desc;
