@@ -6,6 +6,7 @@ dpkg -s g++-multilib >/dev/null 2>&1 || need="$need g++-multilib"
 dpkg -s libgtest-dev:i386 >/dev/null 2>&1 || need="$need libgtest-dev:i386"
 dpkg -s libbenchmark-dev:i386 >/dev/null 2>&1 || need="$need libbenchmark-dev:i386"
 command -v cmake >/dev/null 2>&1 || need="$need cmake"
+command -v pkg-config >/dev/null 2>&1 || need="$need pkgconf"
 command -v clang-format >/dev/null 2>&1 || need="$need clang-format"
 [ -z "$need" ] && exit 0
 SUDO=""
