@@ -55,7 +55,9 @@ elseif(STEP STREQUAL "cmake")
   file(REMOVE_RECURSE "${WORK}/cmake")
   set(flags)
   if(san)
+    # Flags given on the command line replace the toolchain's -m32: repeat it.
     list(JOIN san " " joined)
+    set(joined "-m32 ${joined}")
     set(flags "-DCMAKE_CXX_FLAGS=${joined}" "-DCMAKE_EXE_LINKER_FLAGS=${joined}")
   endif()
   run("consumer configure" ${CMAKE_COMMAND} -S "${SOURCE}" -B "${WORK}/cmake"
