@@ -421,8 +421,14 @@ TEST_F(ItemServicoTest, BlockAndChildrenComeBackEqual)
     Servico bloco = Padronizado<Servico>();
     TCMREItemServico s;
     s.CopiarDe(&bloco);
+    TCMRERateioServico r;
+    r.AdicionaGerencial(TCMGerencial());
+    s.AdicionaRateio(r);
+    s.AdicionaRateio(TCMRERateioServico());
     s.AdicionaImposto(Imposto(7, 2));
     s.CopiarPara(&ps);
+    EXPECT_EQ(ps.QtdRateio, 2);
+    EXPECT_EQ(sizeof *ps.pRateio, 896u);
     EXPECT_EQ(ps.QtdImposto, 1);
     ASSERT_NE(ps.pImposto, nullptr);
     EXPECT_EQ(ps.pImposto[0].QtdDeducao, 2);
@@ -472,6 +478,9 @@ TEST(ItemServicoIgual, ListsAndChecksum)
 {
     const TCMREItemServico vazio;
     TCMREItemServico s;
+    s.AdicionaRateio(TCMRERateioServico());
+    EXPECT_TRUE(s != vazio) << "Rateio";
+    s.Limpar();
     s.AdicionaImposto(TCMREItemImposto());
     EXPECT_TRUE(s != vazio) << "Imposto";
     s.Limpar();

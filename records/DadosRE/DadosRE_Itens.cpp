@@ -53,25 +53,18 @@ void TCMREItemProdutoTotais::CopiarDe(tagREG_ITEM_TOTAIS_ENTRADAPS* src)
 
 TOLV_PADRAO_IMPL(TCMREItemBase, TJQCMBaseParaDados)
 
-void TCMREItemBase::OnLimpar()
-{
-    TJQCMBaseParaDados::OnLimpar();
-}
+void TCMREItemBase::OnLimpar() { TJQCMBaseParaDados::OnLimpar(); }
 
-void TCMREItemBase::OnCopiar(const TJQBaseParaDados* src)
-{
-    TJQCMBaseParaDados::OnCopiar(src);
-}
+void TCMREItemBase::OnCopiar(const TJQBaseParaDados* src) { TJQCMBaseParaDados::OnCopiar(src); }
 
-bool TCMREItemBase::operator==(const TCMREItemBase* outro) const
-{
-    return outro != nullptr;
-}
+bool TCMREItemBase::operator==(const TCMREItemBase* outro) const { return outro != nullptr; }
 
 // Comparison of one field through its getters; the first difference ends it.
-#define IGUAL(X)                                                                                          \
-    if (!(Get##X() == o.Get##X()))                                                                        \
-        return false;
+#define IGUAL(X)                                                                                                       \
+    do {                                                                                                               \
+        if (!(Get##X() == o.Get##X()))                                                                                 \
+            return false;                                                                                              \
+    } while (0)
 
 // --- TCMREItemProduto --------------------------------------------------------------
 
@@ -105,51 +98,53 @@ bool TCMREItemProduto::operator==(const TCMREItemProduto& o) const
         return false;
     if (!ListasIguais(m_Imposto, o.m_Imposto))
         return false;
+    // clang-format off
     // amounts
-    IGUAL(CombustivelBaseST) IGUAL(CombustivelICMSSubstituicaoARepassar)
-    IGUAL(CombustivelICMSSubstituicaoComplementar) IGUAL(CombustivelBaseCalcRetencao)
-    IGUAL(CombustivelICMSRetido) IGUAL(Quantidade) IGUAL(NEWQuantidadeEquivalente)
-    IGUAL(QuantidadeEquivalente_deprecated) IGUAL(ValorUnitarioV8) IGUAL(ValorDescontoUnitarioV8)
-    IGUAL(ValorDescontoTotalItem) IGUAL(ValorICMSST) IGUAL(BaseICMSST) IGUAL(ValorIPI) IGUAL(ValorTotal)
-    IGUAL(BasePISNaoCumulativo) IGUAL(BaseCOFINSNaoCumulativo) IGUAL(ValorPISNaoCumulativo)
-    IGUAL(ValorCOFINSNaoCumulativo) IGUAL(AliquotaAcrescimoICMSST) IGUAL(ValorAcrescimoICMSST)
-    IGUAL(CreditoPresumidoICMS) IGUAL(CreditoPresumidoIPI) IGUAL(ValorPorItemPISNaoCumulativo)
-    IGUAL(ValorPorItemCOFINSNaoCumulativo) IGUAL(PrecoTabelado) IGUAL(ValorIPIEmbutido) IGUAL(ValorDIFA)
-    IGUAL(ValorRetencaoBC) IGUAL(ValorRetencaoParcelaImposto) IGUAL(PesoLiquido) IGUAL(AliquotaICMS)
-    IGUAL(AliquotaICMSST) IGUAL(AliquotaIPI) IGUAL(ValorPorItemIPI) IGUAL(AliquotaRedAcrescimoICMS)
-    IGUAL(AliquotaReducaoIPI) IGUAL(AliquotaReducaoICMSST) IGUAL(PrecoUltimaCompra)
-    IGUAL(AliquotaPISNaoCumulativo) IGUAL(AliquotaCOFINSNaoCumulativo) IGUAL(BaseIPI)
-    IGUAL(AliquotaCreditoPresumido) IGUAL(BCCreditoPresumido) IGUAL(ReducaoBCICMSOpInterna) IGUAL(BaseICMS)
-    IGUAL(ValorICMS)
+    IGUAL(CombustivelBaseST); IGUAL(CombustivelICMSSubstituicaoARepassar);
+    IGUAL(CombustivelICMSSubstituicaoComplementar); IGUAL(CombustivelBaseCalcRetencao);
+    IGUAL(CombustivelICMSRetido); IGUAL(Quantidade); IGUAL(NEWQuantidadeEquivalente);
+    IGUAL(QuantidadeEquivalente_deprecated); IGUAL(ValorUnitarioV8); IGUAL(ValorDescontoUnitarioV8);
+    IGUAL(ValorDescontoTotalItem); IGUAL(ValorICMSST); IGUAL(BaseICMSST); IGUAL(ValorIPI); IGUAL(ValorTotal);
+    IGUAL(BasePISNaoCumulativo); IGUAL(BaseCOFINSNaoCumulativo); IGUAL(ValorPISNaoCumulativo);
+    IGUAL(ValorCOFINSNaoCumulativo); IGUAL(AliquotaAcrescimoICMSST); IGUAL(ValorAcrescimoICMSST);
+    IGUAL(CreditoPresumidoICMS); IGUAL(CreditoPresumidoIPI); IGUAL(ValorPorItemPISNaoCumulativo);
+    IGUAL(ValorPorItemCOFINSNaoCumulativo); IGUAL(PrecoTabelado); IGUAL(ValorIPIEmbutido); IGUAL(ValorDIFA);
+    IGUAL(ValorRetencaoBC); IGUAL(ValorRetencaoParcelaImposto); IGUAL(PesoLiquido); IGUAL(AliquotaICMS);
+    IGUAL(AliquotaICMSST); IGUAL(AliquotaIPI); IGUAL(ValorPorItemIPI); IGUAL(AliquotaRedAcrescimoICMS);
+    IGUAL(AliquotaReducaoIPI); IGUAL(AliquotaReducaoICMSST); IGUAL(PrecoUltimaCompra);
+    IGUAL(AliquotaPISNaoCumulativo); IGUAL(AliquotaCOFINSNaoCumulativo); IGUAL(BaseIPI);
+    IGUAL(AliquotaCreditoPresumido); IGUAL(BCCreditoPresumido); IGUAL(ReducaoBCICMSOpInterna); IGUAL(BaseICMS);
+    IGUAL(ValorICMS);
     // keys
-    IGUAL(ChaveRecebimentoProduto) IGUAL(PonteiroEmbalagem) IGUAL(PonteiroSituacaoTributaria)
-    IGUAL(PonteiroCSOSN) IGUAL(PonteiroProduto) IGUAL(PonteiroClassificacaoSPED) IGUAL(PonteiroCodigoCliente)
+    IGUAL(ChaveRecebimentoProduto); IGUAL(PonteiroEmbalagem); IGUAL(PonteiroSituacaoTributaria);
+    IGUAL(PonteiroCSOSN); IGUAL(PonteiroProduto); IGUAL(PonteiroClassificacaoSPED); IGUAL(PonteiroCodigoCliente);
     // dates, units and grade
-    IGUAL(RegDataValidadeLote) IGUAL(PonteiroUnidadeMedidaCompra) IGUAL(RegDataFabricacao)
-    IGUAL(NumeroDeDiaValidade) IGUAL(PonteiroCFOPProduto) IGUAL(CodigoTributacaoIPI) IGUAL(PonteiroItemGrade1)
-    IGUAL(PonteiroItemGrade2) IGUAL(PonteiroItemGrade3) IGUAL(PonteiroTaxaConversao) IGUAL(TipoIncidenciaPIS)
-    IGUAL(TipoIncidenciaCOFINS)
+    IGUAL(RegDataValidadeLote); IGUAL(PonteiroUnidadeMedidaCompra); IGUAL(RegDataFabricacao);
+    IGUAL(NumeroDeDiaValidade); IGUAL(PonteiroCFOPProduto); IGUAL(CodigoTributacaoIPI); IGUAL(PonteiroItemGrade1);
+    IGUAL(PonteiroItemGrade2); IGUAL(PonteiroItemGrade3); IGUAL(PonteiroTaxaConversao); IGUAL(TipoIncidenciaPIS);
+    IGUAL(TipoIncidenciaCOFINS);
     // flags
-    IGUAL(TipoReducaoAcrescimoICMS) IGUAL(AproveitarCreditoIPI_deprecated) IGUAL(Combustiveis)
-    IGUAL(Substituido) IGUAL(CFOPEntrada) IGUAL(IndicadorMovimentacao) IGUAL(ArmaFogoTipo)
-    IGUAL(TipoReferencia) IGUAL(LivreCobranca) IGUAL(IPIInclusoNoICMS) IGUAL(QtdCasasVlrUnitario)
-    IGUAL(PosicaoBCCredito) IGUAL(TipoOperacaoVeiculo) IGUAL(InformarValorIPI) IGUAL(InformarBaseIPI)
-    IGUAL(InformarValorICMSST) IGUAL(InformarBaseICMSST) IGUAL(InformarValorICMS) IGUAL(InformarBaseICMS)
-    IGUAL(InformarValorPISNC) IGUAL(InformarBasePISNC) IGUAL(InformarValorCOFINSNC)
-    IGUAL(InformarBaseCOFINSNC) IGUAL(InformarValorDIFA) IGUAL(CreditoPresumidoSimplesNacional)
+    IGUAL(TipoReducaoAcrescimoICMS); IGUAL(AproveitarCreditoIPI_deprecated); IGUAL(Combustiveis);
+    IGUAL(Substituido); IGUAL(CFOPEntrada); IGUAL(IndicadorMovimentacao); IGUAL(ArmaFogoTipo);
+    IGUAL(TipoReferencia); IGUAL(LivreCobranca); IGUAL(IPIInclusoNoICMS); IGUAL(QtdCasasVlrUnitario);
+    IGUAL(PosicaoBCCredito); IGUAL(TipoOperacaoVeiculo); IGUAL(InformarValorIPI); IGUAL(InformarBaseIPI);
+    IGUAL(InformarValorICMSST); IGUAL(InformarBaseICMSST); IGUAL(InformarValorICMS); IGUAL(InformarBaseICMS);
+    IGUAL(InformarValorPISNC); IGUAL(InformarBasePISNC); IGUAL(InformarValorCOFINSNC); IGUAL(InformarBaseCOFINSNC);
+    IGUAL(InformarValorDIFA); IGUAL(CreditoPresumidoSimplesNacional);
     // texts, exact
-    IGUAL(ComplementoProduto) IGUAL(ArmaFogoDescricao) IGUAL(Lote) IGUAL(ClassificacaoFiscal)
-    IGUAL(ArmaFogoSerie) IGUAL(ArmaFogoCano) IGUAL(Volume) IGUAL(ChassiVeiculo) IGUAL(CFOPnaNFEmitente)
+    IGUAL(ComplementoProduto); IGUAL(ArmaFogoDescricao); IGUAL(Lote); IGUAL(ClassificacaoFiscal);
+    IGUAL(ArmaFogoSerie); IGUAL(ArmaFogoCano); IGUAL(Volume); IGUAL(ChassiVeiculo); IGUAL(CFOPnaNFEmitente);
     // EFD adjustment
-    IGUAL(ChaveAjusteEFD)
+    IGUAL(ChaveAjusteEFD);
     // import declaration
-    IGUAL(DI_VlrBC) IGUAL(DI_VlrDespesaAduaneira) IGUAL(DI_VlrIOF) IGUAL(DI_VlrImpostoImportacao)
-    IGUAL(DI_AdicaoVlrDesconto) IGUAL(DI_ValorPIS_Importacao) IGUAL(DI_ValorCOFINS_Importacao)
-    IGUAL(DI_DataRegistro) IGUAL(DI_DesembaracoData) IGUAL(DI_CodigoExportador) IGUAL(DI_DesembaracoLocal)
-    IGUAL(DI_AdicaoCodigoFabricante) IGUAL(DI_NumeroDI_DSI_DA) IGUAL(DI_DesembaracoUF) IGUAL(DI_AdicaoNr)
-    IGUAL(DI_DeclaracaoSimplificadaImportacao)
+    IGUAL(DI_VlrBC); IGUAL(DI_VlrDespesaAduaneira); IGUAL(DI_VlrIOF); IGUAL(DI_VlrImpostoImportacao);
+    IGUAL(DI_AdicaoVlrDesconto); IGUAL(DI_ValorPIS_Importacao); IGUAL(DI_ValorCOFINS_Importacao);
+    IGUAL(DI_DataRegistro); IGUAL(DI_DesembaracoData); IGUAL(DI_CodigoExportador); IGUAL(DI_DesembaracoLocal);
+    IGUAL(DI_AdicaoCodigoFabricante); IGUAL(DI_NumeroDI_DSI_DA); IGUAL(DI_DesembaracoUF); IGUAL(DI_AdicaoNr);
+    IGUAL(DI_DeclaracaoSimplificadaImportacao);
     // FCI
-    IGUAL(FCI_ParcelaImportada) IGUAL(FCI_PercentualConteudoImportacao) IGUAL(FCI_NrControleFCI)
+    IGUAL(FCI_ParcelaImportada); IGUAL(FCI_PercentualConteudoImportacao); IGUAL(FCI_NrControleFCI);
+    // clang-format on
     return true;
 }
 
@@ -183,6 +178,7 @@ TOLV_PADRAO_IMPL(TCMREItemServico, TCMREItemBase)
 void TCMREItemServico::OnLimpar()
 {
     JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_Rateio.RemoveAll();
     m_Imposto.RemoveAll();
     TCMREItemBase::OnLimpar();
 }
@@ -192,6 +188,7 @@ void TCMREItemServico::OnCopiar(const TJQBaseParaDados* src)
     const auto* s = static_cast<const TCMREItemServico*>(src);
     JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
     if (s != this) {
+        m_Rateio.Copia(s->m_Rateio);
         m_Imposto.Copia(s->m_Imposto);
     }
     TCMREItemBase::OnCopiar(src);
@@ -204,23 +201,24 @@ bool TCMREItemServico::operator==(const TCMREItemServico& o) const
 {
     if (!TCMREItemBase::operator==(&o))
         return false;
-    if (!ListasIguais(m_Imposto, o.m_Imposto))
+    if (!ListasIguais(m_Rateio, o.m_Rateio) || !ListasIguais(m_Imposto, o.m_Imposto))
         return false;
+    // clang-format off
     // amounts
-    IGUAL(ValorBaixado) IGUAL(Quantidade) IGUAL(ValorUnitarioV8) IGUAL(ValorDescontoUnitarioV8)
-    IGUAL(ValorDescontoTotal) IGUAL(ValorTotal) IGUAL(ValorLiquido) IGUAL(BasePISNaoCumulativo)
-    IGUAL(BaseCOFINSNaoCumulativo) IGUAL(ValorPISNaoCumulativo) IGUAL(ValorCOFINSNaoCumulativo)
-    IGUAL(ValorPorItemPISNaoCumulativo) IGUAL(ValorPorItemCOFINSNaoCumulativo)
+    IGUAL(ValorBaixado); IGUAL(Quantidade); IGUAL(ValorUnitarioV8); IGUAL(ValorDescontoUnitarioV8);
+    IGUAL(ValorDescontoTotal); IGUAL(ValorTotal); IGUAL(ValorLiquido); IGUAL(BasePISNaoCumulativo);
+    IGUAL(BaseCOFINSNaoCumulativo); IGUAL(ValorPISNaoCumulativo); IGUAL(ValorCOFINSNaoCumulativo);
+    IGUAL(ValorPorItemPISNaoCumulativo); IGUAL(ValorPorItemCOFINSNaoCumulativo);
     // unit
-    IGUAL(PonteiroUnidadeMedida)
+    IGUAL(PonteiroUnidadeMedida);
     // rates
-    IGUAL(AliquotaPISNaoCumulativo) IGUAL(AliquotaCOFINSNaoCumulativo)
+    IGUAL(AliquotaPISNaoCumulativo); IGUAL(AliquotaCOFINSNaoCumulativo);
     // the rest
-    IGUAL(LivreCobranca) IGUAL(ComplementoServico) IGUAL(PonteiroServico) IGUAL(QtdCasasVlrUnitario)
-    IGUAL(PonteiroTipoRecolhimento) IGUAL(PonteiroClassificacaoSPED) IGUAL(PonteiroGerencialSPED)
-    IGUAL(PonteiroTaxaConversao) IGUAL(PosicaoBCCredito) IGUAL(TipoIncidenciaPIS) IGUAL(TipoIncidenciaCOFINS)
-    IGUAL(InformarValorPISNC) IGUAL(InformarBasePISNC) IGUAL(InformarValorCOFINSNC)
-    IGUAL(InformarBaseCOFINSNC)
+    IGUAL(LivreCobranca); IGUAL(ComplementoServico); IGUAL(PonteiroServico); IGUAL(QtdCasasVlrUnitario);
+    IGUAL(PonteiroTipoRecolhimento); IGUAL(PonteiroClassificacaoSPED); IGUAL(PonteiroGerencialSPED);
+    IGUAL(PonteiroTaxaConversao); IGUAL(PosicaoBCCredito); IGUAL(TipoIncidenciaPIS); IGUAL(TipoIncidenciaCOFINS);
+    IGUAL(InformarValorPISNC); IGUAL(InformarBasePISNC); IGUAL(InformarValorCOFINSNC); IGUAL(InformarBaseCOFINSNC);
+    // clang-format on
     return true;
 }
 
@@ -230,6 +228,7 @@ void TCMREItemServico::CopiarPara(tagREG_ITEM_ENTRADA_SERVICOPS* dst) const
         return;
     tolv::ZeraAninhados(dst);
     std::memset(reinterpret_cast<char*>(dst) + 682, 0, 18);
+    tolv::EscreveLista(m_Rateio, dst->QtdRateio, dst->pRateio);
     tolv::EscreveLista(m_Imposto, dst->QtdImposto, dst->pImposto);
 }
 
@@ -242,5 +241,6 @@ void TCMREItemServico::CopiarDe(tagREG_ITEM_ENTRADA_SERVICOPS* src)
     m_ps = s;
     tolv::ZeraAninhados(&m_ps);
     std::memset(reinterpret_cast<char*>(&m_ps) + 682, 0, 18);
+    tolv::LeLista(m_Rateio, s.QtdRateio, s.pRateio);
     tolv::LeLista(m_Imposto, s.QtdImposto, s.pImposto);
 }

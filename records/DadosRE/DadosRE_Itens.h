@@ -5,6 +5,7 @@
 #include "core/Lista.h"
 #include "core/Registro.h"
 #include "records/DadosRE/DadosRE_ItemImposto.h"
+#include "records/DadosRE/DadosRE_Rateios.h"
 
 // clang-format off
 #define TOLV_LAYOUT_tagREG_ITEM_TOTAIS_ENTRADAPS(F)                           \
@@ -243,7 +244,7 @@ TOLV_ESTRUTURA(tagREG_ITEM_ENTRADA_PRODUTOPS, 1664)
     F(682, USHORT,   QtdRateio,                        NO)                              \
     F(684, USHORT,   QtdItemAssociacao,                NO)                              \
     F(686, USHORT,   QtdImposto,                       NO)                              \
-    F(688, ULONG, pRateio, NO)                 \
+    F(688, ARR(tagREG_RATEIOSERVICO_ENTRADAPS, QtdRateio), pRateio, NO)                 \
     F(692, ULONG, pItemAssociacao, NO) \
     F(696, ARR(tagREG_ITEM_IMPOSTOPS, QtdImposto), pImposto, NO)                        \
     F(700, RES(4),   Reservado700,                     NO)
@@ -309,5 +310,6 @@ protected:
 
     tagREG_ITEM_ENTRADA_SERVICOPS m_ps;
 
+    TOLV_LISTA(TCMRERateioServico, Rateio)
     TOLV_LISTA(TCMREItemImposto, Imposto)
 };
