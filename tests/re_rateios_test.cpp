@@ -143,4 +143,168 @@ TEST(RateioServico, ComparesListsEveryFieldAndTheComplementLast)
     EXPECT_EQ(obs.chamadas.size(), 1u) << "an earlier difference ends the comparison";
 }
 
+// --- Product apportionment ------------------------------------------------------------
+
+TEST(AtivoImobilizado, RawBlockTravelsAndEveryFieldIsCompared)
+{
+    TCMREAtivoImobilizado a;
+    a.SetValorCredito(JQCY(77000));
+    a.SetNumeroFolha(41);
+    a.SetDescricao(std::string(60, 'd').c_str());
+    a.SetPlaqueta("PLQ-9");
+    EXPECT_EQ(a.GetDescricao().GetLength(), 51) << "Descricao holds 51 characters at most";
+    tagREG_ATIVO_IMOBILIZADO_ENTRADAPS ps;
+    std::memset(&ps, 0xFF, sizeof ps);
+    a.CopiarPara(&ps);
+    EXPECT_TRUE(Bytes(ps, 100, 120)) << "reserved at 100";
+    TCMREAtivoImobilizado b;
+    b.CopiarDe(&ps);
+    EXPECT_TRUE(a == b);
+    b.SetPlaqueta("plq-9");
+    EXPECT_TRUE(a != b) << "Plaqueta, case-sensitive";
+    int n = 0;
+    auto erros = CamposForaDaComparacao<TCMREAtivoImobilizado, tagREG_ATIVO_IMOBILIZADO_ENTRADAPS>(a, n);
+    EXPECT_TRUE(erros.empty()) << erros.front();
+    EXPECT_EQ(n, 5);
+    EXPECT_STREQ(a.GetRuntimeClass()->m_lpszClassName, "TCMREAtivoImobilizado");
+    EXPECT_EQ(a.GetRuntimeClass()->m_pfnGetBaseClass(), RUNTIME_CLASS(TJQBaseParaDados));
+}
+
+TCMRERateioProduto RateioProduto(int ativos)
+{
+    TCMRERateioProduto r;
+    r.SetNEWValor(JQCY(1500000));
+    r.SetCalcValorICMS(JQCY(180000));
+    r.SetNumeroNotaFiscalOrigem("000123456");
+    r.SetComplementoHistorico("compra de material");
+    r.AdicionaGerencialOrigem(Linha(1, 10));
+    r.AdicionaGerencial(Linha(2, 20));
+    r.AdicionaGerencial(Linha(3, 30));
+    r.AdicionaGerencialFilialClassificacao(Linha(4, 40));
+    for (int k = 0; k < ativos; ++k) {
+        TCMREAtivoImobilizado a;
+        a.SetPlaqueta(("PLQ-" + std::to_string(k)).c_str());
+        r.AdicionaAtivoImobilizado(a);
+    }
+    return r;
+}
+
+class RateioProdutoTest : public testing::Test {
+protected:
+    void TearDown() override { tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete); }
+    tagREG_RATEIOPRODUTO_ENTRADAPS ps{};
+};
+
+TEST_F(RateioProdutoTest, ListsAndOneFixedAssetTravelInTheirSlots)
+{
+    TCMRERateioProduto original = RateioProduto(1);
+    std::memset(&ps, 0xFF, sizeof ps);
+    original.CopiarPara(&ps);
+    EXPECT_EQ(ps.pGerencialOrigem[0].PonteiroGerencial, 1);
+    EXPECT_EQ(ps.pGerencial[1].PonteiroGerencial, 3);
+    EXPECT_EQ(ps.pGerencialFilialClassificacao[0].PonteiroGerencial, 4);
+    ASSERT_EQ(ps.QtdAtivoImobilizado, 1);
+    EXPECT_STREQ(ps.pAtivoImobilizado[0].Plaqueta, "PLQ-0");
+    const int reservados[][2] = {{25, 32},   {440, 456},   {744, 760},   {777, 778},   {782, 800},  {838, 856},
+                                 {879, 880}, {1402, 1404}, {1410, 1412}, {1418, 1420}, {1424, 1448}};
+    for (const auto& r : reservados)
+        EXPECT_TRUE(Bytes(ps, r[0], r[1])) << "reserved at " << r[0];
+
+    TCMRERateioProduto lido;
+    lido.CopiarDe(&ps);
+    EXPECT_TRUE(lido == original);
+    EXPECT_EQ(lido.GetQuantidadeAtivoImobilizado(), 1);
+    lido.DeletarAtivoImobilizado(0);
+    tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete);
+    lido.CopiarPara(&ps);
+    EXPECT_EQ(ps.QtdAtivoImobilizado, 0) << "asset removed after reading";
+    EXPECT_EQ(ps.pAtivoImobilizado, nullptr);
+}
+
+TEST(RateioProduto, TwoFixedAssetsAreRefusedBeforeAnythingIsWritten)
+{
+    tagREG_RATEIOPRODUTO_ENTRADAPS ps;
+    std::memset(&ps, 0x5C, sizeof ps);
+    EXPECT_TRUE(LancaArgumentoInvalido([&] { RateioProduto(2).CopiarPara(&ps); }));
+    EXPECT_TRUE(Bytes(ps, 0, sizeof ps, 0x5C)) << "nothing written, nothing allocated";
+}
+
+TEST_F(RateioProdutoTest, OnlyACountOfOneBringsAnAssetAndNullArraysReadAsEmpty)
+{
+    TCMREAtivoImobilizado a;
+    tagREG_ATIVO_IMOBILIZADO_ENTRADAPS bloco[2];
+    a.CopiarPara(&bloco[0]);
+    a.CopiarPara(&bloco[1]);
+    ps.QtdAtivoImobilizado = 2;
+    ps.pAtivoImobilizado = bloco;
+    ps.QtdGerencialOrigem = ps.QtdGerencial = ps.QtdGerencialFilialClassificacao = 5;
+    ps.Reservado1402[0] = 0x33;
+    TCMRERateioProduto r = RateioProduto(1);
+    r.CopiarDe(&ps);
+    EXPECT_EQ(r.GetQuantidadeAtivoImobilizado(), 0) << "count 2";
+    EXPECT_EQ(r.GetQuantidadeGerencialOrigem() + r.GetQuantidadeGerencial() +
+                  r.GetQuantidadeGerencialFilialClassificacao(),
+              0);
+    ps.QtdAtivoImobilizado = 1;
+    r.CopiarDe(&ps);
+    EXPECT_EQ(r.GetQuantidadeAtivoImobilizado(), 1) << "count 1";
+    ps = tagREG_RATEIOPRODUTO_ENTRADAPS{};
+    r.RemoveTodosAtivoImobilizado();
+    r.CopiarPara(&ps);
+    EXPECT_TRUE(Bytes(ps, 1394, 1424)) << "the record keeps no slot of its source";
+}
+
+TEST(RateioProduto, ComparesEveryListEveryFieldAndTheComplementLast)
+{
+    const TCMRERateioProduto base = RateioProduto(1);
+    TCMRERateioProduto b = base;
+    b.GetRefGerencialOrigem(0).SetValor(JQCY(1));
+    EXPECT_TRUE(base != b) << "GerencialOrigem";
+    b = base;
+    b.AdicionaGerencialFilialClassificacao(Linha(9, 9));
+    EXPECT_TRUE(base != b) << "GerencialFilialClassificacao";
+    b = base;
+    b.GetRefAtivoImobilizado(0).SetPlaqueta("plq-0");
+    EXPECT_TRUE(base != b) << "AtivoImobilizado";
+
+    int n = 0;
+    auto erros = CamposForaDaComparacao<TCMRERateioProduto, tagREG_RATEIOPRODUTO_ENTRADAPS>(RateioProduto(0), n);
+    EXPECT_TRUE(erros.empty()) << erros.front();
+    EXPECT_EQ(n, 114);
+
+    b = base;
+    b.SetComplementoHistorico("Compra de material");
+    ObservaComplemento obs;
+    EXPECT_FALSE(base == b) << "ComplementoHistorico, case-sensitive";
+    ASSERT_EQ(obs.chamadas.size(), 1u);
+    EXPECT_EQ(obs.chamadas[0].first, "Compra de material") << "first argument: the other record's text";
+    b.SetNumeroNotaFiscalOrigem("000123456 ");
+    EXPECT_FALSE(base == b) << "NumeroNotaFiscalOrigem";
+    EXPECT_EQ(obs.chamadas.size(), 1u) << "an earlier difference ends the comparison";
+}
+
+TEST(RateioProduto, TextLimitsCopyAssignClearAndRuntimeClass)
+{
+    TCMRERateioProduto a = RateioProduto(1);
+    a.SetNumeroNotaFiscalOrigem("1234567890123456789");
+    a.SetSerieNotaFiscalOrigem("ABCDEFG");
+    EXPECT_STREQ(a.GetNumeroNotaFiscalOrigem().GetString(), "123456789012345");
+    EXPECT_STREQ(a.GetSerieNotaFiscalOrigem().GetString(), "ABCDE");
+    TCMRERateioProduto b(a);
+    TCMRERateioProduto& ref = b;
+    b = ref;
+    EXPECT_TRUE(b == a) << "copy and self-assignment";
+    b.Limpar();
+    EXPECT_TRUE(b == TCMRERateioProduto());
+    EXPECT_EQ(b.GetQuantidadeAtivoImobilizado(), 0);
+
+    const CRuntimeClass* c = a.GetRuntimeClass();
+    EXPECT_STREQ(c->m_lpszClassName, "TCMRERateioProduto");
+    EXPECT_EQ(c->m_nObjectSize, static_cast<int>(sizeof(TCMRERateioProduto)));
+    EXPECT_EQ(c->m_wSchema, 0xFFFFu);
+    EXPECT_EQ(c->m_pfnGetBaseClass(), RUNTIME_CLASS(TCMRateioBase));
+    EXPECT_EQ(RateioServico(0, 0).GetRuntimeClass()->m_pfnGetBaseClass(), RUNTIME_CLASS(TCMRateioBase));
+    EXPECT_STREQ(RUNTIME_CLASS(TCMRERateioServico)->m_lpszClassName, "TCMRERateioServico");
+}
+
 } // namespace

@@ -1,7 +1,9 @@
 // Entry register subsystem: every public header of DadosRE.
 #pragma once
 
+#include "records/DadosRE/DadosRE_AtivoImobilizado.h"
 #include "records/DadosRE/DadosRE_ItemImposto.h"
 #include "records/DadosRE/DadosRE_Itens.h"
 #include "records/DadosRE/DadosRE_Pagamento.h"
 #include "records/DadosRE/DadosRE_Rateios.h"
+#include "records/DadosRE/DadosRE_RateioProduto.h"

@@ -1,0 +1,40 @@
+#include "records/DadosRE/DadosRE_AtivoImobilizado.h"
+
+#include "records/DadosRE/DadosRE_ItensInterno.h"
+
+#define ARQ "DadosRE"
+
+TOLV_REGISTRA_ESTRUTURA(tagREG_ATIVO_IMOBILIZADO_ENTRADAPS)
+
+IMPLEMENT_DYNAMIC(TCMREAtivoImobilizado, TJQBaseParaDados)
+TOLV_PADRAO_IMPL(TCMREAtivoImobilizado, TJQBaseParaDados)
+
+void TCMREAtivoImobilizado::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMREAtivoImobilizado::OnCopiar(const TJQBaseParaDados* src)
+{
+    JQMemCpy(&m_ps, &static_cast<const TCMREAtivoImobilizado*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMREAtivoImobilizado::operator==(const TCMREAtivoImobilizado& o) const
+{
+    return GetValorCredito() == o.GetValorCredito() && GetNumeroLivro() == o.GetNumeroLivro() &&
+           GetNumeroFolha() == o.GetNumeroFolha() && GetDescricao() == o.GetDescricao() &&
+           GetPlaqueta() == o.GetPlaqueta();
+}
+
+void TCMREAtivoImobilizado::CopiarPara(tagREG_ATIVO_IMOBILIZADO_ENTRADAPS* dst) const
+{
+    JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__);
+}
+
+void TCMREAtivoImobilizado::CopiarDe(tagREG_ATIVO_IMOBILIZADO_ENTRADAPS* src)
+{
+    Limpar();
+    tolv::re::LeBloco(m_ps, src);
+}

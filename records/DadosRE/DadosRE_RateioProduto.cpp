@@ -1,0 +1,144 @@
+#include "records/DadosRE/DadosRE_RateioProduto.h"
+
+#include <cstddef>
+#include <cstring>
+
+#include "companions/TOLVSVCUtil.h"
+#include "core/Aninhados.h"
+#include "records/DadosRE/DadosRE_ItensInterno.h"
+
+#define ARQ "DadosRE"
+
+TOLV_REGISTRA_ESTRUTURA(tagREG_RATEIOPRODUTO_ENTRADAPS)
+
+using tolv::re::LeBloco;
+using tolv::re::ListasIguais;
+using PS = tagREG_RATEIOPRODUTO_ENTRADAPS;
+
+// Comparison of one field through its getters; the first difference ends it.
+#define IGUAL(X)                                                                                                       \
+    do {                                                                                                               \
+        if (!(Get##X() == o.Get##X()))                                                                                 \
+            return false;                                                                                              \
+    } while (0)
+
+namespace {
+
+// Exact comparison of the amounts from offset de to offset ate (both fields
+// included), one by one in offset order.
+bool MoedasIguais(const PS& a, const PS& b, size_t de, size_t ate)
+{
+    for (size_t off = de; off <= ate; off += sizeof(tagCY)) {
+        tagCY x;
+        tagCY y;
+        std::memcpy(&x, reinterpret_cast<const char*>(&a) + off, sizeof x);
+        std::memcpy(&y, reinterpret_cast<const char*>(&b) + off, sizeof y);
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// The count and pointer slots (1394 to 1423), reserved bytes between them included.
+void ZeraSlots(PS& s)
+{
+    std::memset(reinterpret_cast<char*>(&s) + offsetof(PS, QtdGerencialOrigem), 0,
+                offsetof(PS, Reservado1424) - offsetof(PS, QtdGerencialOrigem));
+}
+
+} // namespace
+
+#define MOEDAS(A, B)                                                                                                   \
+    do {                                                                                                               \
+        if (!MoedasIguais(m_ps, o.m_ps, offsetof(PS, A), offsetof(PS, B)))                                             \
+            return false;                                                                                              \
+    } while (0)
+
+IMPLEMENT_DYNAMIC(TCMRERateioProduto, TCMRateioBase)
+TOLV_PADRAO_IMPL(TCMRERateioProduto, TCMRateioBase)
+
+void TCMRERateioProduto::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_GerencialOrigem.RemoveAll();
+    m_GerencialFilialClassificacao.RemoveAll();
+    m_AtivoImobilizado.RemoveAll();
+    TCMRateioBase::OnLimpar();
+}
+
+void TCMRERateioProduto::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMRERateioProduto*>(src);
+    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    if (s != this) {
+        m_GerencialOrigem.Copia(s->m_GerencialOrigem);
+        m_GerencialFilialClassificacao.Copia(s->m_GerencialFilialClassificacao);
+        m_AtivoImobilizado.Copia(s->m_AtivoImobilizado);
+    }
+    TCMRateioBase::OnCopiar(src);
+}
+
+bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
+{
+    if (!TCMRateioBase::operator==(&o))
+        return false;
+    if (!ListasIguais(m_GerencialOrigem, o.m_GerencialOrigem) ||
+        !ListasIguais(m_GerencialFilialClassificacao, o.m_GerencialFilialClassificacao) ||
+        !ListasIguais(m_AtivoImobilizado, o.m_AtivoImobilizado))
+        return false;
+    // clang-format off
+    // amounts
+    IGUAL(NEWQuantidade); IGUAL(NEWValor); IGUAL(QtdEquivalente); IGUAL(TipoValorDoCusto);
+    MOEDAS(NEW8ValorCusto, ValorCOFINSImportacao);
+    MOEDAS(CalcBaseICMS, CalcCreditoPresumidoIPI);
+    MOEDAS(CalcValorPISNaoCumulativo, CalcBaseCOFINSNaoCumulativo);
+    MOEDAS(CalcBCAntecipacaoParcialICMS, CalcValorIRRF);
+    MOEDAS(InfBaseICMS, InfCreditoPresumidoIPI);
+    MOEDAS(InfValorPISNaoCumulativo, InfBaseCOFINSNaoCumulativo);
+    MOEDAS(InfBCAntecipacaoParcialICMS, InfValorIRRF);
+    // origin, destination and flags
+    IGUAL(PonteiroFornecedorOrigem); IGUAL(PonteiroClienteDestino); IGUAL(PonteiroFornecedorLote);
+    IGUAL(PonteiroLote); IGUAL(PonteiroDepartamento); IGUAL(PonteiroRequisitante); IGUAL(TipoProducao);
+    IGUAL(PonteiroLocalArmazenagemOrigem); IGUAL(PonteiroLocalArmazenagemDestino);
+    IGUAL(PonteiroMovimentoOrigemEstoque); IGUAL(PonteiroMovimentoOrigemComercial);
+    IGUAL(RegDataMovimentoOrigemComercial); IGUAL(NumeroNotaFiscalOrigem); IGUAL(SerieNotaFiscalOrigem);
+    IGUAL(PonteiroClassificacaoOrigem); IGUAL(PonteiroClassificacaoDestino); IGUAL(PonteiroCFOPRateio);
+    IGUAL(PonteiroFilial); IGUAL(Destino); IGUAL(AlterouValoresCalculados); IGUAL(IntegrouES);
+    IGUAL(PonteiroHistorico);
+    // clang-format on
+    // Last, the other record's complement first.
+    CString outro = o.GetComplementoHistorico();
+    CString este = GetComplementoHistorico();
+    return CTOLVSVCUtil::ComparaComplementoHistorico(outro.GetString(), este.GetString());
+}
+
+// The structure has room for one fixed asset: a line holding more is refused
+// instead of being sent without any.
+void TCMRERateioProduto::CopiarPara(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const
+{
+    if (m_AtivoImobilizado.GetSize() > 1)
+        AfxThrowInvalidArgException();
+    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        return;
+    tolv::ZeraAninhados(dst);
+    tolv::EscreveLista(m_GerencialOrigem, dst->QtdGerencialOrigem, dst->pGerencialOrigem);
+    tolv::EscreveLista(m_Gerencial, dst->QtdGerencial, dst->pGerencial);
+    tolv::EscreveLista(m_GerencialFilialClassificacao, dst->QtdGerencialFilialClassificacao,
+                       dst->pGerencialFilialClassificacao);
+    tolv::EscreveLista(m_AtivoImobilizado, dst->QtdAtivoImobilizado, dst->pAtivoImobilizado);
+}
+
+void TCMRERateioProduto::CopiarDe(tagREG_RATEIOPRODUTO_ENTRADAPS* src)
+{
+    Limpar();
+    PS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps = s;
+    ZeraSlots(m_ps);
+    tolv::LeLista(m_GerencialOrigem, s.QtdGerencialOrigem, s.pGerencialOrigem);
+    tolv::LeLista(m_Gerencial, s.QtdGerencial, s.pGerencial);
+    tolv::LeLista(m_GerencialFilialClassificacao, s.QtdGerencialFilialClassificacao, s.pGerencialFilialClassificacao);
+    if (s.QtdAtivoImobilizado == 1)
+        tolv::LeLista(m_AtivoImobilizado, s.QtdAtivoImobilizado, s.pAtivoImobilizado);
+}
