@@ -1,0 +1,198 @@
+#include "records/DadosRE/DadosRE_Estoque.h"
+
+#include "core/Aninhados.h"
+#include "records/DadosRE/DadosRE_ItensInterno.h"
+
+#define ARQ "DadosRE"
+
+TOLV_REGISTRA_ESTRUTURA(_REG_ITEM_ENTRADA_COMPOSICAOPS)
+TOLV_REGISTRA_ESTRUTURA(_REG_ENTRADA_ESTOQUE_ENTRADAPS)
+TOLV_REGISTRA_ESTRUTURA(_REG_ES_COMPOSICAO_PRODUTOPS)
+
+using tolv::re::LeBloco;
+using tolv::re::ListasIguais;
+
+// Comparison of one field through its getters; the first difference ends it.
+#define IGUAL(X)                                                                                                       \
+    do {                                                                                                               \
+        if (!(Get##X() == o.Get##X()))                                                                                 \
+            return false;                                                                                              \
+    } while (0)
+
+// --- TCMREComposicao -------------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMREComposicao, TJQBaseParaDados)
+
+void TCMREComposicao::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMREComposicao::OnCopiar(const TJQBaseParaDados* src)
+{
+    JQMemCpy(&m_ps, &static_cast<const TCMREComposicao*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMREComposicao::operator==(const TCMREComposicao& o) const
+{
+    if (!JQPosicaoIgual(m_ps.RegPosProduto, o.m_ps.RegPosProduto) ||
+        !JQPosicaoIgual(m_ps.RegPosProdutoSubstituido, o.m_ps.RegPosProdutoSubstituido))
+        return false;
+    // clang-format off
+    IGUAL(Quantidade); IGUAL(QuantidadeTotal); IGUAL(Valor4PIUnitaria);
+    IGUAL(PonteiroMovimentoOrigem); IGUAL(PonteiroFilial); IGUAL(PonteiroLote); IGUAL(PonteiroForLote);
+    IGUAL(PonteiroForEPTETPE); IGUAL(PonteiroCliEPTETPE); IGUAL(PonteiroVolume); IGUAL(PonteiroControleFCI);
+    IGUAL(PonteiroLocal);
+    IGUAL(TipoProducao); IGUAL(TipoEstoque); IGUAL(QuantidadeTotalAlterada); IGUAL(ConteudoImportado);
+    IGUAL(CasasDecimais);
+    // clang-format on
+    return true;
+}
+
+void TCMREComposicao::CopiarPara(_REG_ITEM_ENTRADA_COMPOSICAOPS* dst) const
+{
+    JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__);
+}
+
+void TCMREComposicao::CopiarDe(_REG_ITEM_ENTRADA_COMPOSICAOPS* src)
+{
+    Limpar();
+    LeBloco(m_ps, src);
+}
+
+void TCMREComposicao::CopiarPara(_REG_ES_COMPOSICAO_PRODUTOPS* dst) const
+{
+    if (!JQMemSet(dst, 0, sizeof *dst, ARQ, __LINE__))
+        return;
+    _REG_ES_COMPOSICAO_PRODUTOPS es;
+    std::memset(&es, 0, sizeof es);
+    es.regPosProduto = m_ps.RegPosProduto;
+    es.regPosProdutoSubstituido = m_ps.RegPosProdutoSubstituido;
+    es.Quantidade = m_ps.Quantidade;
+    es.QuantidadeTotal = m_ps.QuantidadeTotal;
+    es.Valor4PIUnitaria = m_ps.Valor4PIUnitaria;
+    // origin and branch trade places between the two forms
+    es.lPonteiroFilial = m_ps.PonteiroFilial;
+    es.PonteiroMovimentoOrigem = static_cast<long>(m_ps.PonteiroMovimentoOrigem);
+    es.PonteiroLote = m_ps.PonteiroLote;
+    es.PonteiroForLote = m_ps.PonteiroForLote;
+    es.PonteiroForEPTETPE = m_ps.PonteiroForEPTETPE;
+    es.PonteiroCliEPTETPE = m_ps.PonteiroCliEPTETPE;
+    es.PonteiroVolume = m_ps.PonteiroVolume;
+    es.PonteiroControleFCI = m_ps.PonteiroControleFCI;
+    es.PonteiroLocal = m_ps.PonteiroLocal;
+    es.TipoProducao = m_ps.TipoProducao;
+    es.TipoEstoque = m_ps.TipoEstoque;
+    es.QuantidadeTotalAlterada = m_ps.QuantidadeTotalAlterada;
+    es.ConteudoImportado = m_ps.ConteudoImportado;
+    es.CasasDecimais = m_ps.CasasDecimais;
+    JQMemCpy(dst, &es, sizeof es, ARQ, __LINE__);
+}
+
+void TCMREComposicao::CopiarDe(_REG_ES_COMPOSICAO_PRODUTOPS* src)
+{
+    Limpar();
+    _REG_ES_COMPOSICAO_PRODUTOPS es;
+    if (!LeBloco(es, src))
+        return;
+    m_ps.RegPosProduto = es.regPosProduto;
+    m_ps.RegPosProdutoSubstituido = es.regPosProdutoSubstituido;
+    m_ps.Quantidade = es.Quantidade;
+    m_ps.QuantidadeTotal = es.QuantidadeTotal;
+    m_ps.Valor4PIUnitaria = es.Valor4PIUnitaria;
+    m_ps.PonteiroFilial = es.lPonteiroFilial;
+    m_ps.PonteiroMovimentoOrigem = static_cast<unsigned long>(es.PonteiroMovimentoOrigem);
+    m_ps.PonteiroLote = es.PonteiroLote;
+    m_ps.PonteiroForLote = es.PonteiroForLote;
+    m_ps.PonteiroForEPTETPE = es.PonteiroForEPTETPE;
+    m_ps.PonteiroCliEPTETPE = es.PonteiroCliEPTETPE;
+    m_ps.PonteiroVolume = es.PonteiroVolume;
+    m_ps.PonteiroControleFCI = es.PonteiroControleFCI;
+    m_ps.PonteiroLocal = es.PonteiroLocal;
+    m_ps.TipoProducao = es.TipoProducao;
+    m_ps.TipoEstoque = es.TipoEstoque;
+    m_ps.QuantidadeTotalAlterada = es.QuantidadeTotalAlterada;
+    m_ps.ConteudoImportado = es.ConteudoImportado;
+    m_ps.CasasDecimais = es.CasasDecimais;
+}
+
+// --- TCMREEntradaEstoque ---------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(TCMREEntradaEstoque, TCMRateioBase)
+TOLV_PADRAO_IMPL(TCMREEntradaEstoque, TCMRateioBase)
+
+void TCMREEntradaEstoque::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_ArmaFogo_Descricao.Empty();
+    m_GerencialSaida.RemoveAll();
+    m_Composicao.RemoveAll();
+    TCMRateioBase::OnLimpar();
+}
+
+void TCMREEntradaEstoque::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMREEntradaEstoque*>(src);
+    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    m_ArmaFogo_Descricao = s->m_ArmaFogo_Descricao;
+    if (s != this) {
+        m_GerencialSaida.Copia(s->m_GerencialSaida);
+        m_Composicao.Copia(s->m_Composicao);
+    }
+    TCMRateioBase::OnCopiar(src);
+}
+
+bool TCMREEntradaEstoque::operator==(const TCMREEntradaEstoque& o) const
+{
+    if (!TCMRateioBase::operator==(&o))
+        return false;
+    if (!ListasIguais(m_GerencialSaida, o.m_GerencialSaida) || !ListasIguais(m_Composicao, o.m_Composicao))
+        return false;
+    // clang-format off
+    IGUAL(Quantidade); IGUAL(PonteiroClassificacaoSaida); IGUAL(PonteiroClassificacao);
+    IGUAL(PonteiroMovimentoOrigemEstoque); IGUAL(PonteiroLocalSaida); IGUAL(PonteiroLocal); IGUAL(PonteiroCFRT);
+    // clang-format on
+    if (!JQPosicaoIgual(m_ps.RegPosProduto, o.m_ps.RegPosProduto))
+        return false;
+    // clang-format off
+    IGUAL(LoteESDataFabricacao); IGUAL(LoteESDataValidade); IGUAL(LotePrecoTabelado);
+    IGUAL(LoteESNumeroDeDiaValidade);
+    IGUAL(ArmaFogo_Descricao); IGUAL(LoteESNumero); IGUAL(LoteESVolume); IGUAL(ArmaFogo_Serie); IGUAL(ArmaFogo_Cano);
+    IGUAL(LoteIndicadorMovimentacao); IGUAL(ArmaFogo_Tipo); IGUAL(LoteTipoReferencia); IGUAL(Tipo);
+    // clang-format on
+    return true;
+}
+
+void TCMREEntradaEstoque::CopiarPara(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) const
+{
+    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        return;
+    tolv::ZeraAninhados(dst);
+    try {
+        tolv::EscreveLista(m_GerencialSaida, dst->QtdGerencialSaida, dst->pGerencialSaida);
+        tolv::EscreveLista(m_Gerencial, dst->QtdGerencial, dst->pGerencial);
+        tolv::EscreveLista(m_Composicao, dst->QtdComposicao, dst->pComposicao);
+        tolv::EscreveTexto(m_ArmaFogo_Descricao, dst->TamanhoArmaFogo_Descricao, dst->pArmaFogo_Descricao);
+    } catch (...) {
+        tolv::LiberaAninhados(dst, tolv::Liberacao::Delete);
+        tolv::ZeraAninhados(dst);
+        throw;
+    }
+}
+
+void TCMREEntradaEstoque::CopiarDe(_REG_ENTRADA_ESTOQUE_ENTRADAPS* src)
+{
+    Limpar();
+    _REG_ENTRADA_ESTOQUE_ENTRADAPS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps = s;
+    tolv::ZeraAninhados(&m_ps);
+    tolv::LeLista(m_GerencialSaida, s.QtdGerencialSaida, s.pGerencialSaida);
+    tolv::LeLista(m_Gerencial, s.QtdGerencial, s.pGerencial);
+    tolv::LeLista(m_Composicao, s.QtdComposicao, s.pComposicao);
+    if (s.TamanhoArmaFogo_Descricao != 0)
+        tolv::LeTexto(m_ArmaFogo_Descricao, s.TamanhoArmaFogo_Descricao, s.pArmaFogo_Descricao);
+}

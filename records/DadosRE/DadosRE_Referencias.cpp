@@ -1,0 +1,145 @@
+#include "records/DadosRE/DadosRE_Referencias.h"
+
+#include "companions/JQDFConx.h"
+#include "core/Aninhados.h"
+#include "records/DadosRE/DadosRE_ItensInterno.h"
+
+#define ARQ "DadosRE"
+
+TOLV_REGISTRA_ESTRUTURA(tagREG_RE_NF_REFERIDA_PS)
+TOLV_REGISTRA_ESTRUTURA(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS)
+TOLV_REGISTRA_ESTRUTURA(tagREG_ASSOCIACAO_ITEM_RE_OCPS)
+
+using tolv::re::LeBloco;
+
+// Comparison of one field through its getters; the first difference ends it.
+#define IGUAL(X)                                                                                                       \
+    do {                                                                                                               \
+        if (!(Get##X() == o.Get##X()))                                                                                 \
+            return false;                                                                                              \
+    } while (0)
+
+// --- TCMRENFReferidas ------------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMRENFReferidas, TJQBaseParaDados)
+
+void TCMRENFReferidas::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMRENFReferidas::OnCopiar(const TJQBaseParaDados* src)
+{
+    JQMemCpy(&m_ps, &static_cast<const TCMRENFReferidas*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMRENFReferidas::operator==(const TCMRENFReferidas& o) const
+{
+    // clang-format off
+    IGUAL(RegDataEmissaoNotaFiscalOrigem); IGUAL(ValorTotalNotaFiscalOrigem);
+    // clang-format on
+    if (m_ps.RegNFe != o.m_ps.RegNFe)
+        return false;
+    // clang-format off
+    IGUAL(PonteiroNF); IGUAL(PonteiroECF); IGUAL(TipoNota);
+    IGUAL(NumeroNotaFiscalOrigem); IGUAL(SerieNotaFiscalOrigem); IGUAL(SubserieNotaFiscalOrigem);
+    IGUAL(ModeloNotaFiscalOrigem);
+    // clang-format on
+    return true;
+}
+
+void TCMRENFReferidas::CopiarPara(tagREG_RE_NF_REFERIDA_PS* dst) const
+{
+    JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__);
+}
+
+void TCMRENFReferidas::CopiarDe(tagREG_RE_NF_REFERIDA_PS* src)
+{
+    Limpar();
+    LeBloco(m_ps, src);
+}
+
+// --- TCMREObservacaoCFOP ---------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMREObservacaoCFOP, TJQBaseParaDados)
+
+void TCMREObservacaoCFOP::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_Observacao.Empty();
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMREObservacaoCFOP::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMREObservacaoCFOP*>(src);
+    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    m_Observacao = s->m_Observacao;
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMREObservacaoCFOP::operator==(const TCMREObservacaoCFOP& o) const
+{
+    IGUAL(PonteiroCFOP);
+    return m_Observacao == o.m_Observacao;
+}
+
+void TCMREObservacaoCFOP::CopiarPara(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* dst) const
+{
+    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        return;
+    tolv::ZeraAninhados(dst);
+    tolv::EscreveTexto(m_Observacao, dst->TamanhoObservacao, dst->pObservacao);
+}
+
+void TCMREObservacaoCFOP::CopiarDe(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* src)
+{
+    Limpar();
+    tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS s;
+    if (!LeBloco(s, src))
+        return;
+    m_ps = s;
+    tolv::ZeraAninhados(&m_ps);
+    if (s.TamanhoObservacao != 0)
+        tolv::LeTexto(m_Observacao, s.TamanhoObservacao, s.pObservacao);
+}
+
+// --- TCMREItemAssociacaoREOC -----------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMREItemAssociacaoREOC, TJQBaseParaDados)
+
+void TCMREItemAssociacaoREOC::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_CancelarItem = false;
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMREItemAssociacaoREOC::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMREItemAssociacaoREOC*>(src);
+    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    m_CancelarItem = s->m_CancelarItem;
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMREItemAssociacaoREOC::operator==(const TCMREItemAssociacaoREOC& o) const
+{
+    // clang-format off
+    IGUAL(TaxaConversao_deprecated); IGUAL(Baixado); IGUAL(Ordem); IGUAL(SequenciaItem); IGUAL(CancelarItem);
+    // clang-format on
+    return true;
+}
+
+void TCMREItemAssociacaoREOC::CopiarPara(tagREG_ASSOCIACAO_ITEM_RE_OCPS* dst) const
+{
+    JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__);
+}
+
+void TCMREItemAssociacaoREOC::CopiarDe(tagREG_ASSOCIACAO_ITEM_RE_OCPS* src)
+{
+    Limpar();
+    LeBloco(m_ps, src);
+}
