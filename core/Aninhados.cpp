@@ -52,6 +52,20 @@ void LiberaAninhados(const EstruturaDesc& d, void* ps, Liberacao modo)
     }
 }
 
+void LiberaAninhado(const EstruturaDesc& d, void* ps, unsigned offsetPonteiro, Liberacao modo)
+{
+    unsigned char* b = static_cast<unsigned char*>(ps);
+    for (unsigned i = 0; i < d.nAninhados; ++i) {
+        const AninhadoDesc& a = d.aninhados[i];
+        if (a.offsetPonteiro != offsetPonteiro)
+            continue;
+        void* ptr;
+        std::memcpy(&ptr, b + a.offsetPonteiro, sizeof ptr);
+        LiberaArray(a, ptr, LeContagem(b, a), modo);
+        return;
+    }
+}
+
 void ZeraAninhados(const EstruturaDesc& d, void* ps)
 {
     unsigned char* b = static_cast<unsigned char*>(ps);

@@ -31,6 +31,16 @@ TOLV_API void LiberaAninhados(const EstruturaDesc& d, void* ps, Liberacao modo);
 TOLV_API void LiberaArray(const AninhadoDesc& a, void* ptr, unsigned long count, Liberacao modo);
 // Sets every count and pointer slot of ps to zero.
 TOLV_API void ZeraAninhados(const EstruturaDesc& d, void* ps);
+// Releases the one nested array (or text) whose pointer is at offsetPonteiro,
+// its elements' arrays first.
+TOLV_API void LiberaAninhado(const EstruturaDesc& d, void* ps, unsigned offsetPonteiro, Liberacao modo);
+
+template <class S>
+inline void LiberaAninhado(S* ps, unsigned offsetPonteiro, Liberacao modo)
+{
+    if (ps)
+        LiberaAninhado(Layout<S>::desc, ps, offsetPonteiro, modo);
+}
 
 template <class S>
 inline void LiberaAninhados(S* ps, Liberacao modo)
