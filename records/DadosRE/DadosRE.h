@@ -10,3 +10,4 @@
 #include "records/DadosRE/DadosRE_RateioProduto.h"
 #include "records/DadosRE/DadosRE_Rateios.h"
 #include "records/DadosRE/DadosRE_Referencias.h"
+#include "records/DadosRE/DadosRE_Registro.h"

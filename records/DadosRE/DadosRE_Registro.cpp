@@ -1,0 +1,224 @@
+#include "records/DadosRE/DadosRE_Registro.h"
+
+#include <cstddef>
+
+#include "companions/JQDFConx.h"
+#include "companions/TOLVSVCUtil.h"
+#include "core/Aninhados.h"
+
+#define ARQ "DadosRE"
+
+TOLV_REGISTRA_ESTRUTURA(tagREG_RE_ASSOCIACAO_OCPS)
+TOLV_REGISTRA_ESTRUTURA(tagREG_ENTRADAPS)
+
+IMPLEMENT_DYNAMIC(TCMRERegistroEntrada, TJQBaseParaDados)
+TOLV_PADRAO_IMPL(TCMRERegistroEntrada, TJQBaseParaDados)
+
+namespace {
+
+CString Cortada(const CString& s)
+{
+    return s.GetLength() > TCMRERegistroEntrada::kMaxObservacao ? s.Left(TCMRERegistroEntrada::kMaxObservacao) : s;
+}
+
+template <class T>
+bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
+{
+    int n = a.GetSize();
+    if (n != b.GetSize())
+        return false;
+    for (int k = 0; k < n; ++k)
+        if (!(*a.GetPtr(k) == *b.GetPtr(k)))
+            return false;
+    return true;
+}
+
+} // namespace
+
+void TCMRERegistroEntrada::OnLimpar()
+{
+    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_Vinculo.Limpa();
+    m_ObservacaoGeral.Empty();
+    m_ObservacaoFisco.Empty();
+    m_Produto.RemoveAll();
+    m_Servico.RemoveAll();
+    m_AssociacaoREOC.RemoveAll();
+    m_Referidas.RemoveAll();
+    m_Logs.RemoveAll();
+    m_ObservacoesCFOP.RemoveAll();
+    CondicaoPgto.Limpar();
+    m_LiberouAlteracaoVlrUnitOC = false;
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMRERegistroEntrada::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMRERegistroEntrada*>(src);
+    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    m_Vinculo = s->m_Vinculo;
+    if (s != this) {
+        m_Produto.Copia(s->m_Produto);
+        m_Servico.Copia(s->m_Servico);
+        m_AssociacaoREOC.Copia(s->m_AssociacaoREOC);
+        m_Referidas.Copia(s->m_Referidas);
+        m_Logs.Copia(s->m_Logs);
+        m_ObservacoesCFOP.Copia(s->m_ObservacoesCFOP);
+    }
+    CondicaoPgto = s->CondicaoPgto;
+    m_ObservacaoGeral = Cortada(s->m_ObservacaoGeral);
+    m_ObservacaoFisco = Cortada(s->m_ObservacaoFisco);
+    m_LiberouAlteracaoVlrUnitOC = s->m_LiberouAlteracaoVlrUnitOC;
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMRERegistroEntrada::operator==(const TCMRERegistroEntrada& o) const
+{
+    if (!ListasIguais(m_Produto, o.m_Produto) || !ListasIguais(m_Servico, o.m_Servico))
+        return false;
+    if (!ListasIguais(m_AssociacaoREOC, o.m_AssociacaoREOC) || !ListasIguais(m_Referidas, o.m_Referidas) ||
+        !ListasIguais(m_ObservacoesCFOP, o.m_ObservacoesCFOP))
+        return false;
+    if (!(CondicaoPgto == o.CondicaoPgto))
+        return false;
+    if (m_ps.RegNFe != o.m_ps.RegNFe)
+        return false;
+
+    // The 33 amounts from offset 104 to 360, in offset order.
+    constexpr size_t kPrimeiro = offsetof(tagREG_ENTRADAPS, ValorConhecimentoTransporte);
+    constexpr size_t kUltimo = offsetof(tagREG_ENTRADAPS, ValorAVP);
+    static_assert((kUltimo - kPrimeiro) / sizeof(tagCY) + 1 == 33);
+    const auto* a = reinterpret_cast<const unsigned char*>(&m_ps);
+    const auto* b = reinterpret_cast<const unsigned char*>(&o.m_ps);
+    for (size_t off = kPrimeiro; off <= kUltimo; off += sizeof(tagCY)) {
+        tagCY x, y;
+        std::memcpy(&x, a + off, sizeof x);
+        std::memcpy(&y, b + off, sizeof y);
+        if (x != y)
+            return false;
+    }
+
+    const tagREG_ENTRADAPS& p = m_ps;
+    const tagREG_ENTRADAPS& q = o.m_ps;
+    if (p.NSU != q.NSU)
+        return false;
+    if (p.PonteiroFornecedor != q.PonteiroFornecedor || p.PonteiroFornecedorSugestao != q.PonteiroFornecedorSugestao ||
+        p.PonteiroTransportadora != q.PonteiroTransportadora || p.PonteiroClassificacao != q.PonteiroClassificacao ||
+        p.NrDctoContabil != q.NrDctoContabil ||
+        p.PonteiroLocalEstocagemSugestao != q.PonteiroLocalEstocagemSugestao ||
+        p.PonteiroDepartamento != q.PonteiroDepartamento || p.PonteiroRequisitante != q.PonteiroRequisitante ||
+        p.QtdVolumes != q.QtdVolumes || p.PonteiroComprador != q.PonteiroComprador ||
+        p.ChaveContratoCompra != q.ChaveContratoCompra || p.ChaveRecebimentoProduto != q.ChaveRecebimentoProduto)
+        return false;
+    if (p.PonteiroHistorico != q.PonteiroHistorico || p.PonteiroFilial != q.PonteiroFilial ||
+        p.PonteiroTipoDocumento != q.PonteiroTipoDocumento || p.PonteiroCFOPPrincipal != q.PonteiroCFOPPrincipal)
+        return false;
+    if (GetRegDataEntrada() != o.GetRegDataEntrada() || GetRegDataEmissao() != o.GetRegDataEmissao())
+        return false;
+    if (p.PonteiroSitServicoPrincipal != q.PonteiroSitServicoPrincipal || p.PonteiroMunicipio != q.PonteiroMunicipio)
+        return false;
+    if (GetRegDataEscrituracao() != o.GetRegDataEscrituracao())
+        return false;
+    if (GetEstadoOrigem() != o.GetEstadoOrigem() || m_ObservacaoGeral != o.m_ObservacaoGeral ||
+        m_ObservacaoFisco != o.m_ObservacaoFisco ||
+        GetNumeroConhecimentoTransporte() != o.GetNumeroConhecimentoTransporte() ||
+        GetNumeroNotaFiscal() != o.GetNumeroNotaFiscal() || GetEspecieVolume() != o.GetEspecieVolume() ||
+        GetSerieNotaFiscal() != o.GetSerieNotaFiscal() || GetPlacaVeiculo1() != o.GetPlacaVeiculo1() ||
+        GetPlacaVeiculo2() != o.GetPlacaVeiculo2() || GetPlacaVeiculo3() != o.GetPlacaVeiculo3() ||
+        GetEstado1() != o.GetEstado1() || GetEstado2() != o.GetEstado2() || GetEstado3() != o.GetEstado3() ||
+        GetMarcaVolume() != o.GetMarcaVolume() || GetNumeroInicialVolume() != o.GetNumeroInicialVolume() ||
+        GetChaveNFSe() != o.GetChaveNFSe())
+        return false;
+    if (p.StatusViaTransp != q.StatusViaTransp || p.StatusNFPropria != q.StatusNFPropria ||
+        p.StatusRementente != q.StatusRementente || p.Incompleta != q.Incompleta ||
+        p.FretePorConta != q.FretePorConta || p.NFeInvalida != q.NFeInvalida || p.Situacao != q.Situacao ||
+        p.CanceladoNaInclusao != q.CanceladoNaInclusao)
+        return false;
+    if (p.PonteiroGerencialSugestao != q.PonteiroGerencialSugestao || p.PonteiroOperacao != q.PonteiroOperacao)
+        return false;
+    // Last, and its answer is the comparison's: the other register's text first.
+    // Both texts are read within their fields.
+    return CTOLVSVCUtil::ComparaComplementoHistorico(o.GetComplementoHistorico().GetString(),
+                                                     GetComplementoHistorico().GetString());
+}
+
+void TCMRERegistroEntrada::CopiarPara(tagREG_ENTRADAPS* dst)
+{
+    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        return;
+    // The record's own slots are zero, so every count and pointer of dst is
+    // consistent from here on, even if an exception stops the writing below.
+    tolv::ZeraAninhados(dst);
+
+    m_ObservacaoGeral = Cortada(m_ObservacaoGeral);
+    m_ObservacaoFisco = Cortada(m_ObservacaoFisco);
+    tolv::EscreveTexto(m_ObservacaoGeral, dst->TamObservacaoGeral, dst->pObservacaoGeral);
+    tolv::EscreveTexto(m_ObservacaoFisco, dst->TamObservacaoFisco, dst->pObservacaoFisco);
+
+    tolv::EscreveLista(m_Produto, dst->QtdProduto, dst->pProduto);
+    tolv::EscreveLista(m_Servico, dst->QtdServico, dst->pServico);
+    tolv::EscreveLista(m_Referidas, dst->QtdReferidas, dst->pReferidas);
+    tolv::EscreveLista(m_ObservacoesCFOP, dst->QtdObservacoesCFOP, dst->pObservacoesCFOP);
+    tolv::EscreveLista(CondicaoPgto.GetListaParcela(), dst->QtdParcela, dst->pParcela);
+    tolv::EscreveLista(CondicaoPgto.GetListaTitulo(), dst->QtdTituloImposto, dst->pTituloImposto);
+
+    dst->PonteiroTipoPeriodo = CondicaoPgto.GetPonteiroTipoPeriodo();
+    dst->PonteiroTipoCobranca = CondicaoPgto.GetPonteiroTipoCobranca();
+    tolv::fk::Data::set(dst->RegDataPrimeiroVencimento, CondicaoPgto.GetRegDataPrimeiroVencimento());
+    dst->PonteiroCondicaoPagamento = CondicaoPgto.GetPonteiroCondicaoPagamento();
+
+    tolv::EscreveValores(m_AssociacaoREOC, dst->QtdAssociacaoREOC, dst->pAssociacaoREOC,
+                         [](long chave, tagREG_RE_ASSOCIACAO_OCPS& e) { e.PonteiroOrdemCompra = chave; });
+}
+
+void TCMRERegistroEntrada::CopiarDe(tagREG_ENTRADAPS* src)
+{
+    Limpar();
+    tagREG_ENTRADAPS s;
+    if (!JQMemCpy(&s, src, sizeof s, ARQ, __LINE__))
+        return;
+    m_ps = s;
+    tolv::ZeraAninhados(&m_ps);
+
+    tolv::LeTexto(m_ObservacaoGeral, s.TamObservacaoGeral, s.pObservacaoGeral);
+    tolv::LeTexto(m_ObservacaoFisco, s.TamObservacaoFisco, s.pObservacaoFisco);
+    tolv::LeLista(m_Produto, s.QtdProduto, s.pProduto);
+    tolv::LeLista(m_Servico, s.QtdServico, s.pServico);
+    tolv::LeLista(CondicaoPgto.GetListaParcela(), s.QtdParcela, s.pParcela);
+    tolv::LeLista(CondicaoPgto.GetListaTitulo(), s.QtdTituloImposto, s.pTituloImposto);
+    tolv::LeLista(m_Referidas, s.QtdReferidas, s.pReferidas);
+    tolv::LeLista(m_ObservacoesCFOP, s.QtdObservacoesCFOP, s.pObservacoesCFOP);
+
+    CondicaoPgto.SetPonteiroTipoPeriodo(s.PonteiroTipoPeriodo);
+    CondicaoPgto.SetPonteiroTipoCobranca(s.PonteiroTipoCobranca);
+    CondicaoPgto.SetRegDataPrimeiroVencimento(s.RegDataPrimeiroVencimento.Data);
+    CondicaoPgto.SetPonteiroCondicaoPagamento(s.PonteiroCondicaoPagamento);
+
+    tolv::LeValores(m_AssociacaoREOC, s.QtdAssociacaoREOC, s.pAssociacaoREOC,
+                    [](const tagREG_RE_ASSOCIACAO_OCPS& e) { return e.PonteiroOrdemCompra; });
+}
+
+namespace {
+
+// Texts, then the flat arrays, then the arrays whose elements own arrays, each
+// after its elements' own blocks.
+void Libera(tagREG_ENTRADAPS* ps, tolv::Liberacao modo)
+{
+    if (!ps)
+        return;
+    if (ps->TamObservacaoGeral != 0)
+        tolv::LiberaAninhado(ps, offsetof(tagREG_ENTRADAPS, pObservacaoGeral), modo);
+    if (ps->TamObservacaoFisco != 0)
+        tolv::LiberaAninhado(ps, offsetof(tagREG_ENTRADAPS, pObservacaoFisco), modo);
+    for (size_t off : {offsetof(tagREG_ENTRADAPS, pAssociacaoREOC), offsetof(tagREG_ENTRADAPS, pParcela),
+                       offsetof(tagREG_ENTRADAPS, pReferidas), offsetof(tagREG_ENTRADAPS, pObservacoesCFOP),
+                       offsetof(tagREG_ENTRADAPS, pTituloImposto), offsetof(tagREG_ENTRADAPS, pProduto),
+                       offsetof(tagREG_ENTRADAPS, pServico)})
+        tolv::LiberaAninhado(ps, static_cast<unsigned>(off), modo);
+}
+
+} // namespace
+
+void TCMRERegistroEntrada::ZerarGlobalAlloc(tagREG_ENTRADAPS* ps) { Libera(ps, tolv::Liberacao::CoTaskMem); }
+
+void TCMRERegistroEntrada::ZerarDelete(tagREG_ENTRADAPS* ps) { Libera(ps, tolv::Liberacao::Delete); }
