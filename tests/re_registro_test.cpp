@@ -1,0 +1,343 @@
+// The entry register header: conversions, payment condition, observations,
+// purchase-order links, comparison and bad input.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <list>
+#include <set>
+#include <vector>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/re_teste.h"
+#include "tolvdata.h"
+
+namespace {
+
+using re_teste::Bytes;
+using re_teste::LancaArgumentoInvalido;
+
+class RegistroTest : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        for (tagREG_ENTRADAPS* ps : enviados)
+            TCMRERegistroEntrada::ZerarDelete(ps);
+    }
+    // Sends r into a 0xFF-filled structure; its arrays are released at the end.
+    tagREG_ENTRADAPS& Envia(TCMRERegistroEntrada& r)
+    {
+        estruturas.emplace_back();
+        tagREG_ENTRADAPS& ps = estruturas.back();
+        std::memset(&ps, 0xFF, sizeof ps);
+        r.CopiarPara(&ps);
+        enviados.push_back(&ps);
+        return ps;
+    }
+    static TCMRERegistroEntrada Exemplo()
+    {
+        TCMRERegistroEntrada r;
+        r.SetNumeroNotaFiscal("123456");
+        r.SetValorTotalNotaFiscal(JQCY(1234500));
+        r.SetPonteiroFornecedor(42);
+        r.SetComplementoHistorico("compra de material");
+        TCMREItemProduto p;
+        p.SetIDItem(1);
+        p.SetQuantidade(JQCY(30000));
+        r.AdicionaProduto(p);
+        TCMREItemServico s;
+        s.SetIDItem(2);
+        r.AdicionaServico(s);
+        r.AdicionaAssociacaoREOC(9001);
+        TCMRENFReferidas n;
+        n.SetNumeroNotaFiscalOrigem("77");
+        r.AdicionaReferidas(n);
+        TCMREObservacaoCFOP o;
+        o.SetPonteiroCFOP(1102);
+        o.SetObservacao("nota do CFOP");
+        r.AdicionaObservacoesCFOP(o);
+        TCMREParcela pa;
+        pa.SetValorBruto(JQCY(50000));
+        r.CondicaoPgto.AdicionaParcela(pa);
+        TCMRETituloImposto t;
+        t.SetValor(JQCY(1500));
+        TCMRERateioTitulo rt;
+        rt.AdicionaGerencial(re_teste::Linha(5, 1500));
+        t.AdicionaRateio(rt);
+        r.CondicaoPgto.AdicionaTitulo(t);
+        r.CondicaoPgto.SetPonteiroCondicaoPagamento(0x0102);
+        r.CondicaoPgto.SetPonteiroTipoCobranca(0x0304);
+        r.CondicaoPgto.SetPonteiroTipoPeriodo(0x05);
+        r.CondicaoPgto.SetRegDataPrimeiroVencimento(REG_JQDMA{{1, 2, 3, 4}});
+        r.SetObservacaoGeral("geral");
+        r.SetObservacaoFisco("fisco");
+        return r;
+    }
+    std::list<tagREG_ENTRADAPS> estruturas;
+    std::vector<tagREG_ENTRADAPS*> enviados;
+};
+
+TEST_F(RegistroTest, EmptyRegisterSendsNoBlock)
+{
+    TCMRERegistroEntrada r;
+    tagREG_ENTRADAPS& ps = Envia(r);
+    EXPECT_TRUE(Bytes(ps, 0, sizeof ps)) << "an empty register is all zero, slots included";
+}
+
+TEST_F(RegistroTest, RoundTripKeepsEverything)
+{
+    TCMRERegistroEntrada r = Exemplo();
+    tagREG_ENTRADAPS& ps = Envia(r);
+    EXPECT_EQ(ps.QtdProduto, 1);
+    EXPECT_EQ(ps.QtdServico, 1);
+    EXPECT_EQ(ps.QtdParcela, 1);
+    EXPECT_EQ(ps.QtdTituloImposto, 1);
+    EXPECT_EQ(ps.QtdReferidas, 1);
+    EXPECT_EQ(ps.QtdObservacoesCFOP, 1);
+    EXPECT_EQ(ps.TamObservacaoGeral, 6);
+    EXPECT_STREQ(ps.pObservacaoGeral, "geral");
+    TCMRERegistroEntrada lido;
+    lido.CopiarDe(&ps);
+    EXPECT_TRUE(lido == r);
+    EXPECT_EQ(lido.CondicaoPgto.GetQuantidadeParcela(), 1) << "instalments go to the payment condition";
+    EXPECT_EQ(lido.CondicaoPgto.GetQuantidadeTitulo(), 1);
+    EXPECT_EQ(lido.GetObservacoesCFOP(0).GetObservacao(), CString("nota do CFOP"));
+    EXPECT_EQ(lido.GetAssociacaoREOC(0), 9001);
+    EXPECT_EQ(lido.GetQuantidadeLogs(), 0) << "logs never travel";
+}
+
+TEST_F(RegistroTest, PaymentConditionScalarsTravelInTheHeader)
+{
+    TCMRERegistroEntrada r = Exemplo();
+    tagREG_ENTRADAPS& ps = Envia(r);
+    const auto* b = reinterpret_cast<const unsigned char*>(&ps);
+    EXPECT_EQ(b[48], 1);
+    EXPECT_EQ(b[51], 4);
+    EXPECT_TRUE(Bytes(ps, 52, 56)) << "bytes after the first due date";
+    EXPECT_EQ(b[442] | b[443] << 8, 0x0102) << "PonteiroCondicaoPagamento";
+    EXPECT_EQ(b[448] | b[449] << 8, 0x0304) << "PonteiroTipoCobranca";
+    EXPECT_EQ(b[1164], 0x05) << "PonteiroTipoPeriodo";
+    TCMRERegistroEntrada lido;
+    lido.CopiarDe(&ps);
+    EXPECT_EQ(lido.CondicaoPgto.GetPonteiroTipoCobranca(), 0x0304);
+    EXPECT_EQ(lido.CondicaoPgto.GetPonteiroTipoPeriodo(), 0x05);
+}
+
+TEST_F(RegistroTest, OrderLinksAreZeroFilledElements)
+{
+    TCMRERegistroEntrada r;
+    r.AdicionaAssociacaoREOC(-7);
+    r.AdicionaAssociacaoREOC(8);
+    tagREG_ENTRADAPS& ps = Envia(r);
+    ASSERT_EQ(ps.QtdAssociacaoREOC, 2);
+    EXPECT_EQ(ps.pAssociacaoREOC[0].PonteiroOrdemCompra, -7);
+    EXPECT_EQ(ps.pAssociacaoREOC[1].PonteiroOrdemCompra, 8);
+    EXPECT_TRUE(Bytes(ps.pAssociacaoREOC[1], 4, 32));
+}
+
+TEST_F(RegistroTest, ObservationsAreCutTo7000InTheRecord)
+{
+    TCMRERegistroEntrada r;
+    r.SetObservacaoGeral(CString(std::string(7000, 'g').c_str()));
+    r.SetObservacaoFisco(CString(std::string(7001, 'f').c_str()));
+    EXPECT_EQ(r.GetObservacaoFisco().GetLength(), 7001) << "the setter does not cut";
+    tagREG_ENTRADAPS& ps = Envia(r);
+    EXPECT_EQ(ps.TamObservacaoGeral, 7001);
+    EXPECT_EQ(ps.TamObservacaoFisco, 7001);
+    EXPECT_EQ(std::strlen(ps.pObservacaoFisco), 7000u);
+    EXPECT_EQ(r.GetObservacaoFisco().GetLength(), 7000) << "cut in the record itself";
+
+    TCMRERegistroEntrada vazio;
+    vazio.SetObservacaoGeral("");
+    tagREG_ENTRADAPS& pv = Envia(vazio);
+    EXPECT_EQ(pv.TamObservacaoGeral, 0);
+    EXPECT_EQ(pv.pObservacaoGeral, nullptr) << "no one-byte empty string";
+}
+
+TEST_F(RegistroTest, RefillWithoutObservationsEmptiesThem)
+{
+    TCMRERegistroEntrada r = Exemplo();
+    TCMRERegistroEntrada vazio;
+    tagREG_ENTRADAPS& ps = Envia(vazio);
+    r.CopiarDe(&ps);
+    EXPECT_TRUE(r.GetObservacaoGeral().IsEmpty());
+    EXPECT_EQ(r.GetQuantidadeProduto(), 0);
+    EXPECT_EQ(r.CondicaoPgto.GetQuantidadeParcela(), 0);
+}
+
+TEST_F(RegistroTest, TooManyLinksAreRefusedAndThePartialStructureReleasable)
+{
+    TCMRERegistroEntrada r = Exemplo();
+    r.GetListaAssociacaoREOC().SetSize(65536);
+    tagREG_ENTRADAPS ps;
+    std::memset(&ps, 0xFF, sizeof ps);
+    EXPECT_TRUE(LancaArgumentoInvalido([&] { r.CopiarPara(&ps); }));
+    EXPECT_EQ(ps.QtdAssociacaoREOC, 0) << "no truncated count";
+    EXPECT_EQ(ps.QtdProduto, 1) << "lists before it were written";
+    TCMRERegistroEntrada::ZerarDelete(&ps);
+}
+
+TEST_F(RegistroTest, ExcludedFieldsDoNotMatter)
+{
+    TCMRERegistroEntrada a = Exemplo();
+    TCMRERegistroEntrada b = a;
+    b.AdicionaLogs("outro log");
+    CIEVinculo v;
+    v.SetChave("doc");
+    b.SetVinculo(v);
+    b.SetUsuario(77);
+    b.SetRegDataUltimaAlteracao(REG_JQDMAHMSUTC{{1, 2, 3, 4, 5, 6, 7, 8}});
+    b.SetLiberouAlteracaoVlrUnitOC(true);
+    b.SetVersaoGravacao(3);
+    EXPECT_TRUE(a == b);
+    EXPECT_FALSE(a != b);
+}
+
+TEST_F(RegistroTest, ComparedFieldsMakeADifference)
+{
+    const TCMRERegistroEntrada a = Exemplo();
+    auto difere = [&](auto muda, const char* campo) {
+        TCMRERegistroEntrada b = a;
+        muda(b);
+        EXPECT_FALSE(a == b) << campo;
+        EXPECT_TRUE(a != b) << campo;
+    };
+    difere([](TCMRERegistroEntrada& b) { b.AdicionaObservacoesCFOP(TCMREObservacaoCFOP()); }, "CFOP notes count");
+    difere(
+        [](TCMRERegistroEntrada& b) {
+            _JQ_NFE_ps n{};
+            n.bytes[23] = 1;
+            b.SetRegNFe(n);
+        },
+        "RegNFe");
+    difere([](TCMRERegistroEntrada& b) { b.SetValorAVP(JQCY(1)); }, "ValorAVP");
+    difere([](TCMRERegistroEntrada& b) { b.SetNSU(1ull << 32); }, "NSU high half");
+    difere([](TCMRERegistroEntrada& b) { b.SetObservacaoFisco("x"); }, "ObservacaoFisco");
+    difere([](TCMRERegistroEntrada& b) { b.SetCanceladoNaInclusao(1); }, "CanceladoNaInclusao");
+    difere([](TCMRERegistroEntrada& b) { b.CondicaoPgto.SetPonteiroTipoCobranca(9); }, "CondicaoPgto");
+    difere([](TCMRERegistroEntrada& b) { b.SetComplementoHistorico("Compra de material"); }, "ComplementoHistorico");
+}
+
+TEST_F(RegistroTest, EveryByteOfTheHeaderBlockIsComparedOrExcluded)
+{
+    TCMRERegistroEntrada base = Exemplo();
+    tagREG_ENTRADAPS& ps = Envia(base);
+    TCMRERegistroEntrada lido;
+    lido.CopiarDe(&ps);
+    const std::set<std::string> excluidos = {
+        "RegDataUltimaAlteracao", "RegPonteiroPreGravacao", "RegPonteiroEsteRE", "RegDataInclusaoRE", "JQDMC",
+        "Usuario", "PodeUsarPCC", "VariasNotasDevolucaoRetorno", "GravarMarkup", "VersaoGravacao",
+        "IndicadorTipoNF", "RegistroGravadoSemIntegracao"};
+    const tolv::EstruturaDesc& d = tolv::Layout<tagREG_ENTRADAPS>::desc;
+    for (unsigned k = 0; k < d.nCampos; ++k) {
+        const tolv::CampoDesc& c = d.campos[k];
+        if (c.offset >= 450 && c.offset < 468)
+            continue; // counts and sizes
+        if (c.tipo == tolv::Tipo::Array || c.tipo == tolv::Tipo::TextoVar)
+            continue;
+        // The payment condition's own slots: compared through CondicaoPgto.
+        if (c.offset == 48 || c.offset == 442 || c.offset == 448 || c.offset == 1164)
+            continue;
+        tagREG_ENTRADAPS mudado = ps;
+        reinterpret_cast<unsigned char*>(&mudado)[c.offset] ^= 0x01;
+        TCMRERegistroEntrada outro;
+        outro.CopiarDe(&mudado);
+        bool esperaIgual = c.tipo == tolv::Tipo::Reservado || excluidos.count(c.nome) != 0;
+        EXPECT_EQ(lido == outro, esperaIgual) << c.nome;
+    }
+}
+
+TEST_F(RegistroTest, HistoryComplementIsComparedLastWithTheOtherTextFirst)
+{
+    TCMRERegistroEntrada a = Exemplo();
+    TCMRERegistroEntrada b = a;
+    b.SetComplementoHistorico("outro texto");
+    re_teste::ObservaComplemento obs;
+    EXPECT_FALSE(a == b);
+    ASSERT_FALSE(obs.chamadas.empty());
+    EXPECT_EQ(obs.chamadas.back().first, "outro texto");
+    EXPECT_EQ(obs.chamadas.back().second, "compra de material");
+    obs.chamadas.clear();
+    b.SetSituacao(1);
+    EXPECT_FALSE(a == b);
+    for (const auto& c : obs.chamadas)
+        EXPECT_NE(c.first, "outro texto") << "not reached after an earlier difference";
+}
+
+TEST_F(RegistroTest, CopyAssignmentAndLimpar)
+{
+    TCMRERegistroEntrada a = Exemplo();
+    CIEVinculo v;
+    v.SetChave("k");
+    a.SetVinculo(v);
+    a.SetLiberouAlteracaoVlrUnitOC(true);
+    a.AdicionaLogs("log");
+    TCMRERegistroEntrada b(a);
+    EXPECT_TRUE(b == a);
+    EXPECT_EQ(b.GetVinculo(), v);
+    EXPECT_TRUE(b.GetLiberouAlteracaoVlrUnitOC());
+    EXPECT_EQ(b.GetQuantidadeLogs(), 1);
+    TCMRERegistroEntrada& mesmo = b;
+    b = mesmo;
+    EXPECT_TRUE(b == a) << "self-assignment";
+    b.Limpar();
+    EXPECT_TRUE(b.GetVinculo().IsVazio());
+    EXPECT_FALSE(b.GetLiberouAlteracaoVlrUnitOC());
+    EXPECT_EQ(b.GetQuantidadeProduto(), 0);
+    EXPECT_EQ(b.CondicaoPgto.GetQuantidadeTitulo(), 0);
+    EXPECT_EQ(b.GetRuntimeClass(), RUNTIME_CLASS(TCMRERegistroEntrada));
+    EXPECT_STREQ(b.GetRuntimeClass()->m_lpszClassName, "TCMRERegistroEntrada");
+}
+
+TEST(RegistroHostil, NullArraysWithCountsReadAsEmpty)
+{
+    tagREG_ENTRADAPS ps{};
+    ps.QtdProduto = 65535;
+    ps.QtdServico = 3;
+    ps.QtdParcela = 9;
+    ps.QtdTituloImposto = 9;
+    ps.QtdReferidas = 9;
+    ps.QtdObservacoesCFOP = 9;
+    ps.QtdAssociacaoREOC = 9;
+    ps.TamObservacaoGeral = 500;
+    ps.TamObservacaoFisco = 500;
+    TCMRERegistroEntrada r;
+    r.CopiarDe(&ps);
+    EXPECT_TRUE(r == TCMRERegistroEntrada());
+    TCMRERegistroEntrada::ZerarDelete(&ps); // null arrays are skipped
+    TCMRERegistroEntrada::ZerarGlobalAlloc(&ps);
+}
+
+TEST(RegistroHostil, UnreadableStructureLeavesTheRecordCleared)
+{
+    size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    void* p = mmap(nullptr, pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(p, MAP_FAILED);
+    TCMRERegistroEntrada r;
+    r.AdicionaProduto(TCMREItemProduto());
+    r.CopiarDe(static_cast<tagREG_ENTRADAPS*>(p));
+    EXPECT_EQ(r.GetQuantidadeProduto(), 0);
+
+    // A product array that ends in unreadable memory yields the readable items.
+    char* base = static_cast<char*>(
+        mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(base, MAP_FAILED);
+    mprotect(base + pagina, pagina, PROT_NONE);
+    auto* item = reinterpret_cast<tagREG_ITEM_ENTRADA_PRODUTOPS*>(base + pagina - sizeof(tagREG_ITEM_ENTRADA_PRODUTOPS));
+    std::memset(item, 0, sizeof *item);
+    item->IDItem = 5;
+    tagREG_ENTRADAPS ps{};
+    ps.QtdProduto = 3;
+    ps.pProduto = item;
+    r.CopiarDe(&ps);
+    ASSERT_EQ(r.GetQuantidadeProduto(), 1);
+    EXPECT_EQ(r.GetProduto(0).GetIDItem(), 5ul);
+    munmap(base, 2 * pagina);
+    munmap(p, pagina);
+}
+
+} // namespace
