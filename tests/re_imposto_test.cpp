@@ -23,9 +23,7 @@ TCMREItemImposto Imposto(int deducoes)
     TCMREItemImposto i;
     i.SetBase(Cy(1000000));
     i.SetValor(Cy(180000));
-    i.SetAliquota(Cy(180000));
     i.SetCodigoReceita(5952);
-    i.SetCST(50);
     i.SetTipoImposto(3);
     for (int k = 0; k < deducoes; ++k)
         i.AdicionaDeducao(Deducao(100 + k, ("ded " + std::to_string(k)).c_str()));
@@ -41,55 +39,26 @@ template <class S> bool BytesZero(const S& s, size_t de, size_t ate)
     return true;
 }
 
-template <class F> bool LancaArgumentoInvalido(F f)
+TEST(ServicoDeducao, DescriptionIsCutTo251AndTheBlockTravelsRaw)
 {
-    try {
-        f();
-    } catch (CInvalidArgException* e) {
-        e->Delete();
-        return true;
-    }
-    return false;
-}
-
-// --- Deductions ------------------------------------------------------------------
-
-TEST(ServicoDeducao, DescriptionHoldsAtMost251Characters)
-{
-    TCMREServicoDeducao d;
     std::string t(251, 'd');
-    d.SetDescricao(t.c_str());
+    TCMREServicoDeducao d = Deducao(42, (t + "XYZ").c_str());
     EXPECT_EQ(std::string(d.GetDescricao().GetString()), t);
-    d.SetDescricao((t + "XYZ").c_str());
-    EXPECT_EQ(std::string(d.GetDescricao().GetString()), t);
-}
 
-TEST(ServicoDeducao, RawBlockTravelsBothWays)
-{
     tagREG_DEDUCOES_PS ps;
     std::memset(&ps, 0xFF, sizeof ps);
-    Deducao(42, "iss retido").CopiarPara(&ps);
-    EXPECT_EQ(ps.ValorDeducao.int64, 42);
-    EXPECT_STREQ(ps.Descricao, "iss retido");
-    EXPECT_TRUE(BytesZero(ps, 8 + 10, sizeof ps)) << "text padding and reserved bytes";
-
+    Deducao(42, "iss").CopiarPara(&ps);
+    EXPECT_TRUE(BytesZero(ps, 8 + 3, sizeof ps)) << "text padding and reserved bytes";
     std::memset(ps.Reservado260, 0x5A, sizeof ps.Reservado260);
-    TCMREServicoDeducao d = Deducao(7, "antes");
     d.CopiarDe(&ps);
-    EXPECT_TRUE(d == Deducao(42, "iss retido"));
+    EXPECT_TRUE(d == Deducao(42, "iss"));
     tagREG_DEDUCOES_PS volta;
     d.CopiarPara(&volta);
     EXPECT_EQ(std::memcmp(&volta, &ps, sizeof ps), 0) << "reserved bytes travel unchanged";
-}
 
-TEST(ServicoDeducao, ComparesValueThenCaseSensitiveDescription)
-{
-    EXPECT_TRUE(Deducao(1, "a") == Deducao(1, "a"));
     EXPECT_TRUE(Deducao(1, "a") != Deducao(2, "a")) << "ValorDeducao";
-    EXPECT_TRUE(Deducao(1, "a") != Deducao(1, "A")) << "Descricao";
+    EXPECT_TRUE(Deducao(1, "a") != Deducao(1, "A")) << "Descricao, case-sensitive";
 }
-
-// --- Item taxes --------------------------------------------------------------------
 
 class ItemImpostoTest : public testing::Test {
 protected:
@@ -97,55 +66,48 @@ protected:
     tagREG_ITEM_IMPOSTOPS ps{};
 };
 
-TEST_F(ItemImpostoTest, WithoutDeductionsSendsZeroCountAndNullPointer)
+TEST_F(ItemImpostoTest, WithoutDeductionsSendsZeroCountNullPointerAndZeroReserves)
 {
     std::memset(&ps, 0xFF, sizeof ps);
     Imposto(0).CopiarPara(&ps);
-    EXPECT_EQ(ps.QtdDeducao, 0);
-    EXPECT_EQ(ps.pDeducao, nullptr);
-    EXPECT_TRUE(BytesZero(ps, 33, 46)) << "reserved at 33";
-    EXPECT_TRUE(BytesZero(ps, 52, 56)) << "reserved at 52";
     EXPECT_EQ(ps.CodigoReceita, 5952ul);
-    EXPECT_EQ(ps.TipoImposto, 3);
+    EXPECT_TRUE(BytesZero(ps, 33, 56)) << "reserved bytes, count at 46 and pointer at 48";
 }
 
 TEST_F(ItemImpostoTest, DeductionsTravelAsAnArrayAndComeBackEqual)
 {
-    TCMREItemImposto original = Imposto(3);
+    const TCMREItemImposto original = Imposto(3);
     original.CopiarPara(&ps);
     ASSERT_EQ(ps.QtdDeducao, 3);
-    ASSERT_NE(ps.pDeducao, nullptr);
     EXPECT_EQ(ps.pDeducao[2].ValorDeducao.int64, 102);
     EXPECT_STREQ(ps.pDeducao[1].Descricao, "ded 1");
 
     TCMREItemImposto lido = Imposto(1);
     lido.CopiarDe(&ps);
     EXPECT_TRUE(lido == original);
-    ASSERT_EQ(lido.GetQuantidadeDeducao(), 3);
-    EXPECT_STREQ(lido.GetDeducao(0).GetDescricao().GetString(), "ded 0");
-    EXPECT_EQ(ps.QtdDeducao, 3) << "CopiarDe leaves its source alone";
-
+    EXPECT_EQ(lido.GetQuantidadeDeducao(), 3);
     tagREG_ITEM_IMPOSTOPS denovo{};
     lido.CopiarPara(&denovo);
-    EXPECT_EQ(std::memcmp(&denovo, &ps, offsetof(tagREG_ITEM_IMPOSTOPS, QtdDeducao)), 0)
-        << "the record holds no count or pointer of its own";
+    EXPECT_EQ(std::memcmp(&denovo, &ps, offsetof(tagREG_ITEM_IMPOSTOPS, QtdDeducao)), 0);
     tolv::LiberaAninhados(&denovo, tolv::Liberacao::Delete);
 }
 
-TEST_F(ItemImpostoTest, NullArrayReadsAsEmpty)
+TEST_F(ItemImpostoTest, NullArrayReadsAsEmptyAndTooManyDeductionsAreRefused)
 {
     ps.QtdDeducao = 9;
     TCMREItemImposto i = Imposto(2);
     i.CopiarDe(&ps);
     EXPECT_EQ(i.GetQuantidadeDeducao(), 0);
-    ps.QtdDeducao = 0;
-}
 
-TEST_F(ItemImpostoTest, TooManyDeductionsAreRefused)
-{
-    TCMREItemImposto i;
     i.GetListaDeducao().SetSize(65536);
-    EXPECT_TRUE(LancaArgumentoInvalido([&] { i.CopiarPara(&ps); }));
+    bool lancou = false;
+    try {
+        i.CopiarPara(&ps);
+    } catch (CInvalidArgException* e) {
+        e->Delete();
+        lancou = true;
+    }
+    EXPECT_TRUE(lancou);
     EXPECT_EQ(ps.QtdDeducao, 0) << "no truncated count";
     EXPECT_EQ(ps.pDeducao, nullptr);
 }
@@ -153,7 +115,6 @@ TEST_F(ItemImpostoTest, TooManyDeductionsAreRefused)
 TEST(ItemImposto, EveryComparedFieldMatters)
 {
     const TCMREItemImposto base = Imposto(2);
-    EXPECT_TRUE(base == Imposto(2));
     struct Caso {
         const char* campo;
         void (*muda)(TCMREItemImposto&);
@@ -179,41 +140,31 @@ TEST(ItemImposto, CopyAssignAndClear)
 {
     TCMREItemImposto a = Imposto(2);
     TCMREItemImposto b(a);
-    EXPECT_TRUE(b == a);
     const auto& mesmo = a;
     a = mesmo;
-    EXPECT_TRUE(a == b) << "self-assignment";
+    EXPECT_TRUE(a == b) << "copy and self-assignment";
     b.Limpar();
-    EXPECT_EQ(b.GetQuantidadeDeducao(), 0);
     EXPECT_TRUE(b == TCMREItemImposto());
     b = a;
-    EXPECT_EQ(b.GetQuantidadeDeducao(), 2);
     a.RemoveTodosDeducao();
     EXPECT_EQ(b.GetQuantidadeDeducao(), 2) << "deductions are copied, not shared";
 }
-
-// --- Totals of a product line ---------------------------------------------------------
 
 TEST(ItemProdutoTotais, RawBlockTravelsBothWays)
 {
     tagREG_ITEM_TOTAIS_ENTRADAPS ps;
     std::memset(&ps, 0xFF, sizeof ps);
     TCMREItemProdutoTotais t;
-    t.SetValorTotalNF(Cy(123));
     t.SetBaseCOFINSNaoCumulativo(Cy(-5));
     t.CopiarPara(&ps);
-    EXPECT_EQ(ps.ValorTotalNF.int64, 123);
     EXPECT_EQ(ps.BaseCOFINSNaoCumulativo.int64, -5);
     EXPECT_TRUE(BytesZero(ps, 312, 336)) << "reserved at 312";
-
     TCMREItemProdutoTotais lido;
     lido.SetValorIRRF(Cy(9));
     lido.CopiarDe(&ps);
-    EXPECT_TRUE(lido == t);
-    EXPECT_EQ(lido.GetValorIRRF().int64, 0) << "CopiarDe clears first";
+    EXPECT_TRUE(lido == t) << "CopiarDe clears first";
 }
 
-// Every amount enters the comparison; the reserved bytes do not.
 TEST(ItemProdutoTotais, ComparesEachAmountAndNotTheReservedBytes)
 {
     const tolv::EstruturaDesc& d = tolv::Layout<tagREG_ITEM_TOTAIS_ENTRADAPS>::desc;

@@ -53,11 +53,24 @@ void TCMREItemProdutoTotais::CopiarDe(tagREG_ITEM_TOTAIS_ENTRADAPS* src)
 
 TOLV_PADRAO_IMPL(TCMREItemBase, TJQCMBaseParaDados)
 
-void TCMREItemBase::OnLimpar() { TJQCMBaseParaDados::OnLimpar(); }
+void TCMREItemBase::OnLimpar()
+{
+    m_ItemAssociacao.RemoveAll();
+    TJQCMBaseParaDados::OnLimpar();
+}
 
-void TCMREItemBase::OnCopiar(const TJQBaseParaDados* src) { TJQCMBaseParaDados::OnCopiar(src); }
+void TCMREItemBase::OnCopiar(const TJQBaseParaDados* src)
+{
+    const auto* s = static_cast<const TCMREItemBase*>(src);
+    if (s != this)
+        m_ItemAssociacao.Copia(s->m_ItemAssociacao);
+    TJQCMBaseParaDados::OnCopiar(src);
+}
 
-bool TCMREItemBase::operator==(const TCMREItemBase* outro) const { return outro != nullptr; }
+bool TCMREItemBase::operator==(const TCMREItemBase* outro) const
+{
+    return outro && ListasIguais(m_ItemAssociacao, outro->m_ItemAssociacao);
+}
 
 // Comparison of one field through its getters; the first difference ends it.
 #define IGUAL(X)                                                                                                       \
@@ -73,7 +86,10 @@ TOLV_PADRAO_IMPL(TCMREItemProduto, TCMREItemBase)
 void TCMREItemProduto::OnLimpar()
 {
     JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    m_Rateio.RemoveAll();
+    m_MargemLucro.RemoveAll();
     m_Imposto.RemoveAll();
+    m_EntradaEstoque.RemoveAll();
     m_Totais.RemoveAll();
     TCMREItemBase::OnLimpar();
 }
@@ -83,7 +99,10 @@ void TCMREItemProduto::OnCopiar(const TJQBaseParaDados* src)
     const auto* s = static_cast<const TCMREItemProduto*>(src);
     JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
     if (s != this) {
+        m_Rateio.Copia(s->m_Rateio);
+        m_MargemLucro.Copia(s->m_MargemLucro);
         m_Imposto.Copia(s->m_Imposto);
+        m_EntradaEstoque.Copia(s->m_EntradaEstoque);
         m_Totais.Copia(s->m_Totais);
     }
     TCMREItemBase::OnCopiar(src);
@@ -96,7 +115,8 @@ bool TCMREItemProduto::operator==(const TCMREItemProduto& o) const
 {
     if (!TCMREItemBase::operator==(&o))
         return false;
-    if (!ListasIguais(m_Imposto, o.m_Imposto))
+    if (!ListasIguais(m_Rateio, o.m_Rateio) || !ListasIguais(m_MargemLucro, o.m_MargemLucro) ||
+        !ListasIguais(m_Imposto, o.m_Imposto) || !ListasIguais(m_EntradaEstoque, o.m_EntradaEstoque))
         return false;
     // clang-format off
     // amounts
@@ -153,8 +173,11 @@ void TCMREItemProduto::CopiarPara(tagREG_ITEM_ENTRADA_PRODUTOPS* dst) const
     if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
         return;
     tolv::ZeraAninhados(dst);
-    std::memset(reinterpret_cast<char*>(dst) + 1624, 0, 36);
+    tolv::EscreveLista(m_Rateio, dst->QtdRateio, dst->pRateio);
+    tolv::EscreveLista(m_ItemAssociacao, dst->QtdItemAssociacao, dst->pItemAssociacao);
+    tolv::EscreveLista(m_MargemLucro, dst->QtdMargemLucro, dst->pMargemLucro);
     tolv::EscreveLista(m_Imposto, dst->QtdImposto, dst->pImposto);
+    tolv::EscreveLista(m_EntradaEstoque, dst->QtdEntradaEstoque, dst->pEntradaEstoque);
     tolv::EscreveLista(m_Totais, dst->QtdTotais, dst->pTotais);
 }
 
@@ -166,8 +189,11 @@ void TCMREItemProduto::CopiarDe(tagREG_ITEM_ENTRADA_PRODUTOPS* src)
         return;
     m_ps = s;
     tolv::ZeraAninhados(&m_ps);
-    std::memset(reinterpret_cast<char*>(&m_ps) + 1624, 0, 36);
+    tolv::LeLista(m_Rateio, s.QtdRateio, s.pRateio);
+    tolv::LeLista(m_ItemAssociacao, s.QtdItemAssociacao, s.pItemAssociacao);
+    tolv::LeLista(m_MargemLucro, s.QtdMargemLucro, s.pMargemLucro);
     tolv::LeLista(m_Imposto, s.QtdImposto, s.pImposto);
+    tolv::LeLista(m_EntradaEstoque, s.QtdEntradaEstoque, s.pEntradaEstoque);
     tolv::LeLista(m_Totais, s.QtdTotais, s.pTotais);
 }
 
@@ -227,8 +253,8 @@ void TCMREItemServico::CopiarPara(tagREG_ITEM_ENTRADA_SERVICOPS* dst) const
     if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
         return;
     tolv::ZeraAninhados(dst);
-    std::memset(reinterpret_cast<char*>(dst) + 682, 0, 18);
     tolv::EscreveLista(m_Rateio, dst->QtdRateio, dst->pRateio);
+    tolv::EscreveLista(m_ItemAssociacao, dst->QtdItemAssociacao, dst->pItemAssociacao);
     tolv::EscreveLista(m_Imposto, dst->QtdImposto, dst->pImposto);
 }
 
@@ -240,7 +266,7 @@ void TCMREItemServico::CopiarDe(tagREG_ITEM_ENTRADA_SERVICOPS* src)
         return;
     m_ps = s;
     tolv::ZeraAninhados(&m_ps);
-    std::memset(reinterpret_cast<char*>(&m_ps) + 682, 0, 18);
     tolv::LeLista(m_Rateio, s.QtdRateio, s.pRateio);
+    tolv::LeLista(m_ItemAssociacao, s.QtdItemAssociacao, s.pItemAssociacao);
     tolv::LeLista(m_Imposto, s.QtdImposto, s.pImposto);
 }

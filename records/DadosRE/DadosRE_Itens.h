@@ -4,8 +4,12 @@
 #include "core/Layout.h"
 #include "core/Lista.h"
 #include "core/Registro.h"
+#include "records/DadosRE/DadosRE_Estoque.h"
 #include "records/DadosRE/DadosRE_ItemImposto.h"
+#include "records/DadosRE/DadosRE_Margens.h"
+#include "records/DadosRE/DadosRE_RateioProduto.h"
 #include "records/DadosRE/DadosRE_Rateios.h"
+#include "records/DadosRE/DadosRE_Referencias.h"
 
 // clang-format off
 #define TOLV_LAYOUT_tagREG_ITEM_TOTAIS_ENTRADAPS(F)                           \
@@ -67,8 +71,6 @@ protected:
     tagREG_ITEM_TOTAIS_ENTRADAPS m_ps;
 };
 
-// Pointer slots held as plain 32-bit values take their element structures when
-// those records join the library.
 // clang-format off
 #define TOLV_LAYOUT_tagREG_ITEM_ENTRADA_PRODUTOPS(F)                                        \
     F(0,    DATA,     DI_DataRegistro,                         RW)                       \
@@ -198,11 +200,11 @@ protected:
     F(1630, USHORT,   QtdImposto,                              NO)                       \
     F(1632, USHORT,   QtdEntradaEstoque,                       NO)                       \
     F(1634, USHORT,   QtdTotais,                               NO)                       \
-    F(1636, ULONG, pRateio, NO)                 \
-    F(1640, ULONG, pItemAssociacao, NO) \
-    F(1644, ULONG, pMargemLucro, NO)                 \
+    F(1636, ARR(tagREG_RATEIOPRODUTO_ENTRADAPS, QtdRateio), pRateio, NO) \
+    F(1640, ARR(tagREG_ASSOCIACAO_ITEM_RE_OCPS, QtdItemAssociacao), pItemAssociacao, NO) \
+    F(1644, ARR(tagREG_MARGEMLUCROPS, QtdMargemLucro), pMargemLucro, NO) \
     F(1648, ARR(tagREG_ITEM_IMPOSTOPS, QtdImposto), pImposto, NO)                        \
-    F(1652, ULONG, pEntradaEstoque, NO) \
+    F(1652, ARR(_REG_ENTRADA_ESTOQUE_ENTRADAPS, QtdEntradaEstoque), pEntradaEstoque, NO) \
     F(1656, ARR(tagREG_ITEM_TOTAIS_ENTRADAPS, QtdTotais), pTotais, NO)                   \
     F(1660, RES(4),   Reservado1660,                           NO)
 TOLV_ESTRUTURA(tagREG_ITEM_ENTRADA_PRODUTOPS, 1664)
@@ -245,7 +247,7 @@ TOLV_ESTRUTURA(tagREG_ITEM_ENTRADA_PRODUTOPS, 1664)
     F(684, USHORT,   QtdItemAssociacao,                NO)                              \
     F(686, USHORT,   QtdImposto,                       NO)                              \
     F(688, ARR(tagREG_RATEIOSERVICO_ENTRADAPS, QtdRateio), pRateio, NO)                 \
-    F(692, ULONG, pItemAssociacao, NO) \
+    F(692, ARR(tagREG_ASSOCIACAO_ITEM_RE_OCPS, QtdItemAssociacao), pItemAssociacao, NO) \
     F(696, ARR(tagREG_ITEM_IMPOSTOPS, QtdImposto), pImposto, NO)                        \
     F(700, RES(4),   Reservado700,                     NO)
 TOLV_ESTRUTURA(tagREG_ITEM_ENTRADA_SERVICOPS, 704)
@@ -255,6 +257,7 @@ TOLV_ESTRUTURA(tagREG_ITEM_ENTRADA_SERVICOPS, 704)
 // the item to purchase-order items.
 class TOLV_API TCMREItemBase : public TJQCMBaseParaDados {
     TOLV_PADRAO(TCMREItemBase)
+    TOLV_LISTA(TCMREItemAssociacaoREOC, ItemAssociacao)
 
 public:
     // Same links in the same order; _CRC is not compared. A null item is unequal.
@@ -289,7 +292,10 @@ protected:
 
     tagREG_ITEM_ENTRADA_PRODUTOPS m_ps;
 
+    TOLV_LISTA(TCMRERateioProduto, Rateio)
+    TOLV_LISTA(TCMREMargemLucro, MargemLucro)
     TOLV_LISTA(TCMREItemImposto, Imposto)
+    TOLV_LISTA(TCMREEntradaEstoque, EntradaEstoque)
     TOLV_LISTA(TCMREItemProdutoTotais, Totais)
 };
 
