@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "re_teste.h"
 #include "tolvdata.h"
 
 namespace {
@@ -210,6 +211,7 @@ TEST_F(ItemProdutoTest, WithoutChildrenSendsZeroSlotsAndZeroReserves)
 TEST_F(ItemProdutoTest, BlockAndChildrenComeBackEqual)
 {
     const TCMREItemProduto original = Cheio();
+    std::memset(&ps, 0xFF, sizeof ps);
     original.CopiarPara(&ps);
     Produto semListas = ps;
     tolv::ZeraAninhados(&semListas);
@@ -259,7 +261,7 @@ TEST_F(ItemProdutoTest, NullArraysReadAsEmptyAndOversizeListsAreRefused)
     // TearDown releases the partly written structure.
 }
 
-TEST_F(ItemProdutoTest, UnreadableSourceLeavesTheItemCleared)
+TEST_F(ItemProdutoTest, UnreadableSourceClearsTheItemAndUnwritableDestinationGetsNothing)
 {
     size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
     void* m = mmap(nullptr, pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -268,6 +270,7 @@ TEST_F(ItemProdutoTest, UnreadableSourceLeavesTheItemCleared)
     p.CopiarDe(static_cast<Produto*>(m));
     EXPECT_TRUE(p == TCMREItemProduto());
     EXPECT_EQ(p.CalculaCRC(), 0ul);
+    Cheio().CopiarPara(static_cast<Produto*>(m)); // no fault, and nothing allocated for the leak checker
     munmap(m, pagina);
 }
 
@@ -352,6 +355,33 @@ TEST(ItemProduto, CopyAssignAndClear)
     EXPECT_EQ(b.Get_CRC(), 0ul);
 }
 
+// The history-complement comparison that ends an apportionment's comparison
+// shows the order: links first, then the lists in order, then the fields.
+TEST(ItemProdutoIgual, LinksComeFirstThenTheListsThenTheFields)
+{
+    TCMREItemProduto a;
+    TCMRERateioProduto r;
+    r.SetComplementoHistorico("rateio");
+    a.AdicionaRateio(r);
+    struct Caso {
+        const char* diferenca;
+        void (*muda)(TCMREItemProduto&);
+        size_t chamadas;
+    } casos[] = {
+        {"ItemAssociacao", [](TCMREItemProduto& p) { p.AdicionaItemAssociacao(TCMREItemAssociacaoREOC()); }, 0},
+        {"MargemLucro", [](TCMREItemProduto& p) { p.AdicionaMargemLucro(TCMREMargemLucro()); }, 1},
+        {"EntradaEstoque", [](TCMREItemProduto& p) { p.AdicionaEntradaEstoque(TCMREEntradaEstoque()); }, 1},
+        {"CombustivelBaseST", [](TCMREItemProduto& p) { p.SetCombustivelBaseST(Cy(1)); }, 1},
+    };
+    for (const Caso& c : casos) {
+        TCMREItemProduto b(a);
+        c.muda(b);
+        re_teste::ObservaComplemento obs;
+        EXPECT_FALSE(a == b) << c.diferenca;
+        EXPECT_EQ(obs.chamadas.size(), c.chamadas) << c.diferenca;
+    }
+}
+
 // --- Service item --------------------------------------------------------------------
 
 class ItemServicoTest : public testing::Test {
@@ -378,6 +408,7 @@ TEST_F(ItemServicoTest, BlockAndChildrenComeBackEqual)
     s.AdicionaRateio(TCMRERateioServico());
     s.AdicionaItemAssociacao(TCMREItemAssociacaoREOC());
     s.AdicionaImposto(Imposto(7, 2));
+    std::memset(&ps, 0xFF, sizeof ps);
     s.CopiarPara(&ps);
     EXPECT_EQ(ps.QtdRateio, 2);
     EXPECT_EQ(ps.QtdItemAssociacao, 1);
@@ -427,6 +458,27 @@ TEST(ItemServicoIgual, ListsCountAndTheChecksumDoesNot)
     s.Limpar();
     s.Set_CRC(3);
     EXPECT_TRUE(s == vazio) << "_CRC";
+}
+
+TEST(ItemServicoIgual, LinksComeFirstThenTheListsThenTheFields)
+{
+    TCMREItemServico a;
+    TCMRERateioServico r;
+    r.SetComplementoHistorico("rateio");
+    a.AdicionaRateio(r);
+    TCMREItemServico b(a);
+    b.AdicionaImposto(TCMREItemImposto());
+    {
+        re_teste::ObservaComplemento obs;
+        EXPECT_FALSE(a == b);
+        EXPECT_EQ(obs.chamadas.size(), 1u) << "Rateio before Imposto";
+    }
+    b = a;
+    b.SetValorBaixado(Cy(1));
+    b.AdicionaItemAssociacao(TCMREItemAssociacaoREOC());
+    re_teste::ObservaComplemento obs;
+    EXPECT_FALSE(a == b);
+    EXPECT_TRUE(obs.chamadas.empty()) << "ItemAssociacao before Rateio";
 }
 
 } // namespace
