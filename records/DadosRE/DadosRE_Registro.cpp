@@ -200,25 +200,120 @@ void TCMRERegistroEntrada::CopiarDe(tagREG_ENTRADAPS* src)
 
 namespace {
 
-// Texts, then the flat arrays, then the arrays whose elements own arrays, each
-// after its elements' own blocks.
-void Libera(tagREG_ENTRADAPS* ps, tolv::Liberacao modo)
+using tolv::Liberacao;
+
+// A block whose elements own nothing, or whose elements' own blocks were
+// already released (count 0 then).
+template <class E, class C>
+void Solta(E* p, C count, Liberacao modo)
+{
+    tolv::LiberaLista(p, count, modo);
+}
+
+// A variable text travels with its size; with size 0 the pointer is not a
+// block of the structure and is left alone.
+template <class C>
+void SoltaTexto(char* p, C tamanho, Liberacao modo)
+{
+    if (tamanho != 0)
+        tolv::LiberaTexto(p, modo);
+}
+
+void SoltaTitulos(const tagREG_ENTRADAPS& ps, Liberacao modo)
+{
+    if (!ps.pTituloImposto)
+        return;
+    for (unsigned k = 0; k < ps.QtdTituloImposto; ++k) {
+        const tagREG_TITULO_IMPOSTOS_ENTRADAPS& t = ps.pTituloImposto[k];
+        if (!t.pRateio)
+            continue;
+        for (unsigned j = 0; j < t.QtdRateio; ++j)
+            Solta(t.pRateio[j].pGerencial, t.pRateio[j].QtdGerencial, modo);
+        Solta(t.pRateio, 0, modo);
+    }
+    Solta(ps.pTituloImposto, 0, modo);
+}
+
+void SoltaImpostos(tagREG_ITEM_IMPOSTOPS* p, unsigned n, Liberacao modo)
+{
+    if (!p)
+        return;
+    for (unsigned k = 0; k < n; ++k)
+        Solta(p[k].pDeducao, p[k].QtdDeducao, modo);
+    Solta(p, 0, modo);
+}
+
+void SoltaProduto(const tagREG_ITEM_ENTRADA_PRODUTOPS& item, Liberacao modo)
+{
+    if (tagREG_RATEIOPRODUTO_ENTRADAPS* r = item.pRateio) {
+        for (unsigned k = 0; k < item.QtdRateio; ++k) {
+            Solta(r[k].pGerencialOrigem, r[k].QtdGerencialOrigem, modo);
+            Solta(r[k].pGerencial, r[k].QtdGerencial, modo);
+            Solta(r[k].pGerencialFilialClassificacao, r[k].QtdGerencialFilialClassificacao, modo);
+            Solta(r[k].pAtivoImobilizado, r[k].QtdAtivoImobilizado, modo);
+        }
+        Solta(r, 0, modo);
+    }
+    Solta(item.pItemAssociacao, item.QtdItemAssociacao, modo);
+    Solta(item.pMargemLucro, item.QtdMargemLucro, modo);
+    SoltaImpostos(item.pImposto, item.QtdImposto, modo);
+    if (_REG_ENTRADA_ESTOQUE_ENTRADAPS* e = item.pEntradaEstoque) {
+        for (unsigned k = 0; k < item.QtdEntradaEstoque; ++k) {
+            Solta(e[k].pGerencialSaida, e[k].QtdGerencialSaida, modo);
+            Solta(e[k].pGerencial, e[k].QtdGerencial, modo);
+            Solta(e[k].pComposicao, e[k].QtdComposicao, modo);
+            SoltaTexto(e[k].pArmaFogo_Descricao, e[k].TamanhoArmaFogo_Descricao, modo);
+        }
+        Solta(e, 0, modo);
+    }
+    Solta(item.pTotais, item.QtdTotais, modo);
+}
+
+void SoltaServico(const tagREG_ITEM_ENTRADA_SERVICOPS& item, Liberacao modo)
+{
+    if (tagREG_RATEIOSERVICO_ENTRADAPS* r = item.pRateio) {
+        for (unsigned k = 0; k < item.QtdRateio; ++k) {
+            Solta(r[k].pGerencial, r[k].QtdGerencial, modo);
+            Solta(r[k].pGerencialFilialClassificacao, r[k].QtdGerencialFilialClassificacao, modo);
+        }
+        Solta(r, 0, modo);
+    }
+    Solta(item.pItemAssociacao, item.QtdItemAssociacao, modo);
+    SoltaImpostos(item.pImposto, item.QtdImposto, modo);
+}
+
+// Every block of the tree, innermost first: the texts, the flat arrays (and
+// each CFOP note's text, which the receiver owns), the tax titles, the product
+// items, the service items. A null array is skipped whatever its count.
+void Libera(tagREG_ENTRADAPS* ps, Liberacao modo)
 {
     if (!ps)
         return;
-    if (ps->TamObservacaoGeral != 0)
-        tolv::LiberaAninhado(ps, offsetof(tagREG_ENTRADAPS, pObservacaoGeral), modo);
-    if (ps->TamObservacaoFisco != 0)
-        tolv::LiberaAninhado(ps, offsetof(tagREG_ENTRADAPS, pObservacaoFisco), modo);
-    for (size_t off : {offsetof(tagREG_ENTRADAPS, pAssociacaoREOC), offsetof(tagREG_ENTRADAPS, pParcela),
-                       offsetof(tagREG_ENTRADAPS, pReferidas), offsetof(tagREG_ENTRADAPS, pObservacoesCFOP),
-                       offsetof(tagREG_ENTRADAPS, pTituloImposto), offsetof(tagREG_ENTRADAPS, pProduto),
-                       offsetof(tagREG_ENTRADAPS, pServico)})
-        tolv::LiberaAninhado(ps, static_cast<unsigned>(off), modo);
+    SoltaTexto(ps->pObservacaoGeral, ps->TamObservacaoGeral, modo);
+    SoltaTexto(ps->pObservacaoFisco, ps->TamObservacaoFisco, modo);
+    Solta(ps->pAssociacaoREOC, ps->QtdAssociacaoREOC, modo);
+    Solta(ps->pParcela, ps->QtdParcela, modo);
+    Solta(ps->pReferidas, ps->QtdReferidas, modo);
+    if (tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* o = ps->pObservacoesCFOP) {
+        for (unsigned k = 0; k < ps->QtdObservacoesCFOP; ++k)
+            SoltaTexto(o[k].pObservacao, o[k].TamanhoObservacao, modo);
+        Solta(o, 0, modo);
+    }
+    SoltaTitulos(*ps, modo);
+    if (ps->pProduto) {
+        for (unsigned k = 0; k < ps->QtdProduto; ++k)
+            SoltaProduto(ps->pProduto[k], modo);
+        Solta(ps->pProduto, 0, modo);
+    }
+    if (ps->pServico) {
+        for (unsigned k = 0; k < ps->QtdServico; ++k)
+            SoltaServico(ps->pServico[k], modo);
+        Solta(ps->pServico, 0, modo);
+    }
 }
 
 } // namespace
 
-void TCMRERegistroEntrada::ZerarGlobalAlloc(tagREG_ENTRADAPS* ps) { Libera(ps, tolv::Liberacao::CoTaskMem); }
+void TCMRERegistroEntrada::ZerarGlobalAlloc(tagREG_ENTRADAPS* ps) { Libera(ps, Liberacao::CoTaskMem); }
 
-void TCMRERegistroEntrada::ZerarDelete(tagREG_ENTRADAPS* ps) { Libera(ps, tolv::Liberacao::Delete); }
+void TCMRERegistroEntrada::ZerarDelete(tagREG_ENTRADAPS* ps) { Libera(ps, Liberacao::Delete); }
