@@ -35,7 +35,7 @@ inline void LiberaDoServidor(tagREG_ENTRADAPS* ps)
 
 // Writes r, reads it back into a second record, and checks that the two
 // records and the two structures agree.
-inline void IdaEVolta(const TCMRERegistroEntrada& r1)
+inline void IdaEVolta(TCMRERegistroEntrada& r1)
 {
     tagREG_ENTRADAPS s1;
     std::memset(&s1, 0xA5, sizeof s1);
