@@ -24,9 +24,13 @@ public:
     bool IsEmpty() const noexcept { return m_nSize == 0; }
 
     // Resizes to nNewSize elements. nGrowBy >= 0 also sets the growth step.
-    // Growing beyond the capacity allocates max(nNewSize, capacity + step) slots and
-    // relocates the elements bitwise, as the framework does; new slots are zero
-    // filled before their default construction.
+    // Growing beyond the capacity makes it max(nNewSize, capacity + step), as the
+    // framework does; new slots are zero filled before their default construction.
+    //
+    // The capacity is the framework's; the storage behind it is taken as the
+    // elements arrive (doubling, never beyond the capacity), so that many small
+    // lists do not each hold room for a hundred large records. Elements relocate
+    // bitwise, as in the framework.
     void SetSize(int nNewSize, int nGrowBy = -1)
     {
         if (nNewSize < 0)
@@ -37,31 +41,14 @@ public:
             Destroi(0, m_nSize);
             std::free(m_pData);
             m_pData = nullptr;
-            m_nSize = m_nMaxSize = 0;
+            m_nSize = m_nMaxSize = m_nAlocado = 0;
             return;
         }
-        if (m_pData == nullptr) {
-            int cap = nNewSize > m_nGrowBy ? nNewSize : m_nGrowBy;
-            m_pData = Aloca(cap);
-            m_nMaxSize = cap;
-            Constroi(0, nNewSize);
-            m_nSize = nNewSize;
-            return;
-        }
-        if (nNewSize <= m_nMaxSize) {
-            if (nNewSize > m_nSize)
-                Constroi(m_nSize, nNewSize);
-            else
-                Destroi(nNewSize, m_nSize);
-            m_nSize = nNewSize;
-            return;
-        }
-        int step = m_nGrowBy > 0 ? m_nGrowBy : Passo();
-        int cap = m_nMaxSize + step;
-        if (cap < nNewSize)
-            cap = nNewSize;
-        Realoca(cap);
-        Constroi(m_nSize, nNewSize);
+        Reserva(nNewSize);
+        if (nNewSize > m_nSize)
+            Constroi(m_nSize, nNewSize);
+        else
+            Destroi(nNewSize, m_nSize);
         m_nSize = nNewSize;
     }
 
@@ -125,7 +112,7 @@ private:
     {
         const char* c = static_cast<const char*>(p);
         return m_pData && c >= reinterpret_cast<const char*>(m_pData) &&
-               c < reinterpret_cast<const char*>(m_pData + m_nMaxSize);
+               c < reinterpret_cast<const char*>(m_pData + m_nAlocado);
     }
     int Passo() const noexcept
     {
@@ -135,35 +122,37 @@ private:
     // Makes room for n elements, applying the growth rule, without constructing.
     void Reserva(int n)
     {
-        if (n <= m_nMaxSize)
-            return;
-        int step = m_nGrowBy > 0 ? m_nGrowBy : Passo();
-        int cap = m_nMaxSize + step;
-        if (cap < n)
-            cap = n;
-        Realoca(cap);
-    }
-    // Elements relocate bitwise, so the block may simply be reallocated: large
-    // blocks then grow by remapping their pages instead of copying them. On
-    // failure the old block and its elements stay as they were.
-    void Realoca(int cap)
-    {
-        if (static_cast<size_t>(cap) > static_cast<size_t>(-1) / sizeof(TYPE))
-            AfxThrowMemoryException();
-        void* p = std::realloc(static_cast<void*>(m_pData), sizeof(TYPE) * static_cast<size_t>(cap));
-        if (!p)
-            AfxThrowMemoryException();
-        m_pData = static_cast<TYPE*>(p);
+        int cap = m_nMaxSize;
+        if (n > cap) {
+            if (cap == 0) {
+                cap = n > m_nGrowBy ? n : m_nGrowBy;
+            } else {
+                int step = m_nGrowBy > 0 ? m_nGrowBy : Passo();
+                cap += step;
+                if (cap < n)
+                    cap = n;
+            }
+        }
+        if (n > m_nAlocado) {
+            int fisico = m_nAlocado ? 2 * m_nAlocado : 4;
+            if (fisico < n)
+                fisico = n;
+            if (fisico > cap)
+                fisico = cap;
+            Realoca(fisico);
+        }
         m_nMaxSize = cap;
     }
-    static TYPE* Aloca(int n)
+    // On failure the old block and its elements stay as they were.
+    void Realoca(int n)
     {
         if (static_cast<size_t>(n) > static_cast<size_t>(-1) / sizeof(TYPE))
             AfxThrowMemoryException();
-        void* p = std::malloc(sizeof(TYPE) * static_cast<size_t>(n));
+        void* p = std::realloc(static_cast<void*>(m_pData), sizeof(TYPE) * static_cast<size_t>(n));
         if (!p)
             AfxThrowMemoryException();
-        return static_cast<TYPE*>(p);
+        m_pData = static_cast<TYPE*>(p);
+        m_nAlocado = n;
     }
     void Constroi(int de, int ate)
     {
@@ -179,6 +168,7 @@ private:
 
     TYPE* m_pData = nullptr;
     int m_nSize = 0;
-    int m_nMaxSize = 0;
+    int m_nMaxSize = 0; // capacity by the growth rule
+    int m_nAlocado = 0; // elements the storage holds now
     int m_nGrowBy = 0;
 };

@@ -126,3 +126,30 @@ TEST(Estrada, HostileTreesNeverCrashOrLeak)
 }
 
 } // namespace
+
+namespace {
+
+// Each product's lists keep the growth rule's capacity (room for 100 on the
+// first append) without each holding storage for 100 large records, so a large
+// register still fits the 32-bit address space.
+TEST(Estrada, LargeRegisterFitsTheAddressSpace)
+{
+    amostra::Gerador g(3);
+    amostra::FormaRegistro f;
+    f.produtos = 20000;
+    f.servicos = f.parcelas = f.titulos = f.referidas = f.observacoesCFOP = f.associacoes = 0;
+    f.produto = amostra::FormaProduto{1, 1, 0, 0, 0, 0, 0};
+    TCMRERegistroEntrada r;
+    amostra::Registro(r, g, f);
+    ASSERT_EQ(r.GetQuantidadeProduto(), 20000);
+    EXPECT_EQ(r.GetProduto(0).GetListaRateio().GetCapacidade(), 100);
+    tagREG_ENTRADAPS ps;
+    r.CopiarPara(&ps);
+    TCMRERegistroEntrada lido;
+    lido.CopiarDe(&ps);
+    TCMRERegistroEntrada::ZerarDelete(&ps);
+    EXPECT_EQ(lido.GetQuantidadeProduto(), 20000);
+    EXPECT_EQ(lido.GetProduto(19999).GetQuantidadeRateio(), 1);
+}
+
+} // namespace
