@@ -293,6 +293,43 @@ TEST_F(RegistroTest, CopyAssignmentAndLimpar)
     EXPECT_STREQ(b.GetRuntimeClass()->m_lpszClassName, "TCMRERegistroEntrada");
 }
 
+TEST(RegistroTamanhos, FullSixteenBitCountIsSent)
+{
+    TCMRERegistroEntrada r;
+    r.GetListaAssociacaoREOC().SetSize(65535);
+    r.SetAssociacaoREOC(65534, 77);
+    tagREG_ENTRADAPS ps;
+    r.CopiarPara(&ps);
+    EXPECT_EQ(ps.QtdAssociacaoREOC, 65535);
+    EXPECT_EQ(ps.pAssociacaoREOC[65534].PonteiroOrdemCompra, 77);
+    TCMRERegistroEntrada::ZerarDelete(&ps);
+}
+
+TEST(RegistroTamanhos, ArraySizeThatOverflowsIsRefusedNotShortened)
+{
+    const size_t n = static_cast<size_t>(-1) / sizeof(tagREG_ITEM_ENTRADA_PRODUTOPS) + 1;
+    bool recusou = false;
+    try {
+        delete[] tolv::NovoArray<tagREG_ITEM_ENTRADA_PRODUTOPS>(n);
+    } catch (CMemoryException* e) {
+        e->Delete();
+        recusou = true;
+    }
+    EXPECT_TRUE(recusou) << n << " product elements";
+}
+
+TEST(RegistroClasse, RuntimeClassRecord)
+{
+    const CRuntimeClass* c = RUNTIME_CLASS(TCMRERegistroEntrada);
+    EXPECT_STREQ(c->m_lpszClassName, "TCMRERegistroEntrada");
+    EXPECT_EQ(c->m_nObjectSize, static_cast<int>(sizeof(TCMRERegistroEntrada)));
+    EXPECT_EQ(c->m_wSchema, 0xFFFFu) << "dynamic only";
+    EXPECT_EQ(c->m_pfnCreateObject, nullptr);
+    EXPECT_EQ(c->GetBaseClass(), RUNTIME_CLASS(TJQBaseParaDados));
+    TCMRERegistroEntrada r;
+    EXPECT_TRUE(r.IsKindOf(RUNTIME_CLASS(TJQBaseParaDados)));
+}
+
 TEST(RegistroHostil, NullArraysWithCountsReadAsEmpty)
 {
     tagREG_ENTRADAPS ps{};
