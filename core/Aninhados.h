@@ -10,6 +10,7 @@
 //  - freeing: a null array is skipped whatever its count.
 #pragma once
 
+#include <cstring>
 #include <limits>
 #include <new>
 #include <type_traits>
@@ -103,6 +104,40 @@ inline void ChecaContagem(size_t n)
         AfxThrowInvalidArgException();
 }
 
+// An array of n elements from array new, not yet filled; the memory exception
+// when the request cannot be met.
+template <class E>
+inline E* NovoArrayBruto(size_t n)
+{
+    static_assert(std::is_trivially_copyable_v<E>);
+    if (n > std::numeric_limits<size_t>::max() / sizeof(E))
+        AfxThrowMemoryException();
+    E* p = new (std::nothrow) E[n];
+    if (!p)
+        AfxThrowMemoryException();
+    return p;
+}
+
+// Fills the n elements of p in order, each zeroed just before fill(k) writes
+// it (so the bytes are written while they are in the cache). When fill throws,
+// the elements after the failing one are zeroed too: the array stays walkable
+// by its count.
+template <class E, class F>
+void PreencheArray(E* p, size_t n, F fill)
+{
+    size_t k = 0;
+    try {
+        for (; k < n; ++k) {
+            std::memset(static_cast<void*>(p + k), 0, sizeof(E));
+            fill(k);
+        }
+    } catch (...) {
+        if (k + 1 < n)
+            std::memset(static_cast<void*>(p + k + 1), 0, (n - k - 1) * sizeof(E));
+        throw;
+    }
+}
+
 // Writes list l as count and array; an empty list leaves both zero. The count is
 // written first and each element is filled by the record's own CopiarPara.
 template <class C, class E, class R>
@@ -114,12 +149,11 @@ void EscreveLista(const T_Lista<R>& l, C& count, E*& ptr)
     if (n == 0)
         return;
     ChecaContagem<C>(n);
-    E* p = NovoArray<E>(n);
+    E* p = NovoArrayBruto<E>(n);
     count = static_cast<C>(n);
     ptr = p;
     const R* r = l.GetData();
-    for (size_t k = 0; k < n; ++k)
-        r[k].CopiarPara(p + k);
+    PreencheArray(p, n, [&](size_t k) { r[k].CopiarPara(p + k); });
 }
 
 // Same for a list of plain values (element structure of one field).
@@ -132,11 +166,11 @@ void EscreveValores(const T_Lista<V>& l, C& count, E*& ptr, Conv conv)
     if (n == 0)
         return;
     ChecaContagem<C>(n);
-    E* p = NovoArray<E>(n);
+    E* p = NovoArrayBruto<E>(n);
     count = static_cast<C>(n);
     ptr = p;
-    for (size_t k = 0; k < n; ++k)
-        conv(l.GetData()[k], p[k]);
+    const V* v = l.GetData();
+    PreencheArray(p, n, [&](size_t k) { conv(v[k], p[k]); });
 }
 
 // Reads count elements from ptr into l (each by the record's own CopiarDe).
