@@ -130,6 +130,45 @@ TEST_F(EstradaServidorTest, SendingBackRebuildsTheServerTreeByteForByte)
     TCMRERegistroEntrada volta;
     volta.CopiarDe(&w);
     EXPECT_TRUE(volta == r);
+    for (int i = 0; i < r.GetQuantidadeProduto(); ++i)
+        EXPECT_EQ(volta.GetProduto(i).CalculaCRC(), r.GetProduto(i).CalculaCRC()) << "product " << i;
+    for (int i = 0; i < r.GetQuantidadeServico(); ++i)
+        EXPECT_EQ(volta.GetServico(i).CalculaCRC(), r.GetServico(i).CalculaCRC()) << "service " << i;
+}
+
+TEST_F(EstradaServidorTest, WhatTheComparisonIgnoresInTheWholeTree)
+{
+    Recebe();
+    const TCMRERegistroEntrada a(r);
+    auto igual = [&](auto muda, const char* o_que) {
+        TCMRERegistroEntrada b(a);
+        muda(b);
+        EXPECT_TRUE(a == b) << o_que;
+    };
+    auto difere = [&](auto muda, const char* o_que) {
+        TCMRERegistroEntrada b(a);
+        muda(b);
+        EXPECT_FALSE(a == b) << o_que;
+    };
+    igual([](TCMRERegistroEntrada& b) { b.GetRefProduto(1).Set_CRC(12345); }, "stored checksum");
+    igual([](TCMRERegistroEntrada& b) { b.GetRefProduto(1).SetIDItem(999); }, "product IDItem");
+    igual([](TCMRERegistroEntrada& b) { b.GetRefProduto(1).RemoveTodosTotais(); }, "product totals");
+    igual([](TCMRERegistroEntrada& b) { b.AdicionaLogs("alterado"); }, "Logs");
+    igual([](TCMRERegistroEntrada& b) { b.SetUsuario(static_cast<unsigned short>(b.GetUsuario() + 1)); }, "Usuario");
+    igual([](TCMRERegistroEntrada& b) { b.SetRegDataUltimaAlteracao(REG_JQDMAHMSUTC{}); }, "RegDataUltimaAlteracao");
+    igual([](TCMRERegistroEntrada& b) { b.SetLiberouAlteracaoVlrUnitOC(true); }, "LiberouAlteracaoVlrUnitOC");
+
+    difere([](TCMRERegistroEntrada& b) { b.GetRefReferidas(1).SetPonteiroNF(b.GetReferidas(1).GetPonteiroNF() + 1); },
+           "referred invoice");
+    difere([](TCMRERegistroEntrada& b) { b.GetRefObservacoesCFOP(1).SetObservacao("outra"); }, "CFOP note text");
+    difere([](TCMRERegistroEntrada& b) { b.CondicaoPgto.GetRefParcela(2).SetValorBruto(JQCY(1)); }, "instalment");
+    difere([](TCMRERegistroEntrada& b) { b.CondicaoPgto.GetRefTitulo(1).GetRefRateio(1).RemoveTodosGerencial(); },
+           "title apportionment line");
+    difere([](TCMRERegistroEntrada& b) { b.SetAssociacaoREOC(0, b.GetAssociacaoREOC(0) + 1); }, "order link");
+    difere([](TCMRERegistroEntrada& b) { b.GetRefProduto(2).GetRefEntradaEstoque(1).SetArmaFogo_Descricao("x"); },
+           "weapon description");
+    difere([](TCMRERegistroEntrada& b) { b.GetRefServico(0).GetRefImposto(1).RemoveTodosDeducao(); },
+           "service tax deduction");
 }
 
 TEST_F(EstradaServidorTest, WrittenCountsStridesAndPointersSitAtTheirOffsets)
