@@ -77,10 +77,17 @@ bool LeNumero(const Args& a, const char* opcao, long& v)
 
 int Estrada(const Args& args)
 {
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h") {
+            std::printf("usage: tolvdata road [--items N] [--seed S]\n"
+                        "Builds an entry register with N product items (default 25) from seed S (default 1)\n"
+                        "and walks it through the library as the module does, one line per step.\n");
+            return 0;
+        }
     long itens = 25;
     long semente = 1;
     if (!LeNumero(args, "--items", itens) || !LeNumero(args, "--seed", semente) || itens < 1 || itens > 65535) {
-        std::fprintf(stderr, "usage: tolvdata road [--items N (1..65535)] [--seed S]\n");
+        std::fprintf(stderr, "tolvdata: --items takes 1 to 65535, --seed a number\nusage: tolvdata road [--items N] [--seed S]\n");
         return 2;
     }
     std::printf("tolvdata road: one entry register with %ld product items (seed %ld)\n", itens, semente);

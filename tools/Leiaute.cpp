@@ -1,6 +1,7 @@
 // `tolvdata layout` and `tolvdata dump`: the compiled layout descriptions of the
 // transfer structures, and images of them decoded field by field.
 #include <algorithm>
+#include <cctype>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -44,12 +45,40 @@ std::vector<const tolv::EstruturaDesc*> Todas()
     return r;
 }
 
+size_t Distancia(const std::string& a, const std::string& b)
+{
+    std::vector<size_t> d(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j)
+        d[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diag = d[0];
+        d[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            size_t acima = d[j];
+            bool igual = std::tolower(static_cast<unsigned char>(a[i - 1])) ==
+                         std::tolower(static_cast<unsigned char>(b[j - 1]));
+            d[j] = std::min({d[j] + 1, d[j - 1] + 1, diag + (igual ? 0 : 1)});
+            diag = acima;
+        }
+    }
+    return d[b.size()];
+}
+
 const tolv::EstruturaDesc* Procura(const std::string& nome)
 {
     const tolv::EstruturaDesc* d = tolv::EstruturaPorNome(nome.c_str());
-    if (!d)
-        std::fprintf(stderr, "tolvdata: no structure named %s (see `tolvdata layout --list`)\n", nome.c_str());
-    return d;
+    if (d)
+        return d;
+    auto todas = Todas();
+    std::sort(todas.begin(), todas.end(), [&](auto* a, auto* b) {
+        return Distancia(nome, a->nome) < Distancia(nome, b->nome);
+    });
+    std::string sugestao;
+    for (size_t i = 0; i < todas.size() && i < 3; ++i)
+        sugestao += std::string(i ? ", " : "") + todas[i]->nome;
+    std::fprintf(stderr, "tolvdata: no structure named %s; closest: %s (all: tolvdata layout --list)\n", nome.c_str(),
+                 sugestao.c_str());
+    return nullptr;
 }
 
 bool TemOpcao(const Args& a, const char* o) { return std::find(a.begin(), a.end(), o) != a.end(); }
@@ -195,6 +224,14 @@ void ImprimeLeiaute(const tolv::EstruturaDesc& d, bool json)
 
 int Leiaute(const Args& args)
 {
+    if (TemOpcao(args, "--help") || TemOpcao(args, "-h")) {
+        std::printf("usage: tolvdata layout NAME [--json]\n"
+                    "       tolvdata layout --list [--json]\n"
+                    "Prints offset, size, kind and name of every field of a transfer structure, as the\n"
+                    "library's layout declarations give them; nested arrays name their element\n"
+                    "structure and count field.\n");
+        return 0;
+    }
     bool json = TemOpcao(args, "--json");
     if (TemOpcao(args, "--list")) {
         auto todas = Todas();
@@ -212,7 +249,7 @@ int Leiaute(const Args& args)
     }
     auto pos = Posicionais(args);
     if (pos.size() != 1) {
-        std::fprintf(stderr, "usage: tolvdata layout NAME [--json] | tolvdata layout --list [--json]\n");
+        std::fprintf(stderr, "tolvdata: layout takes one structure name\nusage: tolvdata layout NAME [--json] | tolvdata layout --list [--json]\n");
         return 2;
     }
     const tolv::EstruturaDesc* d = Procura(pos[0]);
@@ -224,10 +261,17 @@ int Leiaute(const Args& args)
 
 int Despejo(const Args& args)
 {
+    if (TemOpcao(args, "--help") || TemOpcao(args, "-h")) {
+        std::printf("usage: tolvdata dump NAME FILE [--json]\n"
+                    "Decodes FILE, a raw little-endian image of structure NAME, field by field;\n"
+                    "pointers are shown as their raw 32-bit values. A file of the wrong size is\n"
+                    "refused (exit status 3).\n");
+        return 0;
+    }
     bool json = TemOpcao(args, "--json");
     auto pos = Posicionais(args);
     if (pos.size() != 2) {
-        std::fprintf(stderr, "usage: tolvdata dump NAME FILE [--json]\n");
+        std::fprintf(stderr, "tolvdata: dump takes a structure name and a file\nusage: tolvdata dump NAME FILE [--json]\n");
         return 2;
     }
     const tolv::EstruturaDesc* d = Procura(pos[0]);
