@@ -23,11 +23,11 @@ struct Forma {
     unsigned titulos = 2;
     unsigned referidas = 2;
     unsigned notasCFOP = 2;
-    unsigned ordens = 3;     // purchase-order links
+    unsigned ordens = 3; // purchase-order links
     // Lists of the items and of their children.
-    unsigned rateios = 2;    // product apportionments
-    unsigned linhas = 2;     // management lines of every kind
-    bool ativo = true;       // one fixed asset per product apportionment
+    unsigned rateios = 2; // product apportionments
+    unsigned linhas = 2;  // management lines of every kind
+    bool ativo = true;    // one fixed asset per product apportionment
     unsigned associacoes = 2;
     unsigned margens = 2;
     unsigned impostos = 2;
@@ -78,7 +78,7 @@ inline bool EhContagemOuPonteiro(const tolv::EstruturaDesc& d, unsigned offset)
 // A text of n characters that reads like one (no NUL inside).
 inline std::string Frase(const std::string& nome, unsigned n, uint32_t v)
 {
-    static const char* const kPalavras[] = {"material", "entrega", "conforme", "pedido", "nota", "fiscal",
+    static const char* const kPalavras[] = {"material", "entrega", "conforme", "pedido", "nota",  "fiscal",
                                             "lote",     "volume",  "servico",  "prazo",  "frete", "filial"};
     std::string s = nome + " " + std::to_string(v % 1000);
     for (uint32_t k = v; s.size() < n; k = Mistura(k, 7))
@@ -89,9 +89,9 @@ inline std::string Frase(const std::string& nome, unsigned n, uint32_t v)
 
 inline void Data(unsigned char* p, uint32_t v)
 {
-    p[0] = static_cast<unsigned char>(1 + v % 28);          // day
-    p[1] = static_cast<unsigned char>(1 + (v >> 5) % 12);   // month
-    p[2] = 0xEA;                                            // 2026
+    p[0] = static_cast<unsigned char>(1 + v % 28);        // day
+    p[1] = static_cast<unsigned char>(1 + (v >> 5) % 12); // month
+    p[2] = 0xEA;                                          // 2026
     p[3] = 0x07;
 }
 
@@ -102,15 +102,13 @@ inline void Campo(const tolv::CampoDesc& c, unsigned char* b, uint32_t v)
     std::memset(p, 0, c.tamanho);
     switch (c.tipo) {
     case tolv::Tipo::Moeda: {
-        LONGLONG x = static_cast<LONGLONG>(v % 250000) * 100 + 10000;  // 1.00 to 2,500.00
+        LONGLONG x = static_cast<LONGLONG>(v % 250000) * 100 + 10000; // 1.00 to 2,500.00
         std::memcpy(p, &x, 8);
         break;
     }
     case tolv::Tipo::Data:
     case tolv::Tipo::Data4:
-    case tolv::Tipo::DataPS:
-        Data(p, v);
-        break;
+    case tolv::Tipo::DataPS: Data(p, v); break;
     case tolv::Tipo::DataHora:
         Data(p, v);
         p[4] = static_cast<unsigned char>(v % 24);
@@ -160,8 +158,7 @@ inline void Campo(const tolv::CampoDesc& c, unsigned char* b, uint32_t v)
     }
     case tolv::Tipo::Reservado:
     case tolv::Tipo::Array:
-    case tolv::Tipo::TextoVar:
-        break;
+    case tolv::Tipo::TextoVar: break;
     }
 }
 
@@ -169,32 +166,53 @@ inline unsigned Quantos(const tolv::EstruturaDesc& pai, const char* campo, const
 {
     const std::string d = pai.nome, c = campo;
     if (d == "tagREG_ENTRADAPS") {
-        if (c == "pTituloImposto") return f.titulos;
-        if (c == "pAssociacaoREOC") return f.ordens;
-        if (c == "pProduto") return f.produtos;
-        if (c == "pServico") return f.servicos;
-        if (c == "pParcela") return f.parcelas;
-        if (c == "pReferidas") return f.referidas;
-        if (c == "pObservacoesCFOP") return f.notasCFOP;
-        if (c == "pObservacaoGeral") return f.obsGeral;
-        if (c == "pObservacaoFisco") return f.obsFisco;
+        if (c == "pTituloImposto")
+            return f.titulos;
+        if (c == "pAssociacaoREOC")
+            return f.ordens;
+        if (c == "pProduto")
+            return f.produtos;
+        if (c == "pServico")
+            return f.servicos;
+        if (c == "pParcela")
+            return f.parcelas;
+        if (c == "pReferidas")
+            return f.referidas;
+        if (c == "pObservacoesCFOP")
+            return f.notasCFOP;
+        if (c == "pObservacaoGeral")
+            return f.obsGeral;
+        if (c == "pObservacaoFisco")
+            return f.obsFisco;
     } else if (d == "tagREG_ITEM_ENTRADA_PRODUTOPS") {
-        if (c == "pRateio") return f.rateios;
-        if (c == "pItemAssociacao") return f.associacoes;
-        if (c == "pMargemLucro") return f.margens;
-        if (c == "pImposto") return f.impostos;
-        if (c == "pEntradaEstoque") return f.estoques;
-        if (c == "pTotais") return f.totais;
+        if (c == "pRateio")
+            return f.rateios;
+        if (c == "pItemAssociacao")
+            return f.associacoes;
+        if (c == "pMargemLucro")
+            return f.margens;
+        if (c == "pImposto")
+            return f.impostos;
+        if (c == "pEntradaEstoque")
+            return f.estoques;
+        if (c == "pTotais")
+            return f.totais;
     } else if (d == "tagREG_ITEM_ENTRADA_SERVICOPS") {
-        if (c == "pRateio") return f.rateiosServico;
-        if (c == "pItemAssociacao") return f.associacoes;
-        if (c == "pImposto") return f.impostos;
+        if (c == "pRateio")
+            return f.rateiosServico;
+        if (c == "pItemAssociacao")
+            return f.associacoes;
+        if (c == "pImposto")
+            return f.impostos;
     } else if (d == "tagREG_RATEIOPRODUTO_ENTRADAPS") {
-        if (c == "pAtivoImobilizado") return f.ativo ? 1 : 0;
+        if (c == "pAtivoImobilizado")
+            return f.ativo ? 1 : 0;
         return f.linhas;
     } else if (d == "_REG_ENTRADA_ESTOQUE_ENTRADAPS") {
-        if (c == "pComposicao") return f.composicoes;
-        if (c == "pArmaFogo_Descricao") return f.armaFogo;
+        if (c == "pComposicao")
+            return f.composicoes;
+        if (c == "pArmaFogo_Descricao")
+            return f.armaFogo;
         return f.linhas;
     } else if (d == "tagREG_ITEM_IMPOSTOPS") {
         return f.deducoes;
@@ -213,8 +231,7 @@ inline void Escreve(unsigned char* b, unsigned offset, unsigned tamanho, unsigne
     std::memcpy(b + offset, &v, tamanho);
 }
 
-inline void Constroi(const tolv::EstruturaDesc& d, unsigned char* b, const Forma& f, uint32_t semente,
-                     unsigned nivel)
+inline void Constroi(const tolv::EstruturaDesc& d, unsigned char* b, const Forma& f, uint32_t semente, unsigned nivel)
 {
     std::memset(b, 0, d.tamanho);
     for (unsigned i = 0; i < d.nCampos; ++i)
@@ -254,8 +271,7 @@ inline void Constroi(const tolv::EstruturaDesc& d, unsigned char* b, const Forma
 inline tagREG_ENTRADAPS* Constroi(const Forma& f = Forma())
 {
     auto* ps = static_cast<tagREG_ENTRADAPS*>(CoTaskMemAlloc(sizeof(tagREG_ENTRADAPS)));
-    detalhe::Constroi(tolv::Layout<tagREG_ENTRADAPS>::desc, reinterpret_cast<unsigned char*>(ps), f, f.semente,
-                      0);
+    detalhe::Constroi(tolv::Layout<tagREG_ENTRADAPS>::desc, reinterpret_cast<unsigned char*>(ps), f, f.semente, 0);
     return ps;
 }
 

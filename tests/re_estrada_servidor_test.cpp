@@ -193,7 +193,7 @@ TEST_F(EstradaServidorTest, WrittenCountsStridesAndPointersSitAtTheirOffsets)
     EXPECT_TRUE(std::all_of(ordens + 2 * 32 + 4, ordens + 3 * 32, [](char c) { return c == 0; })) << "link tail";
 
     const char* produto2 = Ptr(b, 1204) + 2 * 1664;
-    EXPECT_EQ(U32(produto2, 0) , U32(&servidor->pProduto[2], 0)) << "1664-byte product stride";
+    EXPECT_EQ(U32(produto2, 0), U32(&servidor->pProduto[2], 0)) << "1664-byte product stride";
     EXPECT_EQ(U16(produto2, 1624), 2u) << "product apportionments";
     EXPECT_EQ(U16(produto2, 1632), 2u) << "stock entries";
     const char* rateio1 = Ptr(produto2, 1636) + 1448;

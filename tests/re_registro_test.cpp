@@ -8,8 +8,8 @@
 #include <cstring>
 #include <list>
 #include <set>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -228,10 +228,18 @@ TEST_F(RegistroTest, EveryByteOfTheHeaderBlockIsComparedOrExcluded)
     tagREG_ENTRADAPS& ps = Envia(base);
     TCMRERegistroEntrada lido;
     lido.CopiarDe(&ps);
-    const std::set<std::string> excluidos = {
-        "RegDataUltimaAlteracao", "RegPonteiroPreGravacao", "RegPonteiroEsteRE", "RegDataInclusaoRE", "JQDMC",
-        "Usuario", "PodeUsarPCC", "VariasNotasDevolucaoRetorno", "GravarMarkup", "VersaoGravacao",
-        "IndicadorTipoNF", "RegistroGravadoSemIntegracao"};
+    const std::set<std::string> excluidos = {"RegDataUltimaAlteracao",
+                                             "RegPonteiroPreGravacao",
+                                             "RegPonteiroEsteRE",
+                                             "RegDataInclusaoRE",
+                                             "JQDMC",
+                                             "Usuario",
+                                             "PodeUsarPCC",
+                                             "VariasNotasDevolucaoRetorno",
+                                             "GravarMarkup",
+                                             "VersaoGravacao",
+                                             "IndicadorTipoNF",
+                                             "RegistroGravadoSemIntegracao"};
     const tolv::EstruturaDesc& d = tolv::Layout<tagREG_ENTRADAPS>::desc;
     for (unsigned k = 0; k < d.nCampos; ++k) {
         const tolv::CampoDesc& c = d.campos[k];
@@ -360,11 +368,12 @@ TEST(RegistroHostil, UnreadableStructureLeavesTheRecordCleared)
     EXPECT_EQ(r.GetQuantidadeProduto(), 0);
 
     // A product array that ends in unreadable memory yields the readable items.
-    char* base = static_cast<char*>(
-        mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    char* base =
+        static_cast<char*>(mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
     ASSERT_NE(base, MAP_FAILED);
     mprotect(base + pagina, pagina, PROT_NONE);
-    auto* item = reinterpret_cast<tagREG_ITEM_ENTRADA_PRODUTOPS*>(base + pagina - sizeof(tagREG_ITEM_ENTRADA_PRODUTOPS));
+    auto* item =
+        reinterpret_cast<tagREG_ITEM_ENTRADA_PRODUTOPS*>(base + pagina - sizeof(tagREG_ITEM_ENTRADA_PRODUTOPS));
     std::memset(item, 0, sizeof *item);
     item->IDItem = 5;
     tagREG_ENTRADAPS ps{};

@@ -21,8 +21,7 @@ CString Cortada(const CString& s)
     return s.GetLength() > TCMRERegistroEntrada::kMaxObservacao ? s.Left(TCMRERegistroEntrada::kMaxObservacao) : s;
 }
 
-template <class T>
-bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
+template <class T> bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
 {
     int n = a.GetSize();
     if (n != b.GetSize())
@@ -104,8 +103,7 @@ bool TCMRERegistroEntrada::operator==(const TCMRERegistroEntrada& o) const
         return false;
     if (p.PonteiroFornecedor != q.PonteiroFornecedor || p.PonteiroFornecedorSugestao != q.PonteiroFornecedorSugestao ||
         p.PonteiroTransportadora != q.PonteiroTransportadora || p.PonteiroClassificacao != q.PonteiroClassificacao ||
-        p.NrDctoContabil != q.NrDctoContabil ||
-        p.PonteiroLocalEstocagemSugestao != q.PonteiroLocalEstocagemSugestao ||
+        p.NrDctoContabil != q.NrDctoContabil || p.PonteiroLocalEstocagemSugestao != q.PonteiroLocalEstocagemSugestao ||
         p.PonteiroDepartamento != q.PonteiroDepartamento || p.PonteiroRequisitante != q.PonteiroRequisitante ||
         p.QtdVolumes != q.QtdVolumes || p.PonteiroComprador != q.PonteiroComprador ||
         p.ChaveContratoCompra != q.ChaveContratoCompra || p.ChaveRecebimentoProduto != q.ChaveRecebimentoProduto)
@@ -204,16 +202,11 @@ using tolv::Liberacao;
 
 // A block whose elements own nothing, or whose elements' own blocks were
 // already released (count 0 then).
-template <class E, class C>
-void Solta(E* p, C count, Liberacao modo)
-{
-    tolv::LiberaLista(p, count, modo);
-}
+template <class E, class C> void Solta(E* p, C count, Liberacao modo) { tolv::LiberaLista(p, count, modo); }
 
 // A variable text travels with its size; with size 0 the pointer is not a
 // block of the structure and is left alone.
-template <class C>
-void SoltaTexto(char* p, C tamanho, Liberacao modo)
+template <class C> void SoltaTexto(char* p, C tamanho, Liberacao modo)
 {
     if (tamanho != 0)
         tolv::LiberaTexto(p, modo);
