@@ -6,6 +6,7 @@
 #include "platform/afxtempl.h"
 #include "platform/mbstring.h"
 #include "platform/objbase.h"
+#include "platform/oleauto.h"
 #include "platform/wintypes.h"
 
 #include "companions/IEVinculo.h"
@@ -15,6 +16,7 @@
 
 #include "core/Aninhados.h"
 #include "core/DadosCore.h"
+#include "core/JQCurrency.h"
 #include "core/JQMem.h"
 #include "core/JQTexto.h"
 #include "core/JQTipos.h"

@@ -1,6 +1,6 @@
 #include "core/Rateio.h"
 
-#include "core/JQCurrencyLocal.h"
+#include "core/JQCurrency.h"
 
 // --- TCMRateioBase -----------------------------------------------------------
 
@@ -59,8 +59,8 @@ const TXGerencialSimples& TXGerencialSimples::operator+(const TXGerencialSimples
         for (int j = i + 1; j < GetQuantidadeGerencial();) {
             const TCMGerencial& b = GetConstRefGerencial(j);
             if (b.GetPonteiroGerencial() == a.GetPonteiroGerencial()) {
-                a.SetValor(tolv::SomaCY(a.GetValor(), b.GetValor()));
-                a.SetQuantidade(tolv::SomaCY(a.GetQuantidade(), b.GetQuantidade()));
+                a.SetValor(JQCySoma(a.GetValor(), b.GetValor()));
+                a.SetQuantidade(JQCySoma(a.GetQuantidade(), b.GetQuantidade()));
                 juntou = true;
                 DeletarGerencial(j);
             } else {
