@@ -75,7 +75,7 @@ void TCMGerencial::CopiarDe(tagREG_CM_GERENCIALPS* src)
 template <class S>
 static bool LeBloco(S& local, const S* src)
 {
-    return JQMemCpy(&local, src, sizeof(S), ARQ, __LINE__) != nullptr;
+    return tolv::LeBloco(local, src, ARQ);
 }
 
 void TCMGerencial::CopiarDe(tagRegGerencial_ps* src)

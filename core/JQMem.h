@@ -3,6 +3,8 @@
 // The file name and line identify the call site only.
 #pragma once
 
+#include <cstring>
+
 #include <cstddef>
 
 #include "platform/wintypes.h"
@@ -19,3 +21,19 @@ TOLV_API long JQStrNLenGuardado(const char* p, size_t max);
 
 // CRC-32, reflected polynomial 0xEDB88320, seed 0 unless given, no final inversion.
 TOLV_API unsigned long JQCRC32(const void* dados, long tamanho, const unsigned long* semente = NULL);
+
+namespace tolv {
+
+// Reads the caller's block through a guarded local copy: an unreadable source
+// leaves dst untouched and answers false.
+template <class S>
+inline bool LeBloco(S& dst, const S* src, const char* arquivo)
+{
+    S local;
+    if (!JQMemCpy(&local, src, sizeof(S), arquivo, __LINE__))
+        return false;
+    std::memcpy(static_cast<void*>(&dst), &local, sizeof(S));
+    return true;
+}
+
+} // namespace tolv

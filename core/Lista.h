@@ -114,3 +114,20 @@ protected:                                                                      
     T_Lista<T> m_##X;                                                                                     \
                                                                                                           \
 public:
+
+namespace tolv {
+
+// Same number of entries and equal pairs at each index, from index 0.
+template <class T>
+inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
+{
+    int n = a.GetSize();
+    if (n != b.GetSize())
+        return false;
+    for (int k = 0; k < n; ++k)
+        if (!(*a.GetPtr(k) == *b.GetPtr(k)))
+            return false;
+    return true;
+}
+
+} // namespace tolv

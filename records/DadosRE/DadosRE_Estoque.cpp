@@ -12,13 +12,6 @@ TOLV_REGISTRA_ESTRUTURA(_REG_ES_COMPOSICAO_PRODUTOPS)
 using tolv::re::LeBloco;
 using tolv::re::ListasIguais;
 
-// Comparison of one field through its getters; the first difference ends it.
-#define IGUAL(X)                                                                                                       \
-    do {                                                                                                               \
-        if (!(Get##X() == o.Get##X()))                                                                                 \
-            return false;                                                                                              \
-    } while (0)
-
 // --- TCMREComposicao -------------------------------------------------------------
 
 TOLV_PADRAO_IMPL(TCMREComposicao, TJQBaseParaDados)

@@ -72,13 +72,6 @@ bool TCMREItemBase::operator==(const TCMREItemBase* outro) const
     return outro && ListasIguais(m_ItemAssociacao, outro->m_ItemAssociacao);
 }
 
-// Comparison of one field through its getters; the first difference ends it.
-#define IGUAL(X)                                                                                                       \
-    do {                                                                                                               \
-        if (!(Get##X() == o.Get##X()))                                                                                 \
-            return false;                                                                                              \
-    } while (0)
-
 // --- TCMREItemProduto --------------------------------------------------------------
 
 TOLV_PADRAO_IMPL(TCMREItemProduto, TCMREItemBase)

@@ -8,27 +8,19 @@
 
 namespace tolv::re {
 
-// Reads the caller's block through a local copy: an unreadable source leaves
-// dst untouched and answers false.
-template <class S> inline bool LeBloco(S& dst, const S* src)
+template <class S>
+inline bool LeBloco(S& dst, const S* src)
 {
-    S local;
-    if (!JQMemCpy(&local, src, sizeof(S), "DadosRE", __LINE__))
-        return false;
-    std::memcpy(&dst, &local, sizeof(S));
-    return true;
+    return tolv::LeBloco(dst, src, "DadosRE");
 }
 
-// Same number of entries and equal pairs at each index.
-template <class T> inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
-{
-    int n = a.GetSize();
-    if (n != b.GetSize())
-        return false;
-    for (int k = 0; k < n; ++k)
-        if (!(*a.GetPtr(k) == *b.GetPtr(k)))
-            return false;
-    return true;
-}
+using tolv::ListasIguais;
 
 } // namespace tolv::re
+
+// Comparison of one field through its getters; the first difference ends it.
+#define IGUAL(X)                                                                                                       \
+    do {                                                                                                               \
+        if (!(Get##X() == o.Get##X()))                                                                                 \
+            return false;                                                                                              \
+    } while (0)

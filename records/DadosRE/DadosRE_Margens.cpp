@@ -6,13 +6,6 @@
 
 TOLV_REGISTRA_ESTRUTURA(tagREG_MARGEMLUCROPS)
 
-// Comparison of one field through its getters; the first difference ends it.
-#define IGUAL(X)                                                                                                       \
-    do {                                                                                                               \
-        if (!(Get##X() == o.Get##X()))                                                                                 \
-            return false;                                                                                              \
-    } while (0)
-
 // --- TCMREMargemLucro ------------------------------------------------------------
 
 TOLV_PADRAO_IMPL(TCMREMargemLucro, TJQBaseParaDados)

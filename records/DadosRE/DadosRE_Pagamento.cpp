@@ -15,13 +15,6 @@ TOLV_REGISTRA_ESTRUTURA(tagREG_TITULO_IMPOSTOS_ENTRADAPS)
 using tolv::re::LeBloco;
 using tolv::re::ListasIguais;
 
-// Comparison of one field through its getters; the first difference ends it.
-#define IGUAL(X)                                                                                                       \
-    do {                                                                                                               \
-        if (!(Get##X() == o.Get##X()))                                                                                 \
-            return false;                                                                                              \
-    } while (0)
-
 // --- TCMREParcela ----------------------------------------------------------------
 
 TOLV_PADRAO_IMPL(TCMREParcela, TJQBaseParaDados)

@@ -15,13 +15,6 @@ using tolv::re::LeBloco;
 using tolv::re::ListasIguais;
 using PS = tagREG_RATEIOPRODUTO_ENTRADAPS;
 
-// Comparison of one field through its getters; the first difference ends it.
-#define IGUAL(X)                                                                                                       \
-    do {                                                                                                               \
-        if (!(Get##X() == o.Get##X()))                                                                                 \
-            return false;                                                                                              \
-    } while (0)
-
 namespace {
 
 // Exact comparison of the amounts from offset de to offset ate (both fields

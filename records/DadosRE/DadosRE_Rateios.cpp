@@ -15,13 +15,6 @@ TOLV_REGISTRA_ESTRUTURA(tagREG_RATEIOSERVICO_ENTRADAPS)
 using tolv::re::LeBloco;
 using tolv::re::ListasIguais;
 
-// Comparison of one field through its getters; the first difference ends it.
-#define IGUAL(X)                                                                                                       \
-    do {                                                                                                               \
-        if (!(Get##X() == o.Get##X()))                                                                                 \
-            return false;                                                                                              \
-    } while (0)
-
 namespace {
 
 // Zeroes the bytes of s from field offset de up to (not including) ate.

@@ -12,13 +12,6 @@ TOLV_REGISTRA_ESTRUTURA(tagREG_ASSOCIACAO_ITEM_RE_OCPS)
 
 using tolv::re::LeBloco;
 
-// Comparison of one field through its getters; the first difference ends it.
-#define IGUAL(X)                                                                                                       \
-    do {                                                                                                               \
-        if (!(Get##X() == o.Get##X()))                                                                                 \
-            return false;                                                                                              \
-    } while (0)
-
 // --- TCMRENFReferidas ------------------------------------------------------------
 
 TOLV_PADRAO_IMPL(TCMRENFReferidas, TJQBaseParaDados)

@@ -21,17 +21,6 @@ CString Cortada(const CString& s)
     return s.GetLength() > TCMRERegistroEntrada::kMaxObservacao ? s.Left(TCMRERegistroEntrada::kMaxObservacao) : s;
 }
 
-template <class T> bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
-{
-    int n = a.GetSize();
-    if (n != b.GetSize())
-        return false;
-    for (int k = 0; k < n; ++k)
-        if (!(*a.GetPtr(k) == *b.GetPtr(k)))
-            return false;
-    return true;
-}
-
 } // namespace
 
 void TCMRERegistroEntrada::OnLimpar()
@@ -73,10 +62,10 @@ void TCMRERegistroEntrada::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMRERegistroEntrada::operator==(const TCMRERegistroEntrada& o) const
 {
-    if (!ListasIguais(m_Produto, o.m_Produto) || !ListasIguais(m_Servico, o.m_Servico))
+    if (!tolv::ListasIguais(m_Produto, o.m_Produto) || !tolv::ListasIguais(m_Servico, o.m_Servico))
         return false;
-    if (!ListasIguais(m_AssociacaoREOC, o.m_AssociacaoREOC) || !ListasIguais(m_Referidas, o.m_Referidas) ||
-        !ListasIguais(m_ObservacoesCFOP, o.m_ObservacoesCFOP))
+    if (!tolv::ListasIguais(m_AssociacaoREOC, o.m_AssociacaoREOC) || !tolv::ListasIguais(m_Referidas, o.m_Referidas) ||
+        !tolv::ListasIguais(m_ObservacoesCFOP, o.m_ObservacoesCFOP))
         return false;
     if (!(CondicaoPgto == o.CondicaoPgto))
         return false;
