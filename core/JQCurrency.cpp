@@ -1,140 +1,133 @@
+// Currency value and currency operations.
 #include "core/JQCurrency.h"
 
-namespace {
+constinit const CJQCurrencyEx JQCurrencyZero;
 
-LONGLONG Divisor(long decimais) { return decimais == 0 ? 10000 : decimais == 2 ? 100 : 1; }
-
-} // namespace
-
-__attribute__((init_priority(101))) const CJQCurrencyEx JQCurrencyZero(0.0);
-
-CJQCurrencyEx::CJQCurrencyEx() : m_Decimais(4), m_Arredondamento(Trunca) { m_Valor.int64 = 0; }
-
-CJQCurrencyEx::CJQCurrencyEx(double valor, short decimais, int arredondamento)
-    : m_Decimais(4), m_Arredondamento(arredondamento)
+CJQCurrencyEx::CJQCurrencyEx(double dValor, short nDecimais, long nModo)
+    : m_Valor{}, m_nDecimais(4), m_nModoArredondamento(nModo)
 {
-    m_Valor.int64 = 0;
-    SetDecimais(decimais);
-    tagCY c;
-    if (SUCCEEDED(VarCyFromR8(valor, &c)))
-        m_Valor = c;
-    Normaliza();
+    SetDecimais(nDecimais);
+    SetValor(dValor);
 }
 
-CJQCurrencyEx::CJQCurrencyEx(tagCY valor, short decimais, int arredondamento)
-    : m_Valor(valor), m_Decimais(4), m_Arredondamento(arredondamento)
+CJQCurrencyEx::CJQCurrencyEx(const tagCY& cyValor, short nDecimais, long nModo)
+    : m_Valor(cyValor), m_nDecimais(4), m_nModoArredondamento(nModo)
 {
-    SetDecimais(decimais);
-    Normaliza();
-}
-
-CJQCurrencyEx::CJQCurrencyEx(const CJQCurrencyEx& o)
-    : m_Valor(o.m_Valor), m_Decimais(o.m_Decimais), m_Arredondamento(o.m_Arredondamento)
-{
-    Normaliza();
-}
-
-CJQCurrencyEx& CJQCurrencyEx::operator=(const CJQCurrencyEx& o)
-{
-    m_Valor = o.m_Valor;
-    m_Decimais = o.m_Decimais;
-    m_Arredondamento = o.m_Arredondamento;
-    Normaliza();
-    return *this;
-}
-
-CJQCurrencyEx& CJQCurrencyEx::operator=(tagCY valor)
-{
-    SetValor(valor);
-    return *this;
+    SetDecimais(nDecimais);
 }
 
 CJQCurrencyEx::~CJQCurrencyEx() = default;
 
-void CJQCurrencyEx::SetValor(tagCY valor)
+CJQCurrencyEx& CJQCurrencyEx::operator=(const tagCY& cyValor)
 {
-    m_Valor = valor;
+    SetValor(cyValor);
+    return *this;
+}
+
+CJQCurrencyEx& CJQCurrencyEx::operator=(double dValor)
+{
+    SetValor(dValor);
+    return *this;
+}
+
+void CJQCurrencyEx::SetValor(const tagCY& cyValor)
+{
+    m_Valor = cyValor;
     Normaliza();
 }
 
-void CJQCurrencyEx::SetDecimais(short decimais)
+void CJQCurrencyEx::SetValor(double dValor)
 {
-    m_Decimais = (decimais == 0 || decimais == 2) ? decimais : 4;
+    tagCY cy = JQCY(0);
+    if (FAILED(VarCyFromR8(dValor, &cy)))
+        cy = JQCY(0);
+    SetValor(cy);
+}
+
+void CJQCurrencyEx::SetDecimais(short nDecimais)
+{
+    m_nDecimais = nDecimais < 0 ? 0 : (nDecimais > 4 ? 4 : nDecimais);
     Normaliza();
 }
 
-void CJQCurrencyEx::SetArredondamento(int modo)
+void CJQCurrencyEx::SetModoArredondamento(long nModo)
 {
-    m_Arredondamento = modo;
+    m_nModoArredondamento = nModo;
     Normaliza();
 }
 
 void CJQCurrencyEx::Normaliza()
 {
-    LONGLONG div = Divisor(m_Decimais);
-    if (div == 1)
+    static const LONGLONG divisores[] = {10000, 1000, 100, 10, 1};
+    const LONGLONG divisor = divisores[m_nDecimais];
+    if (divisor == 1)
         return;
     LONGLONG v = m_Valor.int64;
-    if (m_Arredondamento == MeioParaLonge) {
-        LONGLONG meio = div / 2;
-        LONGLONG ajustado;
-        if (!__builtin_add_overflow(v, v < 0 ? -meio : meio, &ajustado))
-            v = ajustado;
+    LONGLONG q = v / divisor;
+    if (m_nModoArredondamento == ModoArredondaMetade) {
+        LONGLONG resto = v % divisor;
+        LONGLONG metade = divisor / 2;
+        // A rounded value beyond the CY range stays truncated.
+        const LONGLONG limite = 0x7FFFFFFFFFFFFFFFll / divisor;
+        if (resto >= metade && q < limite)
+            ++q;
+        else if (resto <= -metade && q > -limite)
+            --q;
     }
-    m_Valor.int64 = v / div * div;
+    m_Valor.int64 = q * divisor;
 }
 
 tagCY JQCySoma(tagCY a, tagCY b)
 {
-    tagCY r;
-    r.int64 = static_cast<LONGLONG>(static_cast<ULONGLONG>(a.int64) + static_cast<ULONGLONG>(b.int64));
-    VarCyAdd(a, b, &r);
+    tagCY r = JQCY(0);
+    if (FAILED(VarCyAdd(a, b, &r)))
+        r = JQCY(0);
     return r;
 }
 
 tagCY JQCyMultiplica(tagCY a, tagCY b)
 {
-    tagCY r;
-    r.int64 = 0;
-    VarCyMul(a, b, &r);
+    tagCY r = JQCY(0);
+    if (FAILED(VarCyMul(a, b, &r)))
+        r = JQCY(0);
     return r;
 }
 
-tagCY JQCyMultiplica(tagCY a, double d)
+namespace {
+
+tagCY ViaDecimal(const tagCY& a, DECIMAL& b, bool divide)
 {
-    tagCY r;
-    r.int64 = 0;
-    DECIMAL x, y, p;
-    if (FAILED(VarDecFromCy(a, &x)) || FAILED(VarDecFromR8(d, &y)) || FAILED(VarDecMul(&x, &y, &p)))
-        return r;
-    tagCY c;
-    if (SUCCEEDED(VarCyFromDec(&p, &c)))
-        r = c;
+    tagCY r = JQCY(0);
+    DECIMAL da, dr;
+    if (FAILED(VarDecFromCy(a, &da)))
+        return JQCY(0);
+    if (FAILED(divide ? VarDecDiv(&da, &b, &dr) : VarDecMul(&da, &b, &dr)))
+        return JQCY(0);
+    if (FAILED(VarCyFromDec(&dr, &r)))
+        return JQCY(0);
     return r;
 }
 
-tagCY JQCyDivide(tagCY a, tagCY b)
+tagCY ComDouble(const tagCY& a, double d, bool divide)
 {
-    tagCY r;
-    r.int64 = 0;
-    DECIMAL x, y, q;
-    if (FAILED(VarDecFromCy(a, &x)) || FAILED(VarDecFromCy(b, &y)) || FAILED(VarDecDiv(&x, &y, &q)))
-        return r;
-    tagCY c;
-    if (SUCCEEDED(VarCyFromDec(&q, &c)))
-        r = c;
-    return r;
+    DECIMAL dd;
+    if (FAILED(VarDecFromR8(d, &dd)))
+        return JQCY(0);
+    return ViaDecimal(a, dd, divide);
 }
 
-tagCY JQCyDivide(tagCY a, double d)
+tagCY ComCY(const tagCY& a, const tagCY& b, bool divide)
 {
-    tagCY r;
-    r.int64 = 0;
-    DECIMAL x, y, q;
-    if (FAILED(VarDecFromCy(a, &x)) || FAILED(VarDecFromR8(d, &y)) || FAILED(VarDecDiv(&x, &y, &q)))
-        return r;
-    tagCY c;
-    if (SUCCEEDED(VarCyFromDec(&q, &c)))
-        r = c;
-    return r;
+    DECIMAL db;
+    if (FAILED(VarDecFromCy(b, &db)))
+        return JQCY(0);
+    return ViaDecimal(a, db, divide);
 }
+
+} // namespace
+
+tagCY JQCyMultiplica(tagCY a, double d) { return ComDouble(a, d, false); }
+
+tagCY JQCyDivide(tagCY a, tagCY b) { return ComCY(a, b, true); }
+
+tagCY JQCyDivide(tagCY a, double d) { return ComDouble(a, d, true); }

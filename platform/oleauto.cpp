@@ -1,363 +1,403 @@
+// OLE Automation currency and decimal arithmetic on 32-bit limbs.
 #include "platform/oleauto.h"
 
-#include <cmath>
+#include <charconv>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
-// Unsigned integer of up to 256 bits in 32-bit limbs, least significant first
-// (the build is 32-bit: no 128-bit integer type).
+// Unsigned integer of up to 192 bits, least significant limb first.
 struct Grande {
-    static constexpr int kLimbs = 8;
-    uint32_t l[kLimbs] = {};
+    static constexpr int N = 6;
+    uint32_t w[N] = {};
 
+    static Grande De64(uint64_t v)
+    {
+        Grande g;
+        g.w[0] = static_cast<uint32_t>(v);
+        g.w[1] = static_cast<uint32_t>(v >> 32);
+        return g;
+    }
     bool Zero() const
     {
-        for (uint32_t x : l)
+        for (uint32_t x : w)
             if (x)
                 return false;
         return true;
     }
-    // Fits in the given number of 32-bit limbs.
-    bool CabeEm(int limbs) const
-    {
-        for (int i = limbs; i < kLimbs; ++i)
-            if (l[i])
-                return false;
-        return true;
-    }
-    bool Impar() const { return l[0] & 1; }
-    void MulPequeno(uint32_t m)
-    {
-        uint64_t vai = 0;
-        for (uint32_t& x : l) {
-            uint64_t t = static_cast<uint64_t>(x) * m + vai;
-            x = static_cast<uint32_t>(t);
-            vai = t >> 32;
-        }
-    }
-    void SomaPequeno(uint32_t a)
-    {
-        uint64_t vai = a;
-        for (int i = 0; i < kLimbs && vai; ++i) {
-            uint64_t t = static_cast<uint64_t>(l[i]) + vai;
-            l[i] = static_cast<uint32_t>(t);
-            vai = t >> 32;
-        }
-    }
-    // Divides by d and returns the remainder.
-    uint32_t DivPequeno(uint32_t d)
-    {
-        uint64_t resto = 0;
-        for (int i = kLimbs - 1; i >= 0; --i) {
-            uint64_t t = (resto << 32) | l[i];
-            l[i] = static_cast<uint32_t>(t / d);
-            resto = t % d;
-        }
-        return static_cast<uint32_t>(resto);
-    }
-    int Compara(const Grande& o) const
-    {
-        for (int i = kLimbs - 1; i >= 0; --i)
-            if (l[i] != o.l[i])
-                return l[i] < o.l[i] ? -1 : 1;
-        return 0;
-    }
-    void Subtrai(const Grande& o)
-    {
-        int64_t emprestimo = 0;
-        for (int i = 0; i < kLimbs; ++i) {
-            int64_t t = static_cast<int64_t>(l[i]) - o.l[i] - emprestimo;
-            emprestimo = t < 0;
-            l[i] = static_cast<uint32_t>(t);
-        }
-    }
-    void Dobra()
-    {
-        uint32_t vai = 0;
-        for (uint32_t& x : l) {
-            uint32_t novo = x >> 31;
-            x = (x << 1) | vai;
-            vai = novo;
-        }
-    }
-    int Bits() const
-    {
-        for (int i = kLimbs - 1; i >= 0; --i)
-            if (l[i])
-                return 32 * i + 32 - __builtin_clz(l[i]);
-        return 0;
-    }
-    bool Bit(int b) const { return (l[b / 32] >> (b % 32)) & 1; }
+    bool Cabe96() const { return w[3] == 0 && w[4] == 0 && w[5] == 0; }
+    bool Cabe64() const { return w[2] == 0 && Cabe96(); }
+    uint64_t Baixo64() const { return w[0] | (static_cast<uint64_t>(w[1]) << 32); }
+    bool Bit(int i) const { return (w[i / 32] >> (i % 32)) & 1u; }
 };
 
-Grande Multiplica(const Grande& a, const Grande& b)
+// n = n * m + soma; returns the carry out of the top limb.
+uint32_t MulPeq(Grande& n, uint32_t m, uint32_t soma = 0)
 {
-    Grande r;
-    for (int i = 0; i < Grande::kLimbs; ++i) {
-        uint64_t vai = 0;
-        for (int j = 0; i + j < Grande::kLimbs; ++j) {
-            uint64_t t = static_cast<uint64_t>(a.l[i]) * b.l[j] + r.l[i + j] + vai;
-            r.l[i + j] = static_cast<uint32_t>(t);
-            vai = t >> 32;
-        }
+    uint64_t c = soma;
+    for (uint32_t& x : n.w) {
+        uint64_t p = static_cast<uint64_t>(x) * m + c;
+        x = static_cast<uint32_t>(p);
+        c = p >> 32;
     }
-    return r;
+    return static_cast<uint32_t>(c);
 }
 
-// Quotient and remainder of a / b (b not zero), bit by bit.
-void DivMod(const Grande& a, const Grande& b, Grande& q, Grande& r)
+// n = n / d; returns the remainder.
+uint32_t DivPeq(Grande& n, uint32_t d)
+{
+    uint64_t r = 0;
+    for (int i = Grande::N - 1; i >= 0; --i) {
+        uint64_t cur = (r << 32) | n.w[i];
+        n.w[i] = static_cast<uint32_t>(cur / d);
+        r = cur % d;
+    }
+    return static_cast<uint32_t>(r);
+}
+
+void Incrementa(Grande& n) { MulPeq(n, 1, 1); }
+
+int Compara(const Grande& a, const Grande& b)
+{
+    for (int i = Grande::N - 1; i >= 0; --i)
+        if (a.w[i] != b.w[i])
+            return a.w[i] < b.w[i] ? -1 : 1;
+    return 0;
+}
+
+// a -= b (a >= b).
+void Subtrai(Grande& a, const Grande& b)
+{
+    uint64_t emprestimo = 0;
+    for (int i = 0; i < Grande::N; ++i) {
+        uint64_t d = static_cast<uint64_t>(a.w[i]) - b.w[i] - emprestimo;
+        a.w[i] = static_cast<uint32_t>(d);
+        emprestimo = (d >> 32) & 1u;
+    }
+}
+
+// Product of two values below 2^96.
+Grande Multiplica(const Grande& a, const Grande& b)
+{
+    Grande p;
+    for (int i = 0; i < 3; ++i) {
+        uint64_t c = 0;
+        for (int j = 0; j < 3; ++j) {
+            uint64_t t = static_cast<uint64_t>(a.w[i]) * b.w[j] + p.w[i + j] + c;
+            p.w[i + j] = static_cast<uint32_t>(t);
+            c = t >> 32;
+        }
+        p.w[i + 3] = static_cast<uint32_t>(c);
+    }
+    return p;
+}
+
+// Shift-subtract division: q = n / d, r = n % d (d != 0).
+void DivideResto(const Grande& n, const Grande& d, Grande& q, Grande& r)
 {
     q = Grande();
     r = Grande();
-    for (int bit = a.Bits() - 1; bit >= 0; --bit) {
-        r.Dobra();
-        r.l[0] |= a.Bit(bit) ? 1u : 0u;
-        if (r.Compara(b) >= 0) {
-            r.Subtrai(b);
-            q.l[bit / 32] |= 1u << (bit % 32);
+    for (int i = Grande::N * 32 - 1; i >= 0; --i) {
+        MulPeq(r, 2, n.Bit(i) ? 1u : 0u);
+        if (Compara(r, d) >= 0) {
+            Subtrai(r, d);
+            q.w[i / 32] |= 1u << (i % 32);
         }
     }
 }
 
-Grande De64(uint64_t v)
+// n = n / 10^k rounded half to even.
+void DivideArredonda(Grande& n, int k)
 {
-    Grande g;
-    g.l[0] = static_cast<uint32_t>(v);
-    g.l[1] = static_cast<uint32_t>(v >> 32);
-    return g;
-}
-
-uint64_t Para64(const Grande& g) { return static_cast<uint64_t>(g.l[1]) << 32 | g.l[0]; }
-
-Grande Mantissa(const DECIMAL& d)
-{
-    Grande g;
-    g.l[0] = d.Lo32;
-    g.l[1] = d.Mid32;
-    g.l[2] = d.Hi32;
-    return g;
-}
-
-void Monta(DECIMAL& d, const Grande& m, int escala, bool negativo)
-{
-    d.wReserved = 0;
-    d.scale = static_cast<BYTE>(escala);
-    d.sign = negativo ? DECIMAL_NEG : 0;
-    d.Lo32 = m.l[0];
-    d.Mid32 = m.l[1];
-    d.Hi32 = m.l[2];
-}
-
-// Removes `digitos` decimal digits from m, rounding half to even.
-void ReduzArredondando(Grande& m, int digitos)
-{
-    if (digitos <= 0)
+    if (k <= 0)
         return;
     uint32_t ultimo = 0;
     bool resto = false;
-    for (int k = 0; k < digitos; ++k) {
+    for (int i = 0; i < k; ++i) {
         resto = resto || ultimo != 0;
-        ultimo = m.DivPequeno(10);
+        ultimo = DivPeq(n, 10);
     }
-    if (ultimo > 5 || (ultimo == 5 && (resto || m.Impar())))
-        m.SomaPequeno(1);
+    if (ultimo > 5 || (ultimo == 5 && (resto || (n.w[0] & 1u))))
+        Incrementa(n);
 }
 
-// Brings m / 10^escala into 96 bits and a scale of 28 at most, rounding half
-// to even; false when it cannot fit.
-bool Normaliza(Grande& m, int& escala)
+bool Valido(const DECIMAL* d) { return d && d->scale <= DEC_MAX_SCALE && (d->sign & ~DECIMAL_NEG) == 0; }
+
+Grande Magnitude(const DECIMAL& d)
 {
-    int reduzir = escala > 28 ? escala - 28 : 0;
-    Grande t = m;
-    ReduzArredondando(t, reduzir);
-    int e = escala - reduzir;
-    while (!t.CabeEm(3)) {
-        if (e == 0)
-            return false;
-        ++reduzir;
-        t = m;
-        ReduzArredondando(t, reduzir);
-        e = escala - reduzir;
-    }
-    m = t;
-    escala = e;
+    Grande g;
+    g.w[0] = d.Lo32;
+    g.w[1] = d.Mid32;
+    g.w[2] = d.Hi32;
+    return g;
+}
+
+void Escreve(DECIMAL* out, const Grande& m, int escala, bool negativo)
+{
+    std::memset(out, 0, sizeof(DECIMAL));
+    out->Lo32 = m.w[0];
+    out->Mid32 = m.w[1];
+    out->Hi32 = m.w[2];
+    out->scale = static_cast<BYTE>(escala);
+    out->sign = (negativo && !m.Zero()) ? DECIMAL_NEG : 0;
+}
+
+// Signed currency from a magnitude in units of 1/10,000.
+bool ParaCY(const Grande& m, bool negativo, CY* out)
+{
+    if (!m.Cabe64())
+        return false;
+    uint64_t u = m.Baixo64();
+    const uint64_t limite = 0x8000000000000000ull;
+    if (negativo ? u > limite : u >= limite)
+        return false;
+    out->int64 = static_cast<LONGLONG>(negativo ? (0 - u) : u);
     return true;
 }
 
-bool Negativo(const DECIMAL& d) { return (d.sign & DECIMAL_NEG) != 0; }
+uint64_t MagnitudeCY(const CY& c, bool& negativo)
+{
+    negativo = c.int64 < 0;
+    uint64_t u = static_cast<uint64_t>(c.int64);
+    return negativo ? 0 - u : u;
+}
+
+// Decimal digits and power of ten of a finite, non-negative double:
+// valor = digitos * 10^expoente. precisao < 0 asks for the shortest form
+// that reads back as the same double, otherwise that many significant digits.
+void Decompoe(double valor, int precisao, uint64_t& digitos, int& expoente)
+{
+    char buf[64];
+    std::to_chars_result r = precisao < 0
+                                 ? std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific)
+                                 : std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific,
+                                                 precisao - 1);
+    digitos = 0;
+    int casas = 0;
+    bool depoisPonto = false;
+    const char* p = buf;
+    for (; p < r.ptr && *p != 'e'; ++p) {
+        if (*p == '.') {
+            depoisPonto = true;
+        } else {
+            digitos = digitos * 10 + static_cast<uint64_t>(*p - '0');
+            if (depoisPonto)
+                ++casas;
+        }
+    }
+    int e = 0;
+    if (p < r.ptr) {
+        ++p;
+        if (*p == '+')
+            ++p;
+        std::from_chars(p, r.ptr, e);
+    }
+    expoente = e - casas;
+    while (digitos != 0 && digitos % 10 == 0) {
+        digitos /= 10;
+        ++expoente;
+    }
+}
+
+bool Finito(double v) { return v == v && v - v == 0; }
 
 } // namespace
 
-HRESULT VarCyAdd(CY a, CY b, LPCY r)
-{
-    LONGLONG s;
-    if (__builtin_add_overflow(a.int64, b.int64, &s))
-        return DISP_E_OVERFLOW;
-    r->int64 = s;
-    return S_OK;
-}
+extern "C" {
 
-HRESULT VarCyMul(CY a, CY b, LPCY r)
+HRESULT VarCyAdd(CY cyLeft, CY cyRight, LPCY pcyResult)
 {
-    bool neg = (a.int64 < 0) != (b.int64 < 0);
-    uint64_t x = a.int64 < 0 ? 0 - static_cast<uint64_t>(a.int64) : static_cast<uint64_t>(a.int64);
-    uint64_t y = b.int64 < 0 ? 0 - static_cast<uint64_t>(b.int64) : static_cast<uint64_t>(b.int64);
-    Grande p = Multiplica(De64(x), De64(y));
-    ReduzArredondando(p, 4);
-    if (!p.CabeEm(2))
-        return DISP_E_OVERFLOW;
-    uint64_t v = Para64(p);
-    if (v > (neg ? 0x8000000000000000ull : 0x7FFFFFFFFFFFFFFFull))
-        return DISP_E_OVERFLOW;
-    r->int64 = neg ? static_cast<LONGLONG>(0 - v) : static_cast<LONGLONG>(v);
-    return S_OK;
-}
-
-HRESULT VarCyFromR8(double d, CY* r)
-{
-    if (!std::isfinite(d))
-        return DISP_E_OVERFLOW;
-    // The product is rounded to a double first (x87 registers would keep more
-    // bits), then half to even.
-    volatile double produto = d * 10000.0;
-    double x = produto;
-    double inteiro = std::floor(x);
-    double frac = x - inteiro;
-    if (frac > 0.5 || (frac == 0.5 && std::fmod(inteiro, 2.0) != 0.0))
-        inteiro += 1.0;
-    if (inteiro >= 9223372036854775808.0 || inteiro < -9223372036854775808.0)
-        return DISP_E_OVERFLOW;
-    r->int64 = static_cast<LONGLONG>(inteiro);
-    return S_OK;
-}
-
-HRESULT VarCyFromDec(DECIMAL* d, CY* r)
-{
-    if (d->scale > 28)
+    if (!pcyResult)
         return E_INVALIDARG;
-    Grande m = Mantissa(*d);
-    if (d->scale <= 4) {
-        for (int k = d->scale; k < 4; ++k)
-            m.MulPequeno(10);
-    } else {
-        ReduzArredondando(m, d->scale - 4);
-    }
-    bool neg = Negativo(*d);
-    if (!m.CabeEm(2))
+    LONGLONG soma;
+    if (__builtin_add_overflow(cyLeft.int64, cyRight.int64, &soma))
         return DISP_E_OVERFLOW;
-    uint64_t v = Para64(m);
-    if (v > (neg ? 0x8000000000000000ull : 0x7FFFFFFFFFFFFFFFull))
-        return DISP_E_OVERFLOW;
-    r->int64 = neg ? static_cast<LONGLONG>(0 - v) : static_cast<LONGLONG>(v);
+    pcyResult->int64 = soma;
     return S_OK;
 }
 
-HRESULT VarDecFromCy(CY c, DECIMAL* d)
+HRESULT VarCyMul(CY cyLeft, CY cyRight, LPCY pcyResult)
 {
-    bool neg = c.int64 < 0;
-    uint64_t v = neg ? 0 - static_cast<uint64_t>(c.int64) : static_cast<uint64_t>(c.int64);
-    Monta(*d, De64(v), 4, neg);
+    if (!pcyResult)
+        return E_INVALIDARG;
+    bool negA = false, negB = false;
+    Grande p = Multiplica(Grande::De64(MagnitudeCY(cyLeft, negA)), Grande::De64(MagnitudeCY(cyRight, negB)));
+    DivideArredonda(p, 4);
+    CY r;
+    if (!ParaCY(p, negA != negB, &r))
+        return DISP_E_OVERFLOW;
+    *pcyResult = r;
     return S_OK;
 }
 
-HRESULT VarDecFromR8(double x, DECIMAL* d)
+HRESULT VarCyFromR8(double dblIn, CY* pcyOut)
 {
-    if (!std::isfinite(x) || std::fabs(x) >= 7.9228162514264337593543950335e28)
+    if (!pcyOut)
+        return E_INVALIDARG;
+    if (!Finito(dblIn))
         return DISP_E_OVERFLOW;
-    bool neg = std::signbit(x);
-    if (x == 0.0) {
-        Monta(*d, Grande(), 0, false);
+    if (dblIn == 0) {
+        pcyOut->int64 = 0;
         return S_OK;
     }
-    // Fifteen significant digits: d.dddddddddddddde±x.
-    char txt[40];
-    std::snprintf(txt, sizeof txt, "%.14e", std::fabs(x));
-    Grande m;
-    const char* p = txt;
-    for (; *p && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9') {
-            m.MulPequeno(10);
-            m.SomaPequeno(static_cast<uint32_t>(*p - '0'));
-        }
-    int potencia = std::atoi(p + 1) - 14;
-    while (potencia < 0 && !m.Zero()) {
-        Grande t = m;
-        if (t.DivPequeno(10) != 0)
-            break;
-        m = t;
-        ++potencia;
+    // The shortest decimal form of the double, so that a tie is a tie of the
+    // amount as written (0.00015 is a tie, though its binary product with
+    // 10,000 falls just below 1.5).
+    bool negativo = dblIn < 0;
+    uint64_t digitos;
+    int expoente;
+    Decompoe(negativo ? -dblIn : dblIn, -1, digitos, expoente);
+    int e = expoente + 4;
+    if (e > 19)
+        return DISP_E_OVERFLOW;
+    Grande m = Grande::De64(digitos);
+    if (e >= 0) {
+        for (int i = 0; i < e; ++i)
+            MulPeq(m, 10);
+    } else {
+        DivideArredonda(m, -e);
     }
+    CY r;
+    if (!ParaCY(m, negativo, &r))
+        return DISP_E_OVERFLOW;
+    *pcyOut = r;
+    return S_OK;
+}
+
+HRESULT VarCyFromDec(DECIMAL* pdecIn, CY* pcyOut)
+{
+    if (!Valido(pdecIn) || !pcyOut)
+        return E_INVALIDARG;
+    Grande m = Magnitude(*pdecIn);
+    int escala = pdecIn->scale;
+    if (escala <= 4) {
+        for (int i = escala; i < 4; ++i)
+            MulPeq(m, 10);
+    } else {
+        DivideArredonda(m, escala - 4);
+    }
+    CY r;
+    if (!ParaCY(m, pdecIn->sign == DECIMAL_NEG, &r))
+        return DISP_E_OVERFLOW;
+    *pcyOut = r;
+    return S_OK;
+}
+
+HRESULT VarDecFromCy(CY cyIn, DECIMAL* pdecOut)
+{
+    if (!pdecOut)
+        return E_INVALIDARG;
+    bool negativo = false;
+    Grande m = Grande::De64(MagnitudeCY(cyIn, negativo));
+    Escreve(pdecOut, m, 4, negativo);
+    return S_OK;
+}
+
+HRESULT VarDecFromR8(double dblIn, DECIMAL* pdecOut)
+{
+    if (!pdecOut)
+        return E_INVALIDARG;
+    if (!Finito(dblIn))
+        return DISP_E_OVERFLOW;
+    if (dblIn == 0) {
+        Escreve(pdecOut, Grande(), 0, false);
+        return S_OK;
+    }
+    bool negativo = dblIn < 0;
+    uint64_t digitos;
+    int expoente;
+    Decompoe(negativo ? -dblIn : dblIn, 15, digitos, expoente);
+    Grande m = Grande::De64(digitos);
     int escala = 0;
-    if (potencia >= 0) {
-        for (int k = 0; k < potencia; ++k)
-            m.MulPequeno(10);
-        if (!m.CabeEm(3))
+    if (expoente >= 0) {
+        if (expoente > DEC_MAX_SCALE)
+            return DISP_E_OVERFLOW;
+        for (int i = 0; i < expoente; ++i)
+            MulPeq(m, 10);
+        if (!m.Cabe96())
             return DISP_E_OVERFLOW;
     } else {
-        escala = -potencia;
-        if (!Normaliza(m, escala))
-            return DISP_E_OVERFLOW;
+        escala = -expoente;
+        if (escala > DEC_MAX_SCALE) {
+            DivideArredonda(m, escala - DEC_MAX_SCALE);
+            escala = DEC_MAX_SCALE;
+            while (escala > 0 && !m.Zero() && m.w[0] % 10 == 0) {
+                DivPeq(m, 10);
+                --escala;
+            }
+            if (m.Zero())
+                escala = 0;
+        }
     }
-    if (m.Zero())
-        escala = 0;
-    Monta(*d, m, escala, neg && !m.Zero());
+    Escreve(pdecOut, m, escala, negativo);
     return S_OK;
 }
 
-HRESULT VarDecMul(LPDECIMAL a, LPDECIMAL b, LPDECIMAL r)
+HRESULT VarDecMul(LPDECIMAL pdecLeft, LPDECIMAL pdecRight, LPDECIMAL pdecResult)
 {
-    if (a->scale > 28 || b->scale > 28)
+    if (!Valido(pdecLeft) || !Valido(pdecRight) || !pdecResult)
         return E_INVALIDARG;
-    Grande p = Multiplica(Mantissa(*a), Mantissa(*b));
-    int escala = a->scale + b->scale;
-    if (!Normaliza(p, escala))
-        return DISP_E_OVERFLOW;
-    Monta(*r, p, escala, (Negativo(*a) != Negativo(*b)) && !p.Zero());
-    return S_OK;
+    Grande p = Multiplica(Magnitude(*pdecLeft), Magnitude(*pdecRight));
+    int escala = pdecLeft->scale + pdecRight->scale;
+    bool negativo = pdecLeft->sign != pdecRight->sign;
+    // Drop as few decimals as make the product fit.
+    for (int k = escala > DEC_MAX_SCALE ? escala - DEC_MAX_SCALE : 0; k <= escala; ++k) {
+        Grande t = p;
+        DivideArredonda(t, k);
+        if (t.Cabe96()) {
+            Escreve(pdecResult, t, escala - k, negativo);
+            return S_OK;
+        }
+    }
+    return DISP_E_OVERFLOW;
 }
 
-HRESULT VarDecDiv(LPDECIMAL a, LPDECIMAL b, LPDECIMAL r)
+HRESULT VarDecDiv(LPDECIMAL pdecLeft, LPDECIMAL pdecRight, LPDECIMAL pdecResult)
 {
-    if (a->scale > 28 || b->scale > 28)
+    if (!Valido(pdecLeft) || !Valido(pdecRight) || !pdecResult)
         return E_INVALIDARG;
-    Grande divisor = Mantissa(*b);
+    Grande divisor = Magnitude(*pdecRight);
     if (divisor.Zero())
         return DISP_E_DIVBYZERO;
-    Grande q, resto;
-    DivMod(Mantissa(*a), divisor, q, resto);
-    int escala = a->scale - b->scale;
-    // More digits while the quotient is inexact (or the scale negative) and
-    // another digit still fits.
-    while (escala < 0 || (escala < 28 && !resto.Zero())) {
-        Grande r10 = resto;
-        r10.MulPequeno(10);
-        Grande digito, r2;
-        DivMod(r10, divisor, digito, r2);
-        Grande prox = q;
-        prox.MulPequeno(10);
-        prox.SomaPequeno(digito.l[0]);
-        if (!prox.CabeEm(3)) {
-            if (escala < 0)
-                return DISP_E_OVERFLOW;
+    Grande n = Magnitude(*pdecLeft);
+    int escala = pdecLeft->scale - pdecRight->scale;
+    for (; escala < 0; ++escala)
+        MulPeq(n, 10);
+    Grande q, r;
+    DivideResto(n, divisor, q, r);
+    if (!q.Cabe96())
+        return DISP_E_OVERFLOW;
+    // One more decimal at a time while the quotient is inexact and fits.
+    while (escala < DEC_MAX_SCALE && !r.Zero()) {
+        Grande q10 = q;
+        MulPeq(q10, 10);
+        Grande r10 = r;
+        MulPeq(r10, 10);
+        Grande digito, resto;
+        DivideResto(r10, divisor, digito, resto);
+        MulPeq(q10, 1, digito.w[0]);
+        if (!q10.Cabe96())
             break;
-        }
-        q = prox;
-        resto = r2;
+        q = q10;
+        r = resto;
         ++escala;
     }
-    if (!resto.Zero()) {
-        Grande dobro = resto;
-        dobro.Dobra();
-        int c = dobro.Compara(divisor);
-        if (c > 0 || (c == 0 && q.Impar()))
-            q.SomaPequeno(1);
-        if (!Normaliza(q, escala))
-            return DISP_E_OVERFLOW;
+    if (!r.Zero()) {
+        Grande dobro = r;
+        MulPeq(dobro, 2);
+        int c = Compara(dobro, divisor);
+        if (c > 0 || (c == 0 && (q.w[0] & 1u)))
+            Incrementa(q);
+        if (!q.Cabe96()) {
+            if (escala == 0)
+                return DISP_E_OVERFLOW;
+            DivideArredonda(q, 1);
+            --escala;
+        }
     }
-    Monta(*r, q, escala, (Negativo(*a) != Negativo(*b)) && !q.Zero());
+    Escreve(pdecResult, q, escala, pdecLeft->sign != pdecRight->sign);
     return S_OK;
 }
+
+} // extern "C"

@@ -1,17 +1,37 @@
 // OLE Automation currency and decimal arithmetic.
+//
+// CY is a 64-bit integer scaled by 10,000; DECIMAL a 96-bit magnitude with a
+// power-of-ten scale of 0 to 28 and a sign byte (0 or DECIMAL_NEG). Results
+// that need rounding are rounded half to even. On failure the result argument
+// is left as it was.
 #pragma once
 
 #include "platform/wintypes.h"
 
-// CY: 64-bit integers scaled by 10,000. DECIMAL: 96-bit magnitude, scale 0..28
-// and a sign. Results are rounded half to even at the target precision;
-// overflow gives DISP_E_OVERFLOW, division by zero DISP_E_DIVBYZERO.
+extern "C" {
+
+// Exact sum; DISP_E_OVERFLOW outside the CY range.
 TOLV_API HRESULT VarCyAdd(CY cyLeft, CY cyRight, LPCY pcyResult);
+// Product rounded to four decimals; DISP_E_OVERFLOW outside the CY range.
 TOLV_API HRESULT VarCyMul(CY cyLeft, CY cyRight, LPCY pcyResult);
+// dblIn times 10,000 rounded to an integer; DISP_E_OVERFLOW outside the CY
+// range and for NaN or infinity.
 TOLV_API HRESULT VarCyFromR8(double dblIn, CY* pcyOut);
+// Rounded to four decimals; DISP_E_OVERFLOW outside the CY range,
+// E_INVALIDARG for a malformed decimal.
 TOLV_API HRESULT VarCyFromDec(DECIMAL* pdecIn, CY* pcyOut);
+
+// The currency value at scale 4.
 TOLV_API HRESULT VarDecFromCy(CY cyIn, DECIMAL* pdecOut);
-// Keeps 15 significant digits of the double.
+// The double rounded to 15 significant digits, trailing zeros dropped;
+// DISP_E_OVERFLOW beyond the decimal range and for NaN or infinity.
 TOLV_API HRESULT VarDecFromR8(double dblIn, DECIMAL* pdecOut);
+// Product and quotient keep as many decimals as fit in 96 bits (scale 28 at
+// most); DISP_E_OVERFLOW when the integer part does not fit, DISP_E_DIVBYZERO
+// for a zero divisor, E_INVALIDARG for a malformed operand.
 TOLV_API HRESULT VarDecMul(LPDECIMAL pdecLeft, LPDECIMAL pdecRight, LPDECIMAL pdecResult);
 TOLV_API HRESULT VarDecDiv(LPDECIMAL pdecLeft, LPDECIMAL pdecRight, LPDECIMAL pdecResult);
+
+} // extern "C"
+
+#define DEC_MAX_SCALE 28
