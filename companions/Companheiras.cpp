@@ -3,10 +3,7 @@
 #include "companions/JQDFConx.h"
 #include "companions/TOLVSVCUtil.h"
 
-bool operator!=(const _JQ_NFE_ps& a, const _JQ_NFE_ps& b)
-{
-    return std::memcmp(&a, &b, sizeof a) != 0;
-}
+bool operator!=(const _JQ_NFE_ps& a, const _JQ_NFE_ps& b) { return std::memcmp(&a, &b, sizeof a) != 0; }
 
 namespace {
 CTOLVSVCUtil::ObservadorComplemento g_observador = nullptr;

@@ -9,8 +9,7 @@ namespace {
 unsigned long LeContagem(const unsigned char* ps, const AninhadoDesc& a)
 {
     switch (a.tamanhoContagem) {
-    case 1:
-        return ps[a.offsetContagem];
+    case 1: return ps[a.offsetContagem];
     case 2: {
         unsigned short v;
         std::memcpy(&v, ps + a.offsetContagem, 2);

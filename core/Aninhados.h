@@ -36,29 +36,22 @@ TOLV_API void ZeraAninhados(const EstruturaDesc& d, void* ps);
 // its elements' arrays first.
 TOLV_API void LiberaAninhado(const EstruturaDesc& d, void* ps, unsigned offsetPonteiro, Liberacao modo);
 
-template <class S>
-inline void LiberaAninhado(S* ps, unsigned offsetPonteiro, Liberacao modo)
+template <class S> inline void LiberaAninhado(S* ps, unsigned offsetPonteiro, Liberacao modo)
 {
     if (ps)
         LiberaAninhado(Layout<S>::desc, ps, offsetPonteiro, modo);
 }
 
-template <class S>
-inline void LiberaAninhados(S* ps, Liberacao modo)
+template <class S> inline void LiberaAninhados(S* ps, Liberacao modo)
 {
     if (ps)
         LiberaAninhados(Layout<S>::desc, ps, modo);
 }
 
-template <class S>
-inline void ZeraAninhados(S* ps)
-{
-    ZeraAninhados(Layout<S>::desc, ps);
-}
+template <class S> inline void ZeraAninhados(S* ps) { ZeraAninhados(Layout<S>::desc, ps); }
 
 // Releases the array at p (of element type E) and its elements' own arrays.
-template <class E, class C>
-inline void LiberaLista(E*& p, C count, Liberacao modo)
+template <class E, class C> inline void LiberaLista(E*& p, C count, Liberacao modo)
 {
     if (!p)
         return;
@@ -85,8 +78,7 @@ inline void LiberaTexto(char*& p, Liberacao modo)
 
 // A zero-filled array of n elements from array new; the memory exception when
 // the request cannot be met (a size that overflows asks for the largest block).
-template <class E>
-inline E* NovoArray(size_t n)
+template <class E> inline E* NovoArray(size_t n)
 {
     static_assert(std::is_trivially_copyable_v<E>);
     if (n > std::numeric_limits<size_t>::max() / sizeof(E))
@@ -97,8 +89,7 @@ inline E* NovoArray(size_t n)
     return p;
 }
 
-template <class C>
-inline void ChecaContagem(size_t n)
+template <class C> inline void ChecaContagem(size_t n)
 {
     if (n > static_cast<size_t>(std::numeric_limits<C>::max()))
         AfxThrowInvalidArgException();
@@ -106,8 +97,7 @@ inline void ChecaContagem(size_t n)
 
 // An array of n elements from array new, not yet filled; the memory exception
 // when the request cannot be met.
-template <class E>
-inline E* NovoArrayBruto(size_t n)
+template <class E> inline E* NovoArrayBruto(size_t n)
 {
     static_assert(std::is_trivially_copyable_v<E>);
     if (n > std::numeric_limits<size_t>::max() / sizeof(E))
@@ -122,8 +112,7 @@ inline E* NovoArrayBruto(size_t n)
 // it (so the bytes are written while they are in the cache). When fill throws,
 // the elements after the failing one are zeroed too: the array stays walkable
 // by its count.
-template <class E, class F>
-void PreencheArray(E* p, size_t n, F fill)
+template <class E, class F> void PreencheArray(E* p, size_t n, F fill)
 {
     size_t k = 0;
     try {
@@ -140,8 +129,7 @@ void PreencheArray(E* p, size_t n, F fill)
 
 // Writes list l as count and array; an empty list leaves both zero. The count is
 // written first and each element is filled by the record's own CopiarPara.
-template <class C, class E, class R>
-void EscreveLista(const T_Lista<R>& l, C& count, E*& ptr)
+template <class C, class E, class R> void EscreveLista(const T_Lista<R>& l, C& count, E*& ptr)
 {
     count = 0;
     ptr = nullptr;
@@ -157,8 +145,7 @@ void EscreveLista(const T_Lista<R>& l, C& count, E*& ptr)
 }
 
 // Same for a list of plain values (element structure of one field).
-template <class C, class E, class V, class Conv>
-void EscreveValores(const T_Lista<V>& l, C& count, E*& ptr, Conv conv)
+template <class C, class E, class V, class Conv> void EscreveValores(const T_Lista<V>& l, C& count, E*& ptr, Conv conv)
 {
     count = 0;
     ptr = nullptr;
@@ -174,8 +161,7 @@ void EscreveValores(const T_Lista<V>& l, C& count, E*& ptr, Conv conv)
 }
 
 // Reads count elements from ptr into l (each by the record's own CopiarDe).
-template <class C, class E, class R>
-void LeLista(T_Lista<R>& l, C count, const E* ptr)
+template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const E* ptr)
 {
     if (!ptr)
         return;
@@ -188,8 +174,7 @@ void LeLista(T_Lista<R>& l, C count, const E* ptr)
     }
 }
 
-template <class C, class E, class V, class Conv>
-void LeValores(T_Lista<V>& l, C count, const E* ptr, Conv conv)
+template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C count, const E* ptr, Conv conv)
 {
     if (!ptr)
         return;
@@ -204,8 +189,7 @@ void LeValores(T_Lista<V>& l, C count, const E* ptr, Conv conv)
 
 // Writes a variable text: length plus one and a new[] buffer with the text and
 // its NUL; an empty text leaves both zero.
-template <class C>
-void EscreveTexto(const CString& s, C& tamanho, char*& ptr)
+template <class C> void EscreveTexto(const CString& s, C& tamanho, char*& ptr)
 {
     tamanho = 0;
     ptr = nullptr;
@@ -222,8 +206,7 @@ void EscreveTexto(const CString& s, C& tamanho, char*& ptr)
 TOLV_API CString LeTextoGuardado(const char* ptr, unsigned long tamanho);
 
 // Reads a variable text from ptr up to its NUL (tamanho bytes at most).
-template <class C>
-inline void LeTexto(CString& s, C tamanho, const char* ptr)
+template <class C> inline void LeTexto(CString& s, C tamanho, const char* ptr)
 {
     s = LeTextoGuardado(ptr, static_cast<unsigned long>(tamanho));
 }

@@ -72,11 +72,7 @@ void TCMGerencial::CopiarDe(tagREG_CM_GERENCIALPS* src)
 
 // The other forms are read through a guarded copy of the caller's block, so an
 // unreadable source leaves the record cleared.
-template <class S>
-static bool LeBloco(S& local, const S* src)
-{
-    return tolv::LeBloco(local, src, ARQ);
-}
+template <class S> static bool LeBloco(S& local, const S* src) { return tolv::LeBloco(local, src, ARQ); }
 
 void TCMGerencial::CopiarDe(tagRegGerencial_ps* src)
 {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <csetjmp>
-#include <cstdint>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 
 // The guard: a SIGSEGV/SIGBUS handler that jumps back into the guarded routine

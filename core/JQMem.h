@@ -26,8 +26,7 @@ namespace tolv {
 
 // Reads the caller's block through a guarded local copy: an unreadable source
 // leaves dst untouched and answers false.
-template <class S>
-inline bool LeBloco(S& dst, const S* src, const char* arquivo)
+template <class S> inline bool LeBloco(S& dst, const S* src, const char* arquivo)
 {
     S local;
     if (!JQMemCpy(&local, src, sizeof(S), arquivo, __LINE__))

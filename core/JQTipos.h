@@ -56,8 +56,7 @@ static_assert(sizeof(JQDataSlot) == 8);
 static_assert(std::is_trivially_copyable_v<REG_JQDMC> && std::is_trivially_copyable_v<_REG_POSICAO_PRODUTOPS>);
 
 // Byte equality of the opaque values.
-template <class T>
-inline bool JQBytesIguais(const T& a, const T& b) noexcept
+template <class T> inline bool JQBytesIguais(const T& a, const T& b) noexcept
 {
     static_assert(std::is_trivially_copyable_v<T>);
     return std::memcmp(&a, &b, sizeof(T)) == 0;

@@ -30,23 +30,23 @@
 namespace tolv {
 
 enum class Tipo : unsigned char {
-    Moeda,      // CY
-    Data,       // 8-byte slot: REG_JQDMA and 4 zero bytes
-    Data4,      // REG_JQDMA, 4 bytes
-    DataPS,     // REG_JQDMAPS, 8 bytes whole
-    DataHora,   // REG_JQDMAHMSUTC
-    Chave,      // REG_JQDMC
-    ChavePS,    // _JQ_DMCPS
-    NFe,        // _JQ_NFE_ps
-    Posicao,    // _REG_POSICAO_PRODUTOPS
-    Inteiro,    // signed integer of 1, 2, 4 or 8 bytes
-    Natural,    // unsigned integer of 1, 2, 4 or 8 bytes
-    Texto,      // N bytes of text and a terminator byte
-    TextoFixo,  // N bytes of text, no terminator
-    Reservado,  // reserved bytes
-    Bloco,      // an inline block taken whole
-    Array,      // 32-bit pointer to a nested array of element structures
-    TextoVar,   // 32-bit pointer to a variable-length text
+    Moeda,     // CY
+    Data,      // 8-byte slot: REG_JQDMA and 4 zero bytes
+    Data4,     // REG_JQDMA, 4 bytes
+    DataPS,    // REG_JQDMAPS, 8 bytes whole
+    DataHora,  // REG_JQDMAHMSUTC
+    Chave,     // REG_JQDMC
+    ChavePS,   // _JQ_DMCPS
+    NFe,       // _JQ_NFE_ps
+    Posicao,   // _REG_POSICAO_PRODUTOPS
+    Inteiro,   // signed integer of 1, 2, 4 or 8 bytes
+    Natural,   // unsigned integer of 1, 2, 4 or 8 bytes
+    Texto,     // N bytes of text and a terminator byte
+    TextoFixo, // N bytes of text, no terminator
+    Reservado, // reserved bytes
+    Bloco,     // an inline block taken whole
+    Array,     // 32-bit pointer to a nested array of element structures
+    TextoVar,  // 32-bit pointer to a variable-length text
 };
 
 TOLV_API const char* NomeTipo(Tipo t) noexcept;
@@ -58,10 +58,10 @@ struct CampoDesc {
     unsigned offset;
     unsigned tamanho;
     Tipo tipo;
-    const char* tipoC;                 // C type of the field
-    unsigned capacidade;               // texts: N
-    const EstruturaDesc* elemento;     // arrays: element structure
-    const char* contagem;              // arrays and texts: name of the count (length) field
+    const char* tipoC;             // C type of the field
+    unsigned capacidade;           // texts: N
+    const EstruturaDesc* elemento; // arrays: element structure
+    const char* contagem;          // arrays and texts: name of the count (length) field
 };
 
 // A nested array or variable text, with what the freeing walk needs.
@@ -69,8 +69,8 @@ struct AninhadoDesc {
     unsigned offsetPonteiro;
     unsigned offsetContagem;
     unsigned tamanhoContagem;
-    const EstruturaDesc* elemento;     // null for texts
-    void (*apagaArray)(void*);         // delete[] with the element type
+    const EstruturaDesc* elemento; // null for texts
+    void (*apagaArray)(void*);     // delete[] with the element type
 };
 
 struct EstruturaDesc {
@@ -82,12 +82,10 @@ struct EstruturaDesc {
     unsigned nAninhados;
 };
 
-template <class S>
-struct Layout;
+template <class S> struct Layout;
 
 // Compile-time text usable as a template argument.
-template <size_t N>
-struct Nome {
+template <size_t N> struct Nome {
     char s[N]{};
     constexpr Nome(const char (&v)[N])
     {
@@ -99,8 +97,7 @@ struct Nome {
 // --- Field kinds ---------------------------------------------------------------
 namespace fk {
 
-template <class V, Tipo K>
-struct Valor {
+template <class V, Tipo K> struct Valor {
     using storage = V;
     using value = V;
     using arg = const V&;
@@ -112,8 +109,7 @@ struct Valor {
     static void set(storage& s, arg v) { s = v; }
 };
 
-template <class V>
-struct Int : Valor<V, (V(-1) < V(0)) ? Tipo::Inteiro : Tipo::Natural> {
+template <class V> struct Int : Valor<V, (V(-1) < V(0)) ? Tipo::Inteiro : Tipo::Natural> {
     using arg = V;
     static void set(V& s, V v) { s = v; }
 };
@@ -126,8 +122,8 @@ struct Chave : Valor<REG_JQDMC, Tipo::Chave> {};
 struct ChavePS : Valor<_JQ_DMCPS, Tipo::ChavePS> {};
 struct NFe : Valor<_JQ_NFE_ps, Tipo::NFe> {};
 struct Posicao : Valor<_REG_POSICAO_PRODUTOPS, Tipo::Posicao> {};
-template <class B>
-struct Bloco : Valor<B, Tipo::Bloco> {};
+template <class B> struct Bloco : Valor<B, Tipo::Bloco> {
+};
 
 // Date slot: the setter stores the date and zeroes the 4 bytes after it.
 struct Data : Valor<JQDataSlot, Tipo::Data> {
@@ -141,8 +137,7 @@ struct Data : Valor<JQDataSlot, Tipo::Data> {
     }
 };
 
-template <unsigned N, Tipo K, unsigned Limite>
-struct TextoBase {
+template <unsigned N, Tipo K, unsigned Limite> struct TextoBase {
     using storage = char[Limite];
     using value = CString;
     using arg = const CString&;
@@ -155,14 +150,13 @@ struct TextoBase {
 };
 
 // N bytes of text and the terminator byte.
-template <unsigned N>
-struct Txt : TextoBase<N, Tipo::Texto, N + 1> {};
+template <unsigned N> struct Txt : TextoBase<N, Tipo::Texto, N + 1> {
+};
 // Exactly N bytes, no terminator.
-template <unsigned N>
-struct TxtX : TextoBase<N, Tipo::TextoFixo, N> {};
+template <unsigned N> struct TxtX : TextoBase<N, Tipo::TextoFixo, N> {
+};
 
-template <unsigned N>
-struct Res {
+template <unsigned N> struct Res {
     using storage = BYTE[N];
     static constexpr Tipo tipo = Tipo::Reservado;
     static constexpr unsigned capacidade = 0;
@@ -170,8 +164,7 @@ struct Res {
     static constexpr const char* contagem = nullptr;
 };
 
-template <class E, Nome C>
-struct Arr {
+template <class E, Nome C> struct Arr {
     using storage = E*;
     using element = E;
     static constexpr Tipo tipo = Tipo::Array;
@@ -180,8 +173,7 @@ struct Arr {
     static constexpr const char* contagem = C.s;
 };
 
-template <Nome C>
-struct TxtP {
+template <Nome C> struct TxtP {
     using storage = char*;
     static constexpr Tipo tipo = Tipo::TextoVar;
     static constexpr unsigned capacidade = 0;
@@ -193,8 +185,7 @@ struct TxtP {
 
 // --- Compile-time helpers of the description ------------------------------------
 
-template <size_t N>
-constexpr unsigned ContaAninhados(const CampoDesc (&c)[N])
+template <size_t N> constexpr unsigned ContaAninhados(const CampoDesc (&c)[N])
 {
     unsigned n = 0;
     for (size_t i = 0; i < N; ++i)
@@ -203,8 +194,7 @@ constexpr unsigned ContaAninhados(const CampoDesc (&c)[N])
     return n;
 }
 
-template <size_t N>
-constexpr const CampoDesc& CampoPorNome(const CampoDesc (&c)[N], const char* nome)
+template <size_t N> constexpr const CampoDesc& CampoPorNome(const CampoDesc (&c)[N], const char* nome)
 {
     for (size_t i = 0; i < N; ++i)
         if (std::string_view(c[i].nome) == std::string_view(nome))
@@ -212,15 +202,11 @@ constexpr const CampoDesc& CampoPorNome(const CampoDesc (&c)[N], const char* nom
     throw "campo de contagem inexistente";
 }
 
-template <class E>
-void ApagaArray(void* p)
-{
-    delete[] static_cast<E*>(p);
-}
+template <class E> void ApagaArray(void* p) { delete[] static_cast<E*>(p); }
 
 template <unsigned M, size_t N>
 constexpr std::array<AninhadoDesc, (M ? M : 1)> ColetaAninhados(const CampoDesc (&c)[N],
-                                                                  void (*const (&apaga)[N])(void*))
+                                                                void (*const (&apaga)[N])(void*))
 {
     std::array<AninhadoDesc, (M ? M : 1)> r{};
     unsigned k = 0;
@@ -235,8 +221,7 @@ constexpr std::array<AninhadoDesc, (M ? M : 1)> ColetaAninhados(const CampoDesc 
     return r;
 }
 
-template <class K>
-constexpr void (*Apagador())(void*)
+template <class K> constexpr void (*Apagador())(void*)
 {
     if constexpr (K::tipo == Tipo::Array)
         return &ApagaArray<typename K::element>;
@@ -282,48 +267,46 @@ TOLV_API const EstruturaDesc* EstruturaPorNome(const char* nome);
 #define TOLV_K(kind) TOLV_FK_##kind
 
 #define TOLV_L_MEMBRO(off, kind, name, acc) typename TOLV_K(kind)::storage name;
-#define TOLV_L_CHECA(off, kind, name, acc)                                                                 \
-    static_assert(offsetof(T, name) == (off), "offset of field " #name);
-#define TOLV_L_DESC(off, kind, name, acc)                                                                  \
-    ::tolv::CampoDesc{#name,                                                                               \
-                      (off),                                                                               \
-                      static_cast<unsigned>(sizeof(T::name)),                                              \
-                      TOLV_K(kind)::tipo,                                                                  \
-                      #kind,                                                                               \
-                      TOLV_K(kind)::capacidade,                                                            \
-                      TOLV_K(kind)::elemento(),                                                            \
+#define TOLV_L_CHECA(off, kind, name, acc) static_assert(offsetof(T, name) == (off), "offset of field " #name);
+#define TOLV_L_DESC(off, kind, name, acc)                                                                              \
+    ::tolv::CampoDesc{#name,                                                                                           \
+                      (off),                                                                                           \
+                      static_cast<unsigned>(sizeof(T::name)),                                                          \
+                      TOLV_K(kind)::tipo,                                                                              \
+                      #kind,                                                                                           \
+                      TOLV_K(kind)::capacidade,                                                                        \
+                      TOLV_K(kind)::elemento(),                                                                        \
                       TOLV_K(kind)::contagem},
 #define TOLV_L_APAGA(off, kind, name, acc) ::tolv::Apagador<TOLV_K(kind)>(),
 
 // Declares the structure S from its table TOLV_LAYOUT_S, checks it and
 // describes it.
-#define TOLV_ESTRUTURA(S, tamanho)                                                                         \
-    _Pragma("pack(push, 1)") struct S {                                                                    \
-        TOLV_LAYOUT_##S(TOLV_L_MEMBRO)                                                                     \
-    };                                                                                                     \
-    _Pragma("pack(pop)") static_assert(sizeof(S) == (tamanho), "size of " #S);                            \
-    namespace tolv {                                                                                       \
-    template <>                                                                                            \
-    struct Layout<S> {                                                                                     \
-        using T = S;                                                                                       \
-        TOLV_LAYOUT_##S(TOLV_L_CHECA) static constexpr CampoDesc campos[] = {TOLV_LAYOUT_##S(TOLV_L_DESC)}; \
-        static constexpr void (*const apaga[])(void*) = {TOLV_LAYOUT_##S(TOLV_L_APAGA)};                   \
-        static constexpr unsigned nAninhados = ContaAninhados(campos);                                     \
-        static constexpr auto aninhados = ColetaAninhados<nAninhados>(campos, apaga);                       \
-        static constexpr EstruturaDesc desc = {#S,                                                         \
-                                               static_cast<unsigned>(sizeof(S)),                           \
-                                               campos,                                                     \
-                                               static_cast<unsigned>(sizeof(campos) / sizeof(campos[0])),  \
-                                               aninhados.data(),                                           \
-                                               nAninhados};                                                \
-    };                                                                                                     \
+#define TOLV_ESTRUTURA(S, tamanho)                                                                                     \
+    _Pragma("pack(push, 1)") struct S {                                                                                \
+        TOLV_LAYOUT_##S(TOLV_L_MEMBRO)                                                                                 \
+    };                                                                                                                 \
+    _Pragma("pack(pop)") static_assert(sizeof(S) == (tamanho), "size of " #S);                                         \
+    namespace tolv {                                                                                                   \
+    template <> struct Layout<S> {                                                                                     \
+        using T = S;                                                                                                   \
+        TOLV_LAYOUT_##S(TOLV_L_CHECA) static constexpr CampoDesc campos[] = {TOLV_LAYOUT_##S(TOLV_L_DESC)};            \
+        static constexpr void (*const apaga[])(void*) = {TOLV_LAYOUT_##S(TOLV_L_APAGA)};                               \
+        static constexpr unsigned nAninhados = ContaAninhados(campos);                                                 \
+        static constexpr auto aninhados = ColetaAninhados<nAninhados>(campos, apaga);                                  \
+        static constexpr EstruturaDesc desc = {#S,                                                                     \
+                                               static_cast<unsigned>(sizeof(S)),                                       \
+                                               campos,                                                                 \
+                                               static_cast<unsigned>(sizeof(campos) / sizeof(campos[0])),              \
+                                               aninhados.data(),                                                       \
+                                               nAninhados};                                                            \
+    };                                                                                                                 \
     }
 
 // --- Accessors inside a record class (over its member m_ps) ----------------------
-#define TOLV_AC_RW(kind, name)                                                                             \
-    TOLV_K(kind)::value Get##name() const { return TOLV_K(kind)::get(m_ps.name); }                         \
+#define TOLV_AC_RW(kind, name)                                                                                         \
+    TOLV_K(kind)::value Get##name() const { return TOLV_K(kind)::get(m_ps.name); }                                     \
     void Set##name(TOLV_K(kind)::arg v) { TOLV_K(kind)::set(m_ps.name, v); }
-#define TOLV_AC_RO(kind, name)                                                                             \
+#define TOLV_AC_RO(kind, name)                                                                                         \
     TOLV_K(kind)::value Get##name() const { return TOLV_K(kind)::get(m_ps.name); }
 #define TOLV_AC_NO(kind, name)
 #define TOLV_L_ACESSOR(off, kind, name, acc) TOLV_AC_##acc(kind, name)
@@ -331,6 +314,6 @@ TOLV_API const EstruturaDesc* EstruturaPorNome(const char* nome);
 #define TOLV_ACESSORES(S) TOLV_LAYOUT_##S(TOLV_L_ACESSOR)
 
 // Places a structure's description into the library's registry.
-#define TOLV_REGISTRA_ESTRUTURA(S)                                                                         \
-    __attribute__((section("tolv_estruturas"), used)) static const ::tolv::EstruturaDesc* const           \
-        tolv_estrutura_##S = &::tolv::Layout<S>::desc;
+#define TOLV_REGISTRA_ESTRUTURA(S)                                                                                     \
+    __attribute__((section("tolv_estruturas"), used)) static const ::tolv::EstruturaDesc* const tolv_estrutura_##S =   \
+        &::tolv::Layout<S>::desc;

@@ -7,8 +7,7 @@
 #include "platform/afx.h"
 #include "platform/afxtempl.h"
 
-template <class T>
-class T_Lista {
+template <class T> class T_Lista {
 public:
     static constexpr int kPasso = 100;
 
@@ -89,37 +88,36 @@ private:
 };
 
 // The twelve-member family of list X (element type T) over the member m_X.
-#define TOLV_LISTA(T, X)                                                                                  \
-public:                                                                                                   \
-    void Adiciona##X(const T& e) { m_##X.Add(e); }                                                        \
-    void Deletar##X(int i) { m_##X.RemoveAt(i); }                                                         \
-    const T& Get##X(int i) const { return m_##X.GetAt(i); }                                               \
-    T& GetRef##X(int i) { return m_##X.ElementAt(i); }                                                    \
-    const T& GetConstRef##X(int i) const { return m_##X.GetAt(i); }                                       \
-    T* GetPtr##X(int i) { return m_##X.GetPtr(i); }                                                       \
-    const T* GetPtr##X(int i) const { return m_##X.GetPtr(i); }                                           \
-    int GetQuantidade##X() const { return m_##X.GetSize(); }                                              \
-    void RemoveTodos##X() { m_##X.RemoveAll(); }                                                          \
-    T_Lista<T>& GetLista##X() { return m_##X; }                                                           \
-    const T_Lista<T>& GetLista##X() const { return m_##X; }                                               \
-    void SetLista##X(const T_Lista<T>& src) { m_##X.Copia(src); }                                         \
-    void Set##X(int i, const T& e) { m_##X.ElementAt(i) = e; }                                            \
-    T_Lista<T>& Troca##X(int i, int j)                                                                    \
-    {                                                                                                     \
-        m_##X.Troca(i, j);                                                                                \
-        return m_##X;                                                                                     \
-    }                                                                                                     \
-                                                                                                          \
-protected:                                                                                                \
-    T_Lista<T> m_##X;                                                                                     \
-                                                                                                          \
+#define TOLV_LISTA(T, X)                                                                                               \
+public:                                                                                                                \
+    void Adiciona##X(const T& e) { m_##X.Add(e); }                                                                     \
+    void Deletar##X(int i) { m_##X.RemoveAt(i); }                                                                      \
+    const T& Get##X(int i) const { return m_##X.GetAt(i); }                                                            \
+    T& GetRef##X(int i) { return m_##X.ElementAt(i); }                                                                 \
+    const T& GetConstRef##X(int i) const { return m_##X.GetAt(i); }                                                    \
+    T* GetPtr##X(int i) { return m_##X.GetPtr(i); }                                                                    \
+    const T* GetPtr##X(int i) const { return m_##X.GetPtr(i); }                                                        \
+    int GetQuantidade##X() const { return m_##X.GetSize(); }                                                           \
+    void RemoveTodos##X() { m_##X.RemoveAll(); }                                                                       \
+    T_Lista<T>& GetLista##X() { return m_##X; }                                                                        \
+    const T_Lista<T>& GetLista##X() const { return m_##X; }                                                            \
+    void SetLista##X(const T_Lista<T>& src) { m_##X.Copia(src); }                                                      \
+    void Set##X(int i, const T& e) { m_##X.ElementAt(i) = e; }                                                         \
+    T_Lista<T>& Troca##X(int i, int j)                                                                                 \
+    {                                                                                                                  \
+        m_##X.Troca(i, j);                                                                                             \
+        return m_##X;                                                                                                  \
+    }                                                                                                                  \
+                                                                                                                       \
+protected:                                                                                                             \
+    T_Lista<T> m_##X;                                                                                                  \
+                                                                                                                       \
 public:
 
 namespace tolv {
 
 // Same number of entries and equal pairs at each index, from index 0.
-template <class T>
-inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
+template <class T> inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
 {
     int n = a.GetSize();
     if (n != b.GetSize())

@@ -38,39 +38,39 @@ protected:
 };
 
 // Declares the standard member set of record class T (inside its body).
-#define TOLV_PADRAO(T)                                                                                    \
-public:                                                                                                   \
-    T();                                                                                                  \
-    T(const T& src);                                                                                      \
-    ~T() override;                                                                                        \
-    const T& operator=(const T& src);                                                                     \
-                                                                                                          \
-protected:                                                                                                \
-    void OnLimpar() override;                                                                             \
-    void OnCopiar(const TJQBaseParaDados* src) override;                                                  \
-                                                                                                          \
+#define TOLV_PADRAO(T)                                                                                                 \
+public:                                                                                                                \
+    T();                                                                                                               \
+    T(const T& src);                                                                                                   \
+    ~T() override;                                                                                                     \
+    const T& operator=(const T& src);                                                                                  \
+                                                                                                                       \
+protected:                                                                                                             \
+    void OnLimpar() override;                                                                                          \
+    void OnCopiar(const TJQBaseParaDados* src) override;                                                               \
+                                                                                                                       \
 public:
 
 // Comparison pair: operator!= is exactly the negation of operator==.
-#define TOLV_COMPARACAO(T)                                                                                \
-public:                                                                                                   \
-    bool operator==(const T& outro) const;                                                                \
+#define TOLV_COMPARACAO(T)                                                                                             \
+public:                                                                                                                \
+    bool operator==(const T& outro) const;                                                                             \
     bool operator!=(const T& outro) const { return !(*this == outro); }
 
 // Defines the constructors, destructor and assignment of T (direct base B):
 // every constructor ends with Limpar(); assignment goes through a temporary copy.
-#define TOLV_PADRAO_IMPL(T, B)                                                                            \
-    T::T() : B() { Limpar(); }                                                                            \
-    T::T(const T& src) : B()                                                                              \
-    {                                                                                                     \
-        Limpar();                                                                                         \
-        Copiar(&src);                                                                                     \
-    }                                                                                                     \
-    T::~T() { Limpar(); }                                                                                 \
-    const T& T::operator=(const T& src)                                                                   \
-    {                                                                                                     \
-        T temp(src);                                                                                      \
-        Limpar();                                                                                         \
-        Copiar(&temp);                                                                                    \
-        return *this;                                                                                     \
+#define TOLV_PADRAO_IMPL(T, B)                                                                                         \
+    T::T() : B() { Limpar(); }                                                                                         \
+    T::T(const T& src) : B()                                                                                           \
+    {                                                                                                                  \
+        Limpar();                                                                                                      \
+        Copiar(&src);                                                                                                  \
+    }                                                                                                                  \
+    T::~T() { Limpar(); }                                                                                              \
+    const T& T::operator=(const T& src)                                                                                \
+    {                                                                                                                  \
+        T temp(src);                                                                                                   \
+        Limpar();                                                                                                      \
+        Copiar(&temp);                                                                                                 \
+        return *this;                                                                                                  \
     }

@@ -24,8 +24,7 @@ void AfxThrowMemoryException()
 
 // --- CObject -----------------------------------------------------------------
 
-CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF, nullptr, nullptr,
-                                       nullptr};
+CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF, nullptr, nullptr, nullptr};
 
 CRuntimeClass* CObject::GetThisClass() { return &classCObject; }
 
@@ -82,8 +81,7 @@ BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HINSTANCE hModule)
 }
 
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
-    : m_hModule(state.hModule), m_bSystem(bSystem), m_pFirstSharedClass(state.pFirstSharedClass),
-      m_pNextDLL(nullptr)
+    : m_hModule(state.hModule), m_bSystem(bSystem), m_pFirstSharedClass(state.pFirstSharedClass), m_pNextDLL(nullptr)
 {
     CDynLinkLibrary** p = &g_primeiraDLL;
     while (*p)

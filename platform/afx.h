@@ -87,38 +87,38 @@ protected:
 
 #define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
 
-#define DECLARE_DYNAMIC(class_name)                                                                \
-protected:                                                                                         \
-    static CRuntimeClass* _GetBaseClass();                                                         \
-                                                                                                   \
-public:                                                                                            \
-    static CRuntimeClass class##class_name;                                                        \
-    static CRuntimeClass* GetThisClass();                                                          \
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
+protected:                                                                                                             \
+    static CRuntimeClass* _GetBaseClass();                                                                             \
+                                                                                                                       \
+public:                                                                                                                \
+    static CRuntimeClass class##class_name;                                                                            \
+    static CRuntimeClass* GetThisClass();                                                                              \
     CRuntimeClass* GetRuntimeClass() const override;
 
 // The class record goes into the module's class section, from which the
 // extension module's initialisation collects it.
-#define AFX_CLASSINIT_ENTRY(class_name)                                                            \
-    __attribute__((section("tolv_afx_classes"), used)) static CRuntimeClass* const                 \
-        _afxClassInit##class_name = &class_name::class##class_name;
+#define AFX_CLASSINIT_ENTRY(class_name)                                                                                \
+    __attribute__((section("tolv_afx_classes"), used)) static CRuntimeClass* const _afxClassInit##class_name =         \
+        &class_name::class##class_name;
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                       \
-    IMPLEMENT_RUNTIMECLASS_RECORD(class_name, base_class_name, wSchema, pfnNew)                    \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                                           \
+    IMPLEMENT_RUNTIMECLASS_RECORD(class_name, base_class_name, wSchema, pfnNew)                                        \
     AFX_CLASSINIT_ENTRY(class_name)
 
 // The class record alone, for classes of other modules.
-#define IMPLEMENT_RUNTIMECLASS_RECORD(class_name, base_class_name, wSchema, pfnNew)                \
-    CRuntimeClass* class_name::_GetBaseClass() { return RUNTIME_CLASS(base_class_name); }          \
-    CRuntimeClass class_name::class##class_name = {#class_name,                                     \
-                                                   static_cast<int>(sizeof(class class_name)),     \
-                                                   wSchema,                                        \
-                                                   pfnNew,                                         \
-                                                   &class_name::_GetBaseClass,                     \
-                                                   nullptr};                                       \
-    CRuntimeClass* class_name::GetThisClass() { return &class_name::class##class_name; }           \
+#define IMPLEMENT_RUNTIMECLASS_RECORD(class_name, base_class_name, wSchema, pfnNew)                                    \
+    CRuntimeClass* class_name::_GetBaseClass() { return RUNTIME_CLASS(base_class_name); }                              \
+    CRuntimeClass class_name::class##class_name = {#class_name,                                                        \
+                                                   static_cast<int>(sizeof(class class_name)),                         \
+                                                   wSchema,                                                            \
+                                                   pfnNew,                                                             \
+                                                   &class_name::_GetBaseClass,                                         \
+                                                   nullptr};                                                           \
+    CRuntimeClass* class_name::GetThisClass() { return &class_name::class##class_name; }                               \
     CRuntimeClass* class_name::GetRuntimeClass() const { return &class_name::class##class_name; }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                                 \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
 // Calls pfn for every class of the application's class list.

@@ -11,7 +11,11 @@ public:
     CString(const char* psz);
     CString(const char* pch, int nLength);
     CString(const CString& src);
-    CString(CString&& src) noexcept : m_p(src.m_p), m_n(src.m_n) { src.m_p = nullptr; src.m_n = 0; }
+    CString(CString&& src) noexcept : m_p(src.m_p), m_n(src.m_n)
+    {
+        src.m_p = nullptr;
+        src.m_n = 0;
+    }
     ~CString();
 
     CString& operator=(const CString& src);

@@ -8,8 +8,7 @@
 
 #include "platform/afx.h"
 
-template <class TYPE, class ARG_TYPE = const TYPE&>
-class CArray {
+template <class TYPE, class ARG_TYPE = const TYPE&> class CArray {
 public:
     CArray() = default;
     CArray(const CArray&) = delete;
@@ -85,8 +84,7 @@ public:
     }
 
     // Appends a copy of e built in place by the copy constructor.
-    template <class... A>
-    int Emplace(A&&... args)
+    template <class... A> int Emplace(A&&... args)
     {
         Reserva(m_nSize + 1);
         void* p = m_pData + m_nSize;

@@ -11,11 +11,8 @@ int _setmbcp(int codepage)
     switch (codepage) {
     case 0:
     case 1252:
-    case 932:
-        g_codepage = codepage;
-        return 0;
-    default:
-        return -1;
+    case 932: g_codepage = codepage; return 0;
+    default: return -1;
     }
 }
 

@@ -169,10 +169,9 @@ uint64_t MagnitudeCY(const CY& c, bool& negativo)
 void Decompoe(double valor, int precisao, uint64_t& digitos, int& expoente)
 {
     char buf[64];
-    std::to_chars_result r = precisao < 0
-                                 ? std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific)
-                                 : std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific,
-                                                 precisao - 1);
+    std::to_chars_result r =
+        precisao < 0 ? std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific)
+                     : std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific, precisao - 1);
     digitos = 0;
     int casas = 0;
     bool depoisPonto = false;

@@ -50,11 +50,13 @@ TEST(Ferramenta, LayoutShowsTheCompiledDeclarations)
     Saida s = Roda("layout tagREG_ENTRADAPS");
     EXPECT_EQ(s.status, 0);
     EXPECT_TRUE(Tem(s, "tagREG_ENTRADAPS (1232 bytes)")) << s.texto;
-    EXPECT_TRUE(Tem(s, "  1204     4  array        pProduto -> tagREG_ITEM_ENTRADA_PRODUTOPS[QtdProduto] (1664 bytes each)"))
+    EXPECT_TRUE(
+        Tem(s, "  1204     4  array        pProduto -> tagREG_ITEM_ENTRADA_PRODUTOPS[QtdProduto] (1664 bytes each)"))
         << s.texto;
     EXPECT_TRUE(Tem(s, "   468   512  text         ComplementoHistorico [511]")) << s.texto;
     Saida j = Roda("layout tagREG_CM_GERENCIALPS --json");
-    EXPECT_TRUE(Tem(j, "{\"offset\": 20, \"size\": 4, \"kind\": \"int\", \"ctype\": \"LONG\", \"name\": \"PonteiroGerencial\"}"))
+    EXPECT_TRUE(Tem(
+        j, "{\"offset\": 20, \"size\": 4, \"kind\": \"int\", \"ctype\": \"LONG\", \"name\": \"PonteiroGerencial\"}"))
         << j.texto;
     Saida l = Roda("layout --list");
     EXPECT_TRUE(Tem(l, "tagREG_ITEM_ENTRADA_SERVICOPS")) << l.texto;

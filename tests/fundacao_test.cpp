@@ -237,11 +237,7 @@ TCMGerencial Exemplo()
     return g;
 }
 
-template <class S>
-void EnchePF(S& s)
-{
-    std::memset(&s, 0xFF, sizeof s);
-}
+template <class S> void EnchePF(S& s) { std::memset(&s, 0xFF, sizeof s); }
 
 TEST(Gerencial, FreshRecordWritesZeroBytes)
 {

@@ -54,8 +54,7 @@ protected:
             ++i;
         }
     }
-    template <class F>
-    void EsperaInvalido(F f, const char* o_que)
+    template <class F> void EsperaInvalido(F f, const char* o_que)
     {
         bool lancou = false;
         try {
@@ -234,8 +233,8 @@ TEST(Aninhados, NullPointersReadAsEmptyAndAreSkipped)
 TEST(Aninhados, UnreadableElementsEndTheList)
 {
     size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    char* base = static_cast<char*>(
-        mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    char* base =
+        static_cast<char*>(mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
     ASSERT_NE(base, MAP_FAILED);
     mprotect(base + pagina, pagina, PROT_NONE);
     auto* e = reinterpret_cast<tagREG_CM_GERENCIALPS*>(base + pagina - 2 * sizeof(tagREG_CM_GERENCIALPS));

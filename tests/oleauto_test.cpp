@@ -152,9 +152,13 @@ TEST(VarCyFromR8, TiesAtTheFourthDecimalGoToEven)
         double in;
         LONGLONG out;
     } casos[] = {
-        {0.00005, 0},   {0.00015, 2},   {0.00025, 2},     {0.00035, 4},  {-0.00015, -2},
-        {1.5, 15000},   {1.23456, 12346}, {1.00005, 10000}, {2.00015, 20002}, {1.4999999999999998, 15000},
-        {0.0, 0},       {-0.0, 0},      {1e-300, 0},      {922337203685477.0, 922337203685477LL * 10000},
+        {0.00005, 0},     {0.00015, 2},
+        {0.00025, 2},     {0.00035, 4},
+        {-0.00015, -2},   {1.5, 15000},
+        {1.23456, 12346}, {1.00005, 10000},
+        {2.00015, 20002}, {1.4999999999999998, 15000},
+        {0.0, 0},         {-0.0, 0},
+        {1e-300, 0},      {922337203685477.0, 922337203685477LL * 10000},
     };
     for (const auto& c : casos) {
         CY r = Cy(99);
@@ -165,8 +169,13 @@ TEST(VarCyFromR8, TiesAtTheFourthDecimalGoToEven)
 
 TEST(VarCyFromR8, OutOfRangeAndNonFiniteOverflow)
 {
-    const double casos[] = {1e15, -1e15, 922337203685477.625, -922337203685477.625, 1e300,
-                            std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+    const double casos[] = {1e15,
+                            -1e15,
+                            922337203685477.625,
+                            -922337203685477.625,
+                            1e300,
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity(),
                             std::numeric_limits<double>::quiet_NaN()};
     for (double d : casos) {
         CY r = Cy(99);

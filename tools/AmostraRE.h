@@ -30,9 +30,9 @@ private:
 
 // What one product item carries.
 struct FormaProduto {
-    int rateios = 2;          // each with `linhas` management lines
+    int rateios = 2; // each with `linhas` management lines
     int linhas = 2;
-    int impostos = 1;         // each with two deductions
+    int impostos = 1; // each with two deductions
     int entradasEstoque = 1;
     int margens = 1;
     int totais = 1;

@@ -41,10 +41,10 @@ private:
 };
 
 struct Opcoes {
-    unsigned maxElementos = 3;  // per nested array
-    unsigned maxTexto = 64;     // bytes of a variable text
-    unsigned profundidade = 6;  // nesting levels built
-    bool hostil = false;        // counts with null pointers, sizes with null texts
+    unsigned maxElementos = 3; // per nested array
+    unsigned maxTexto = 64;    // bytes of a variable text
+    unsigned profundidade = 6; // nesting levels built
+    bool hostil = false;       // counts with null pointers, sizes with null texts
 };
 
 // Fills the d.tamanho bytes at ps from f and builds its nested arrays.

@@ -23,8 +23,7 @@ const tolv::EstruturaDesc& DescRE() { return tolv::Layout<tagREG_ENTRADAPS>::des
 
 class Passos {
 public:
-    template <class F>
-    bool Passo(const char* nome, F f)
+    template <class F> bool Passo(const char* nome, F f)
     {
         ++m_n;
         auto t0 = Relogio::now();
@@ -87,7 +86,9 @@ int Estrada(const Args& args)
     long itens = 25;
     long semente = 1;
     if (!LeNumero(args, "--items", itens) || !LeNumero(args, "--seed", semente) || itens < 1 || itens > 65535) {
-        std::fprintf(stderr, "tolvdata: --items takes 1 to 65535, --seed a number\nusage: tolvdata road [--items N] [--seed S]\n");
+        std::fprintf(
+            stderr,
+            "tolvdata: --items takes 1 to 65535, --seed a number\nusage: tolvdata road [--items N] [--seed S]\n");
         return 2;
     }
     std::printf("tolvdata road: one entry register with %ld product items (seed %ld)\n", itens, semente);

@@ -70,9 +70,8 @@ const tolv::EstruturaDesc* Procura(const std::string& nome)
     if (d)
         return d;
     auto todas = Todas();
-    std::sort(todas.begin(), todas.end(), [&](auto* a, auto* b) {
-        return Distancia(nome, a->nome) < Distancia(nome, b->nome);
-    });
+    std::sort(todas.begin(), todas.end(),
+              [&](auto* a, auto* b) { return Distancia(nome, a->nome) < Distancia(nome, b->nome); });
     std::string sugestao;
     for (size_t i = 0; i < todas.size() && i < 3; ++i)
         sugestao += std::string(i ? ", " : "") + todas[i]->nome;
@@ -105,8 +104,7 @@ std::string Hex(const unsigned char* p, unsigned n)
     return r;
 }
 
-template <class T>
-T Le(const unsigned char* p)
+template <class T> T Le(const unsigned char* p)
 {
     T v;
     std::memcpy(&v, p, sizeof v);
@@ -118,12 +116,8 @@ std::string Inteiro(const tolv::CampoDesc& c, const unsigned char* p)
     char b[32];
     bool comSinal = c.tipo == tolv::Tipo::Inteiro;
     switch (c.tamanho) {
-    case 1:
-        std::snprintf(b, sizeof b, "%d", comSinal ? int(Le<signed char>(p)) : int(Le<unsigned char>(p)));
-        break;
-    case 2:
-        std::snprintf(b, sizeof b, "%d", comSinal ? int(Le<short>(p)) : int(Le<unsigned short>(p)));
-        break;
+    case 1: std::snprintf(b, sizeof b, "%d", comSinal ? int(Le<signed char>(p)) : int(Le<unsigned char>(p))); break;
+    case 2: std::snprintf(b, sizeof b, "%d", comSinal ? int(Le<short>(p)) : int(Le<unsigned short>(p))); break;
     case 4:
         if (comSinal)
             std::snprintf(b, sizeof b, "%" PRId32, Le<int32_t>(p));
@@ -158,9 +152,7 @@ std::string Valor(const tolv::CampoDesc& c, const unsigned char* p, bool& texto)
     case tolv::Tipo::Inteiro:
     case tolv::Tipo::Natural: return Inteiro(c, p);
     case tolv::Tipo::Array:
-    case tolv::Tipo::TextoVar:
-        std::snprintf(b, sizeof b, "0x%08" PRIx32, Le<uint32_t>(p));
-        return b;
+    case tolv::Tipo::TextoVar: std::snprintf(b, sizeof b, "0x%08" PRIx32, Le<uint32_t>(p)); return b;
     case tolv::Tipo::Texto:
     case tolv::Tipo::TextoFixo: {
         texto = true;
@@ -249,7 +241,8 @@ int Leiaute(const Args& args)
     }
     auto pos = Posicionais(args);
     if (pos.size() != 1) {
-        std::fprintf(stderr, "tolvdata: layout takes one structure name\nusage: tolvdata layout NAME [--json] | tolvdata layout --list [--json]\n");
+        std::fprintf(stderr, "tolvdata: layout takes one structure name\nusage: tolvdata layout NAME [--json] | "
+                             "tolvdata layout --list [--json]\n");
         return 2;
     }
     const tolv::EstruturaDesc* d = Procura(pos[0]);
@@ -271,7 +264,8 @@ int Despejo(const Args& args)
     bool json = TemOpcao(args, "--json");
     auto pos = Posicionais(args);
     if (pos.size() != 2) {
-        std::fprintf(stderr, "tolvdata: dump takes a structure name and a file\nusage: tolvdata dump NAME FILE [--json]\n");
+        std::fprintf(stderr,
+                     "tolvdata: dump takes a structure name and a file\nusage: tolvdata dump NAME FILE [--json]\n");
         return 2;
     }
     const tolv::EstruturaDesc* d = Procura(pos[0]);

@@ -8,11 +8,7 @@
 
 namespace tolv::re {
 
-template <class S>
-inline bool LeBloco(S& dst, const S* src)
-{
-    return tolv::LeBloco(dst, src, "DadosRE");
-}
+template <class S> inline bool LeBloco(S& dst, const S* src) { return tolv::LeBloco(dst, src, "DadosRE"); }
 
 using tolv::ListasIguais;
 
