@@ -5,6 +5,7 @@ set -e
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 jobs="$(nproc)"
+scripts/format.sh --check
 cmake -S . -B build -DTOLVDATA_WERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
