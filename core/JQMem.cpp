@@ -16,7 +16,9 @@ struct Guarda {
     volatile sig_atomic_t ativa = 0;
 };
 
-thread_local Guarda t_guarda;
+// Initial-exec: the library is loaded with the program, and the guard is on
+// the path of every record copy.
+__attribute__((tls_model("initial-exec"))) thread_local Guarda t_guarda;
 
 struct sigaction g_anteriorSegv;
 struct sigaction g_anteriorBus;
