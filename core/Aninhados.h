@@ -197,8 +197,9 @@ template <class C> void EscreveTexto(const CString& s, C& tamanho, char*& ptr)
     if (n == 0)
         return;
     ChecaContagem<C>(n + 1);
-    char* p = NovoArray<char>(n + 1);
-    tamanho = static_cast<C>(n + 1);
+    const size_t total = n + 1;
+    char* p = NovoArray<char>(total);
+    tamanho = static_cast<C>(total);
     ptr = p;
     JQStrCpy(p, s.GetString(), "DadosCore", __LINE__);
 }

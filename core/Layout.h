@@ -84,6 +84,9 @@ struct EstruturaDesc {
 
 template <class S> struct Layout;
 
+// Size of a field's storage (pointers included: they are the 32-bit slots).
+template <class M> inline constexpr unsigned TamanhoDe = static_cast<unsigned>(sizeof(M));
+
 // Compile-time text usable as a template argument.
 template <size_t N> struct Nome {
     char s[N]{};
@@ -271,7 +274,7 @@ TOLV_API const EstruturaDesc* EstruturaPorNome(const char* nome);
 #define TOLV_L_DESC(off, kind, name, acc)                                                                              \
     ::tolv::CampoDesc{#name,                                                                                           \
                       (off),                                                                                           \
-                      static_cast<unsigned>(sizeof(T::name)),                                                          \
+                      ::tolv::TamanhoDe<decltype(T::name)>,                                                            \
                       TOLV_K(kind)::tipo,                                                                              \
                       #kind,                                                                                           \
                       TOLV_K(kind)::capacidade,                                                                        \

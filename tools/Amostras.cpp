@@ -136,7 +136,10 @@ bool Iguais(const tolv::EstruturaDesc& d, const void* pa, const void* pb, std::s
         for (unsigned long k = 0; k < n; ++k) {
             size_t off = static_cast<size_t>(k) * an.elemento->tamanho;
             if (!Iguais(*an.elemento, xa + off, xb + off, onde)) {
-                onde = std::string(d.nome) + "." + NomeDoPonteiro(d, an) + "[" + std::to_string(k) + "]." + onde;
+                std::string caminho = std::string(d.nome) + "." + NomeDoPonteiro(d, an);
+                caminho += "[" + std::to_string(k) + "].";
+                caminho += onde;
+                onde = caminho;
                 return false;
             }
         }

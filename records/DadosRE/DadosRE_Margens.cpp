@@ -77,6 +77,7 @@ void TCMREFormacaoPrecoVenda::CopiarPara(TCMREMargemLucro* dst) const
     dst->CopiarDe(&margem);
 }
 
+// NOLINTNEXTLINE(performance-unnecessary-value-param): the signature callers know
 void TCMREFormacaoPrecoVenda::CopiarDe(TCMREMargemLucro src)
 {
     Limpar();
