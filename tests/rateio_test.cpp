@@ -96,21 +96,6 @@ TEST(RateioBase, ComparesLinesInOrder)
     EXPECT_FALSE(a == &b) << "counts differ";
 }
 
-TEST(RateioBase, CopyAndLimpar)
-{
-    TCMRateioBase a;
-    a.AdicionaGerencial(Linha(1, 1));
-    TCMRateioBase b(a);
-    EXPECT_TRUE(b == &a);
-    TCMRateioBase& mesmo = b;
-    b = mesmo;
-    EXPECT_EQ(b.GetQuantidadeGerencial(), 1) << "self-assignment";
-    b.Limpar();
-    EXPECT_EQ(b.GetQuantidadeGerencial(), 0);
-    EXPECT_STREQ(a.GetRuntimeClass()->m_lpszClassName, "TCMRateioBase");
-    EXPECT_EQ(a.GetRuntimeClass()->m_pfnGetBaseClass(), RUNTIME_CLASS(TJQBaseParaDados));
-}
-
 TEST(Contabilizacao, AssignFromBaseZeroesSequences)
 {
     TXContabilizacao base;

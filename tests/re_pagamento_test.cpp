@@ -80,8 +80,6 @@ TEST(Parcela, RawBlockTravelsBothWaysWithItsReservedBytes)
     tagREG_FATURA_ENTRADAPS volta;
     lida.CopiarPara(&volta);
     EXPECT_EQ(std::memcmp(&volta, &ps, sizeof ps), 0);
-    lida.CopiarDe(nullptr);
-    EXPECT_TRUE(lida == TCMREParcela()) << "an unreadable source leaves the record cleared";
 }
 
 TEST(Parcela, BarCodeComparesTextUpToItsNulAndByte24Only)
@@ -145,29 +143,6 @@ TEST_F(TituloImpostoTest, ApportionmentsWithTheirLinesComeBackEqual)
     EXPECT_EQ(lido.GetRateio(1).GetQuantidadeGerencial(), 2);
 }
 
-TEST_F(TituloImpostoTest, NullArraysReadAsEmptyAndOversizeIsRefused)
-{
-    tagREG_TITULO_RATEIO_ENTRADAPS elem{};
-    elem.QtdGerencial = 7;
-    ps.QtdRateio = 1;
-    ps.pRateio = &elem;
-    TCMRETituloImposto t;
-    t.CopiarDe(&ps);
-    ASSERT_EQ(t.GetQuantidadeRateio(), 1);
-    EXPECT_EQ(t.GetRateio(0).GetQuantidadeGerencial(), 0) << "null lines with count 7";
-    ps.pRateio = nullptr;
-    ps.QtdRateio = 40;
-    t.CopiarDe(&ps);
-    EXPECT_EQ(t.GetQuantidadeRateio(), 0) << "null apportionments with count 40";
-
-    TCMRERateioTitulo r;
-    for (int k = 0; k < 65536; ++k)
-        t.AdicionaRateio(r);
-    EXPECT_TRUE(LancaArgumentoInvalido([&] { t.CopiarPara(&ps); }));
-    EXPECT_EQ(ps.QtdRateio, 0) << "no truncated count";
-    EXPECT_EQ(ps.pRateio, nullptr);
-}
-
 TEST(TituloImposto, ComparesApportionmentsAndEveryFieldThenTheComplementLast)
 {
     TCMRETituloImposto b = Titulo(1);
@@ -187,22 +162,6 @@ TEST(TituloImposto, ComparesApportionmentsAndEveryFieldThenTheComplementLast)
     ASSERT_EQ(obs.chamadas.size(), 1u);
     EXPECT_EQ(obs.chamadas[0].first, "Retencao") << "first argument: the other title's text";
     EXPECT_EQ(obs.chamadas[0].second, "retencao pis/cofins/csll");
-}
-
-TEST(TituloImposto, CopyAssignAndClear)
-{
-    TCMRETituloImposto a = Titulo(2);
-    TCMRETituloImposto b(a);
-    b.GetRefRateio(0).SetValor(JQCY(1));
-    EXPECT_TRUE(a == Titulo(2)) << "copies own their apportionments";
-    TCMRETituloImposto& ref = a;
-    a = ref;
-    EXPECT_TRUE(a == Titulo(2)) << "self-assignment";
-    b = a;
-    EXPECT_TRUE(b == a);
-    b.Limpar();
-    EXPECT_TRUE(b == TCMRETituloImposto());
-    EXPECT_EQ(b.GetRuntimeClass(), RUNTIME_CLASS(TJQBaseParaDados));
 }
 
 // --- Payment condition --------------------------------------------------------------
@@ -242,15 +201,10 @@ TEST(CondicaoPgto, ComparesListsAndScalarsButNotThePeriodType)
     }
 }
 
-TEST(CondicaoPgto, CopyCarriesEverythingAndClearEmptiesIt)
+TEST(CondicaoPgto, CopyCarriesThePeriodTypeAndClearEmptiesEverything)
 {
-    TCMRECondicaoPgto a = Condicao();
-    TCMRECondicaoPgto& ref = a;
-    a = ref;
-    TCMRECondicaoPgto b(a);
-    EXPECT_TRUE(b == Condicao());
-    EXPECT_EQ(b.GetPonteiroTipoPeriodo(), 1) << "PonteiroTipoPeriodo";
-    EXPECT_EQ(b.GetTitulo(0).GetRateio(0).GetQuantidadeGerencial(), 1);
+    TCMRECondicaoPgto b(Condicao());
+    EXPECT_EQ(b.GetPonteiroTipoPeriodo(), 1) << "PonteiroTipoPeriodo, though not compared";
     b.Limpar();
     EXPECT_TRUE(b.GetRegDataPrimeiroVencimento() == REG_JQDMA{});
     EXPECT_EQ(b.GetPonteiroTipoCobranca() + b.GetPonteiroCondicaoPagamento() + b.GetPonteiroTipoPeriodo(), 0);
