@@ -2,8 +2,7 @@
 // nested array and text from the COM task allocator, each field holding a
 // plausible value derived from its place in the tree (the same shape and seed
 // give the same bytes). Built from the layout descriptions, independently of
-// the records' own conversions. Shared by the tests, the tool, the benchmarks
-// and the fuzzers.
+// the records' own conversions.
 #pragma once
 
 #include <cstdint>
@@ -164,65 +163,44 @@ inline void Campo(const tolv::CampoDesc& c, unsigned char* b, uint32_t v)
 
 inline unsigned Quantos(const tolv::EstruturaDesc& pai, const char* campo, const Forma& f)
 {
-    const std::string d = pai.nome, c = campo;
-    if (d == "tagREG_ENTRADAPS") {
-        if (c == "pTituloImposto")
-            return f.titulos;
-        if (c == "pAssociacaoREOC")
-            return f.ordens;
-        if (c == "pProduto")
-            return f.produtos;
-        if (c == "pServico")
-            return f.servicos;
-        if (c == "pParcela")
-            return f.parcelas;
-        if (c == "pReferidas")
-            return f.referidas;
-        if (c == "pObservacoesCFOP")
-            return f.notasCFOP;
-        if (c == "pObservacaoGeral")
-            return f.obsGeral;
-        if (c == "pObservacaoFisco")
-            return f.obsFisco;
-    } else if (d == "tagREG_ITEM_ENTRADA_PRODUTOPS") {
-        if (c == "pRateio")
-            return f.rateios;
-        if (c == "pItemAssociacao")
-            return f.associacoes;
-        if (c == "pMargemLucro")
-            return f.margens;
-        if (c == "pImposto")
-            return f.impostos;
-        if (c == "pEntradaEstoque")
-            return f.estoques;
-        if (c == "pTotais")
-            return f.totais;
-    } else if (d == "tagREG_ITEM_ENTRADA_SERVICOPS") {
-        if (c == "pRateio")
-            return f.rateiosServico;
-        if (c == "pItemAssociacao")
-            return f.associacoes;
-        if (c == "pImposto")
-            return f.impostos;
-    } else if (d == "tagREG_RATEIOPRODUTO_ENTRADAPS") {
-        if (c == "pAtivoImobilizado")
-            return f.ativo ? 1 : 0;
-        return f.linhas;
-    } else if (d == "_REG_ENTRADA_ESTOQUE_ENTRADAPS") {
-        if (c == "pComposicao")
-            return f.composicoes;
-        if (c == "pArmaFogo_Descricao")
-            return f.armaFogo;
-        return f.linhas;
-    } else if (d == "tagREG_ITEM_IMPOSTOPS") {
-        return f.deducoes;
-    } else if (d == "tagREG_TITULO_IMPOSTOS_ENTRADAPS") {
-        return f.rateiosTitulo;
-    } else if (d == "tagREG_RATEIOSERVICO_ENTRADAPS" || d == "tagREG_TITULO_RATEIO_ENTRADAPS") {
-        return f.linhas;
-    } else if (d == "tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS") {
-        return f.notaCFOP;
-    }
+    // Structure, pointer field (null: any other of that structure), elements.
+    const struct {
+        const char* estrutura;
+        const char* campo;
+        unsigned n;
+    } tabela[] = {
+        {"tagREG_ENTRADAPS", "pTituloImposto", f.titulos},
+        {"tagREG_ENTRADAPS", "pAssociacaoREOC", f.ordens},
+        {"tagREG_ENTRADAPS", "pProduto", f.produtos},
+        {"tagREG_ENTRADAPS", "pServico", f.servicos},
+        {"tagREG_ENTRADAPS", "pParcela", f.parcelas},
+        {"tagREG_ENTRADAPS", "pReferidas", f.referidas},
+        {"tagREG_ENTRADAPS", "pObservacoesCFOP", f.notasCFOP},
+        {"tagREG_ENTRADAPS", "pObservacaoGeral", f.obsGeral},
+        {"tagREG_ENTRADAPS", "pObservacaoFisco", f.obsFisco},
+        {"tagREG_ITEM_ENTRADA_PRODUTOPS", "pRateio", f.rateios},
+        {"tagREG_ITEM_ENTRADA_PRODUTOPS", "pItemAssociacao", f.associacoes},
+        {"tagREG_ITEM_ENTRADA_PRODUTOPS", "pMargemLucro", f.margens},
+        {"tagREG_ITEM_ENTRADA_PRODUTOPS", "pImposto", f.impostos},
+        {"tagREG_ITEM_ENTRADA_PRODUTOPS", "pEntradaEstoque", f.estoques},
+        {"tagREG_ITEM_ENTRADA_PRODUTOPS", "pTotais", f.totais},
+        {"tagREG_ITEM_ENTRADA_SERVICOPS", "pRateio", f.rateiosServico},
+        {"tagREG_ITEM_ENTRADA_SERVICOPS", "pItemAssociacao", f.associacoes},
+        {"tagREG_ITEM_ENTRADA_SERVICOPS", "pImposto", f.impostos},
+        {"tagREG_RATEIOPRODUTO_ENTRADAPS", "pAtivoImobilizado", f.ativo ? 1u : 0u},
+        {"tagREG_RATEIOPRODUTO_ENTRADAPS", nullptr, f.linhas},
+        {"_REG_ENTRADA_ESTOQUE_ENTRADAPS", "pComposicao", f.composicoes},
+        {"_REG_ENTRADA_ESTOQUE_ENTRADAPS", "pArmaFogo_Descricao", f.armaFogo},
+        {"_REG_ENTRADA_ESTOQUE_ENTRADAPS", nullptr, f.linhas},
+        {"tagREG_ITEM_IMPOSTOPS", nullptr, f.deducoes},
+        {"tagREG_TITULO_IMPOSTOS_ENTRADAPS", nullptr, f.rateiosTitulo},
+        {"tagREG_RATEIOSERVICO_ENTRADAPS", nullptr, f.linhas},
+        {"tagREG_TITULO_RATEIO_ENTRADAPS", nullptr, f.linhas},
+        {"tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS", nullptr, f.notaCFOP},
+    };
+    for (const auto& t : tabela)
+        if (std::strcmp(pai.nome, t.estrutura) == 0 && (!t.campo || std::strcmp(campo, t.campo) == 0))
+            return t.n;
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/re_arvore.h"
+#include "tests/re_teste.h"
 #include "tolvdata.h"
 #include "tools/Amostras.h"
 
@@ -70,35 +71,20 @@ protected:
     std::vector<tagREG_ENTRADAPS*> enviados;
 };
 
-TEST_F(EstradaServidorTest, ReadTakesEveryListOfTheTree)
+// Sending back (below) checks that nothing is lost; this checks where the
+// register's lists and scalars land in the records.
+TEST_F(EstradaServidorTest, ReadPutsEveryListInItsRecord)
 {
     Recebe();
     const tagREG_ENTRADAPS& s = *servidor;
     ASSERT_EQ(r.GetQuantidadeProduto(), 3);
     const TCMREItemProduto& p = r.GetProduto(2);
-    ASSERT_EQ(p.GetQuantidadeRateio(), 2);
-    EXPECT_EQ(p.GetRateio(1).GetQuantidadeGerencialOrigem(), 2);
-    EXPECT_EQ(p.GetRateio(1).GetQuantidadeGerencial(), 2);
-    EXPECT_EQ(p.GetRateio(1).GetQuantidadeGerencialFilialClassificacao(), 2);
     EXPECT_EQ(p.GetRateio(1).GetQuantidadeAtivoImobilizado(), 1);
-    EXPECT_EQ(p.GetQuantidadeItemAssociacao(), 2);
-    EXPECT_EQ(p.GetQuantidadeMargemLucro(), 2);
-    ASSERT_EQ(p.GetQuantidadeImposto(), 2);
     EXPECT_EQ(p.GetImposto(1).GetQuantidadeDeducao(), 2);
-    ASSERT_EQ(p.GetQuantidadeEntradaEstoque(), 2);
-    const TCMREEntradaEstoque& e = p.GetEntradaEstoque(1);
-    EXPECT_EQ(e.GetQuantidadeGerencialSaida(), 2);
-    EXPECT_EQ(e.GetQuantidadeGerencial(), 2);
-    EXPECT_EQ(e.GetQuantidadeComposicao(), 2);
-    EXPECT_EQ(e.GetArmaFogo_Descricao(), CString(s.pProduto[2].pEntradaEstoque[1].pArmaFogo_Descricao));
+    EXPECT_EQ(p.GetEntradaEstoque(1).GetArmaFogo_Descricao(),
+              CString(s.pProduto[2].pEntradaEstoque[1].pArmaFogo_Descricao));
     EXPECT_EQ(p.GetQuantidadeTotais(), 1);
-    EXPECT_EQ(p.GetIDItem(), s.pProduto[2].IDItem);
-
-    ASSERT_EQ(r.GetQuantidadeServico(), 2);
-    EXPECT_EQ(r.GetServico(1).GetQuantidadeRateio(), 2);
     EXPECT_EQ(r.GetServico(1).GetRateio(0).GetQuantidadeGerencialFilialClassificacao(), 2);
-    EXPECT_EQ(r.GetServico(1).GetQuantidadeItemAssociacao(), 2);
-    EXPECT_EQ(r.GetServico(1).GetImposto(0).GetQuantidadeDeducao(), 2);
 
     EXPECT_EQ(r.CondicaoPgto.GetQuantidadeParcela(), 3) << "instalments go to the payment condition";
     ASSERT_EQ(r.CondicaoPgto.GetQuantidadeTitulo(), 2);
@@ -108,16 +94,11 @@ TEST_F(EstradaServidorTest, ReadTakesEveryListOfTheTree)
     EXPECT_EQ(r.CondicaoPgto.GetPonteiroTipoPeriodo(), s.PonteiroTipoPeriodo);
     EXPECT_EQ(r.CondicaoPgto.GetRegDataPrimeiroVencimento(), s.RegDataPrimeiroVencimento.Data);
 
-    EXPECT_EQ(r.GetQuantidadeReferidas(), 2);
-    ASSERT_EQ(r.GetQuantidadeObservacoesCFOP(), 2);
-    EXPECT_EQ(r.GetObservacoesCFOP(1).GetObservacao(), CString(s.pObservacoesCFOP[1].pObservacao));
     ASSERT_EQ(r.GetQuantidadeAssociacaoREOC(), 3);
     EXPECT_EQ(r.GetAssociacaoREOC(2), s.pAssociacaoREOC[2].PonteiroOrdemCompra);
-    EXPECT_EQ(r.GetObservacaoGeral(), CString(s.pObservacaoGeral));
+    EXPECT_EQ(r.GetObservacoesCFOP(1).GetObservacao(), CString(s.pObservacoesCFOP[1].pObservacao));
     EXPECT_EQ(r.GetObservacaoGeral().GetLength(), 180);
     EXPECT_EQ(r.GetObservacaoFisco(), CString(s.pObservacaoFisco));
-    EXPECT_EQ(r.GetNumeroNotaFiscal(), tolv::GetTexto(s.NumeroNotaFiscal, sizeof s.NumeroNotaFiscal));
-    EXPECT_EQ(r.GetNSU(), s.NSU);
 }
 
 TEST_F(EstradaServidorTest, SendingBackRebuildsTheServerTreeByteForByte)
@@ -321,16 +302,6 @@ TEST_F(EstradaServidorTest, CountsWithoutArraysBelowTheItemsReadAsEmpty)
     EXPECT_EQ(w.pProduto[0].QtdRateio, 0) << "what was read as empty is sent as empty";
 }
 
-TEST_F(EstradaServidorTest, CountsWithoutArraysAtTheTopReadAsAnEmptyRegister)
-{
-    forma.nivelSemArrays = 1;
-    Recebe();
-    EXPECT_EQ(r.GetQuantidadeProduto(), 0);
-    EXPECT_EQ(r.CondicaoPgto.GetQuantidadeParcela(), 0);
-    EXPECT_TRUE(r.GetObservacaoFisco().IsEmpty());
-    EXPECT_FALSE(r.GetNumeroNotaFiscal().IsEmpty()) << "the header block is still read";
-}
-
 TEST(EstradaServidorHostil, CountsWithoutArraysAtAnyDepthRoundTrip)
 {
     for (unsigned nivel = 1; nivel <= 5; ++nivel) {
@@ -340,6 +311,11 @@ TEST(EstradaServidorHostil, CountsWithoutArraysAtAnyDepthRoundTrip)
         TCMRERegistroEntrada r;
         r.CopiarDe(srv);
         re_arvore::Libera(srv);
+        if (nivel == 1) {
+            EXPECT_EQ(r.GetQuantidadeProduto() + r.CondicaoPgto.GetQuantidadeParcela(), 0);
+            EXPECT_TRUE(r.GetObservacaoFisco().IsEmpty());
+            EXPECT_FALSE(r.GetNumeroNotaFiscal().IsEmpty()) << "the header block is still read";
+        }
         tagREG_ENTRADAPS w;
         r.CopiarPara(&w);
         TCMRERegistroEntrada volta;
@@ -399,13 +375,7 @@ TEST_F(EstradaServidorTest, ExceptionDeepInTheTreeLeavesAReleasableStructure)
     r.GetRefProduto(1).GetRefRateio(0).GetListaGerencial().SetSize(65536);
     tagREG_ENTRADAPS ps;
     std::memset(&ps, 0xFF, sizeof ps);
-    bool recusou = false;
-    try {
-        r.CopiarPara(&ps);
-    } catch (CInvalidArgException* ex) {
-        ex->Delete();
-        recusou = true;
-    }
+    bool recusou = re_teste::LancaArgumentoInvalido([&] { r.CopiarPara(&ps); });
     EXPECT_TRUE(recusou) << "65536 lines do not fit the 16-bit count";
     EXPECT_EQ(ps.QtdProduto, 3);
     EXPECT_EQ(ps.pProduto[1].QtdRateio, 2);
@@ -422,13 +392,7 @@ TEST_F(EstradaServidorTest, TooLongCFOPNoteIsRefusedAfterTheItems)
     r.GetRefObservacoesCFOP(1).SetObservacao(CString(std::string(65535, 'n').c_str()));
     tagREG_ENTRADAPS ps;
     std::memset(&ps, 0xFF, sizeof ps);
-    bool recusou = false;
-    try {
-        r.CopiarPara(&ps);
-    } catch (CInvalidArgException* ex) {
-        ex->Delete();
-        recusou = true;
-    }
+    bool recusou = re_teste::LancaArgumentoInvalido([&] { r.CopiarPara(&ps); });
     EXPECT_TRUE(recusou) << "a size of 65536 does not fit";
     EXPECT_EQ(ps.QtdProduto, 3);
     EXPECT_EQ(ps.QtdObservacoesCFOP, 2);
