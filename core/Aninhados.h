@@ -50,6 +50,13 @@ template <class S> inline void LiberaAninhados(S* ps, Liberacao modo)
 
 template <class S> inline void ZeraAninhados(S* ps) { ZeraAninhados(Layout<S>::desc, ps); }
 
+// Runs f when the scope ends, also by an exception.
+template <class F> struct AoSair {
+    F f;
+    ~AoSair() { f(); }
+};
+template <class F> AoSair(F) -> AoSair<F>;
+
 // Releases the array at p (of element type E) and its elements' own arrays.
 template <class E, class C> inline void LiberaLista(E*& p, C count, Liberacao modo)
 {
@@ -160,18 +167,23 @@ template <class C, class E, class V, class Conv> void EscreveValores(const T_Lis
     PreencheArray(p, n, [&](size_t k) { conv(v[k], p[k]); });
 }
 
-// Reads count elements from ptr into l (each by the record's own CopiarDe).
+// Reads count elements from ptr into l (each by the record's own CopiarDe,
+// straight from the caller's block). The list ends where the caller's memory
+// stops being readable.
 template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const E* ptr)
 {
     if (!ptr)
         return;
-    unsigned long n = static_cast<unsigned long>(count);
-    alignas(8) unsigned char bloco[sizeof(E)];
-    for (unsigned long k = 0; k < n; ++k) {
-        if (!JQMemCpy(bloco, ptr + k, sizeof(E), "DadosCore", __LINE__))
-            return;
-        l.AdicionaNovo().CopiarDe(reinterpret_cast<E*>(bloco));
-    }
+    size_t n = static_cast<size_t>(count);
+    if (n > std::numeric_limits<size_t>::max() / sizeof(E))
+        n = std::numeric_limits<size_t>::max() / sizeof(E);
+    n = JQMemLegivel(ptr, n * sizeof(E)) / sizeof(E);
+    if (n == 0)
+        return;
+    l.Prepara(static_cast<int>(n));
+    E* p = const_cast<E*>(ptr);
+    for (size_t k = 0; k < n; ++k)
+        l.AdicionaNovo().CopiarDe(p + k);
 }
 
 template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C count, const E* ptr, Conv conv)

@@ -11,9 +11,10 @@
 // was installed before.
 namespace {
 
+// Trivial, so the thread's copy needs no initialisation check.
 struct Guarda {
     sigjmp_buf salto;
-    volatile sig_atomic_t ativa = 0;
+    volatile sig_atomic_t ativa;
 };
 
 // Initial-exec: the library is loaded with the program, and the guard is on
@@ -150,6 +151,38 @@ char* JQStrCpy(char* dst, const char* src, const char*, int)
     std::strcpy(dst, src); // NOLINT(clang-analyzer-security.insecureAPI.strcpy): callers size dst
     g.ativa = 0;
     return dst;
+}
+
+namespace {
+
+// Touches one byte per page, in ascending order; lido is where the next page starts.
+size_t Sonda(const unsigned char* p, size_t total)
+{
+    GarantaGuarda();
+    Guarda& g = t_guarda;
+    volatile size_t lido = 0;
+    if (sigsetjmp(g.salto, 0) != 0)
+        return lido;
+    g.ativa = 1;
+    const volatile unsigned char* c = p;
+    for (size_t k = 0; k < total;) {
+        (void)c[k];
+        size_t passo = AteFimDaPagina(p + k);
+        k = passo < total - k ? k + passo : total;
+        lido = k;
+    }
+    g.ativa = 0;
+    return total;
+}
+
+} // namespace
+
+size_t tolv::JQMemLegivel(const void* p, size_t n)
+{
+    if (!p || n == 0)
+        return 0;
+    const uintptr_t inicio = reinterpret_cast<uintptr_t>(p);
+    return Sonda(static_cast<const unsigned char*>(p), n - 1 > UINTPTR_MAX - inicio ? UINTPTR_MAX - inicio + 1 : n);
 }
 
 long tolv::JQStrNLenGuardado(const char* p, size_t max)

@@ -17,6 +17,9 @@ namespace tolv {
 // Length of the NUL-terminated text at p, at most max bytes; -1 when p is not
 // readable up to its end (or the limit).
 TOLV_API long JQStrNLenGuardado(const char* p, size_t max);
+// How many of the n bytes from p can be read, from p on (whole pages: a block
+// that ends inside an unreadable page gives the bytes before that page).
+TOLV_API size_t JQMemLegivel(const void* p, size_t n);
 } // namespace tolv
 
 // CRC-32, reflected polynomial 0xEDB88320, seed 0 unless given, no final inversion.
@@ -24,15 +27,14 @@ TOLV_API unsigned long JQCRC32(const void* dados, long tamanho, const unsigned l
 
 namespace tolv {
 
-// Reads the caller's block through a guarded local copy: an unreadable source
-// leaves dst untouched and answers false.
+// Reads the caller's block into dst through a guarded copy: an unreadable
+// source leaves dst zeroed and answers false.
 template <class S> inline bool LeBloco(S& dst, const S* src, const char* arquivo)
 {
-    S local;
-    if (!JQMemCpy(&local, src, sizeof(S), arquivo, __LINE__))
-        return false;
-    std::memcpy(static_cast<void*>(&dst), &local, sizeof(S));
-    return true;
+    if (JQMemCpy(&dst, src, sizeof(S), arquivo, __LINE__))
+        return true;
+    std::memset(static_cast<void*>(&dst), 0, sizeof(S));
+    return false;
 }
 
 } // namespace tolv

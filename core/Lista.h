@@ -51,6 +51,8 @@ public:
         int i = m_a.Emplace();
         return m_a.GetData()[i];
     }
+    // Room for n elements ahead of n appends (no element, no capacity change).
+    void Prepara(int n) { m_a.ReservaFisica(n); }
     void RemoveAt(int i) { m_a.RemoveAt(i); }
     void RemoveAll() { m_a.RemoveAll(); }
     void SetSize(int n) { m_a.SetSize(n); }
@@ -65,6 +67,7 @@ public:
             if (n == 0)
                 return;
             m_a.SetSize(0);
+            m_a.ReservaFisica(n);
             for (int i = 0; i < n; ++i)
                 m_a.Emplace(src.GetData()[i]);
             return;

@@ -87,10 +87,16 @@ public:
     template <class... A> int Emplace(A&&... args)
     {
         Reserva(m_nSize + 1);
-        void* p = m_pData + m_nSize;
-        std::memset(p, 0, sizeof(TYPE));
-        ::new (p) TYPE(std::forward<A>(args)...);
+        ::new (static_cast<void*>(m_pData + m_nSize)) TYPE(std::forward<A>(args)...);
         return m_nSize++;
+    }
+
+    // Storage for n elements ahead of the appends that will follow; the
+    // capacity of the growth rule is not changed.
+    void ReservaFisica(int n)
+    {
+        if (n > m_nAlocado)
+            Realoca(n);
     }
 
     void RemoveAt(int i, int nCount = 1)

@@ -188,6 +188,17 @@ TEST_F(GuardaTest, TextEndingAtUnreadablePageReadsUpToIt)
     EXPECT_STREQ(tolv::LeTextoGuardado(fim, 3).GetString(), "abc");
 }
 
+TEST_F(GuardaTest, ReadableBytesStopAtTheUnreadablePage)
+{
+    EXPECT_EQ(tolv::JQMemLegivel(base + pagina - 10, 4), 4u);
+    EXPECT_EQ(tolv::JQMemLegivel(base + pagina - 10, 100), 10u);
+    EXPECT_EQ(tolv::JQMemLegivel(base, 2 * pagina), pagina);
+    EXPECT_EQ(tolv::JQMemLegivel(base + pagina, 1), 0u);
+    EXPECT_EQ(tolv::JQMemLegivel(nullptr, 8), 0u);
+    EXPECT_EQ(tolv::JQMemLegivel(base, 0), 0u);
+    EXPECT_EQ(tolv::JQMemLegivel(base + pagina - 1, static_cast<size_t>(-1)), 1u) << "a length past the address space";
+}
+
 TEST(GuardaMorte, FaultOutsideGuardStillCrashes)
 {
     EXPECT_DEATH(

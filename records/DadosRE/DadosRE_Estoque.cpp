@@ -178,11 +178,11 @@ void TCMREEntradaEstoque::CopiarPara(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) const
 void TCMREEntradaEstoque::CopiarDe(_REG_ENTRADA_ESTOQUE_ENTRADAPS* src)
 {
     Limpar();
-    _REG_ENTRADA_ESTOQUE_ENTRADAPS s;
-    if (!LeBloco(s, src))
+    if (!LeBloco(m_ps, src))
         return;
-    m_ps = s;
-    tolv::ZeraAninhados(&m_ps);
+    // The caller's counts and pointers stay in m_ps while the lists are read.
+    const auto& s = m_ps;
+    tolv::AoSair zera{[this] { tolv::ZeraAninhados(&m_ps); }};
     tolv::LeLista(m_GerencialSaida, s.QtdGerencialSaida, s.pGerencialSaida);
     tolv::LeLista(m_Gerencial, s.QtdGerencial, s.pGerencial);
     tolv::LeLista(m_Composicao, s.QtdComposicao, s.pComposicao);

@@ -81,10 +81,10 @@ void TCMREItemImposto::CopiarPara(tagREG_ITEM_IMPOSTOPS* dst) const
 void TCMREItemImposto::CopiarDe(tagREG_ITEM_IMPOSTOPS* src)
 {
     Limpar();
-    tagREG_ITEM_IMPOSTOPS s;
-    if (!LeBloco(s, src))
+    if (!LeBloco(m_ps, src))
         return;
-    m_ps = s;
-    tolv::ZeraAninhados(&m_ps);
+    // The caller's counts and pointers stay in m_ps while the lists are read.
+    const auto& s = m_ps;
+    tolv::AoSair zera{[this] { tolv::ZeraAninhados(&m_ps); }};
     tolv::LeLista(m_Deducao, s.QtdDeducao, s.pDeducao);
 }

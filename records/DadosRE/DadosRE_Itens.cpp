@@ -177,11 +177,11 @@ void TCMREItemProduto::CopiarPara(tagREG_ITEM_ENTRADA_PRODUTOPS* dst) const
 void TCMREItemProduto::CopiarDe(tagREG_ITEM_ENTRADA_PRODUTOPS* src)
 {
     Limpar();
-    tagREG_ITEM_ENTRADA_PRODUTOPS s;
-    if (!LeBloco(s, src))
+    if (!LeBloco(m_ps, src))
         return;
-    m_ps = s;
-    tolv::ZeraAninhados(&m_ps);
+    // The caller's counts and pointers stay in m_ps while the lists are read.
+    const auto& s = m_ps;
+    tolv::AoSair zera{[this] { tolv::ZeraAninhados(&m_ps); }};
     tolv::LeLista(m_Rateio, s.QtdRateio, s.pRateio);
     tolv::LeLista(m_ItemAssociacao, s.QtdItemAssociacao, s.pItemAssociacao);
     tolv::LeLista(m_MargemLucro, s.QtdMargemLucro, s.pMargemLucro);
@@ -254,11 +254,11 @@ void TCMREItemServico::CopiarPara(tagREG_ITEM_ENTRADA_SERVICOPS* dst) const
 void TCMREItemServico::CopiarDe(tagREG_ITEM_ENTRADA_SERVICOPS* src)
 {
     Limpar();
-    tagREG_ITEM_ENTRADA_SERVICOPS s;
-    if (!LeBloco(s, src))
+    if (!LeBloco(m_ps, src))
         return;
-    m_ps = s;
-    tolv::ZeraAninhados(&m_ps);
+    // The caller's counts and pointers stay in m_ps while the lists are read.
+    const auto& s = m_ps;
+    tolv::AoSair zera{[this] { tolv::ZeraAninhados(&m_ps); }};
     tolv::LeLista(m_Rateio, s.QtdRateio, s.pRateio);
     tolv::LeLista(m_ItemAssociacao, s.QtdItemAssociacao, s.pItemAssociacao);
     tolv::LeLista(m_Imposto, s.QtdImposto, s.pImposto);

@@ -101,11 +101,11 @@ void TCMRETituloImposto::CopiarPara(tagREG_TITULO_IMPOSTOS_ENTRADAPS* dst) const
 void TCMRETituloImposto::CopiarDe(tagREG_TITULO_IMPOSTOS_ENTRADAPS* src)
 {
     Limpar();
-    tagREG_TITULO_IMPOSTOS_ENTRADAPS s;
-    if (!LeBloco(s, src))
+    if (!LeBloco(m_ps, src))
         return;
-    m_ps = s;
-    tolv::ZeraAninhados(&m_ps);
+    // The caller's counts and pointers stay in m_ps while the lists are read.
+    const auto& s = m_ps;
+    tolv::AoSair zera{[this] { tolv::ZeraAninhados(&m_ps); }};
     tolv::LeLista(m_Rateio, s.QtdRateio, s.pRateio);
 }
 

@@ -124,11 +124,11 @@ void TCMRERateioProduto::CopiarPara(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const
 void TCMRERateioProduto::CopiarDe(tagREG_RATEIOPRODUTO_ENTRADAPS* src)
 {
     Limpar();
-    PS s;
-    if (!LeBloco(s, src))
+    if (!LeBloco(m_ps, src))
         return;
-    m_ps = s;
-    ZeraSlots(m_ps);
+    // The caller's counts and pointers stay in m_ps while the lists are read.
+    const auto& s = m_ps;
+    tolv::AoSair zera{[this] { ZeraSlots(m_ps); }};
     tolv::LeLista(m_GerencialOrigem, s.QtdGerencialOrigem, s.pGerencialOrigem);
     tolv::LeLista(m_Gerencial, s.QtdGerencial, s.pGerencial);
     tolv::LeLista(m_GerencialFilialClassificacao, s.QtdGerencialFilialClassificacao, s.pGerencialFilialClassificacao);

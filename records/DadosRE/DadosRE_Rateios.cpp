@@ -68,11 +68,11 @@ void TCMRERateioTitulo::CopiarPara(tagREG_TITULO_RATEIO_ENTRADAPS* dst) const
 void TCMRERateioTitulo::CopiarDe(tagREG_TITULO_RATEIO_ENTRADAPS* src)
 {
     Limpar();
-    tagREG_TITULO_RATEIO_ENTRADAPS s;
-    if (!LeBloco(s, src))
+    if (!LeBloco(m_ps, src))
         return;
-    m_ps = s;
-    tolv::ZeraAninhados(&m_ps);
+    // The caller's counts and pointers stay in m_ps while the lists are read.
+    const auto& s = m_ps;
+    tolv::AoSair zera{[this] { tolv::ZeraAninhados(&m_ps); }};
     tolv::LeLista(m_Gerencial, s.QtdGerencial, s.pGerencial);
 }
 
@@ -139,12 +139,14 @@ void TCMRERateioServico::CopiarPara(tagREG_RATEIOSERVICO_ENTRADAPS* dst) const
 void TCMRERateioServico::CopiarDe(tagREG_RATEIOSERVICO_ENTRADAPS* src)
 {
     Limpar();
-    tagREG_RATEIOSERVICO_ENTRADAPS s;
-    if (!LeBloco(s, src))
+    if (!LeBloco(m_ps, src))
         return;
-    m_ps = s;
-    ZeraFaixa(m_ps, offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, QtdGerencial),
-              offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, Reservado876));
+    // The caller's counts and pointers stay in m_ps while the lists are read.
+    const auto& s = m_ps;
+    tolv::AoSair zera{[this] {
+        ZeraFaixa(m_ps, offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, QtdGerencial),
+                  offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, Reservado876));
+    }};
     tolv::LeLista(m_Gerencial, s.QtdGerencial, s.pGerencial);
     tolv::LeLista(m_GerencialFilialClassificacao, s.QtdGerencialFilialClassificacao, s.pGerencialFilialClassificacao);
 }

@@ -90,11 +90,11 @@ void TCMREObservacaoCFOP::CopiarPara(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* 
 void TCMREObservacaoCFOP::CopiarDe(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* src)
 {
     Limpar();
-    tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS s;
-    if (!LeBloco(s, src))
+    if (!LeBloco(m_ps, src))
         return;
-    m_ps = s;
-    tolv::ZeraAninhados(&m_ps);
+    // The caller's counts and pointers stay in m_ps while the lists are read.
+    const auto& s = m_ps;
+    tolv::AoSair zera{[this] { tolv::ZeraAninhados(&m_ps); }};
     if (s.TamanhoObservacao != 0)
         tolv::LeTexto(m_Observacao, s.TamanhoObservacao, s.pObservacao);
 }
