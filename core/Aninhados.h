@@ -115,16 +115,19 @@ template <class E> inline E* NovoArrayBruto(size_t n)
     return p;
 }
 
-// Fills the n elements of p in order, each zeroed just before fill(k) writes
-// it (so the bytes are written while they are in the cache). When fill throws,
-// the elements after the failing one are zeroed too: the array stays walkable
-// by its count.
-template <class E, class F> void PreencheArray(E* p, size_t n, F fill)
+// Fills the n elements of p in order. With zera, each is zeroed just before
+// fill(k) writes it (so the bytes are written while they are in the cache);
+// without, fill(k) is a record's CopiarPara, which writes its whole structure
+// (counts and pointers zero) before anything in it can fail. When fill throws,
+// the elements after the failing one are zeroed: the array stays walkable by
+// its count.
+template <bool zera, class E, class F> void PreencheArray(E* p, size_t n, F fill)
 {
     size_t k = 0;
     try {
         for (; k < n; ++k) {
-            std::memset(static_cast<void*>(p + k), 0, sizeof(E));
+            if constexpr (zera)
+                std::memset(static_cast<void*>(p + k), 0, sizeof(E));
             fill(k);
         }
     } catch (...) {
@@ -148,7 +151,7 @@ template <class C, class E, class R> void EscreveLista(const T_Lista<R>& l, C& c
     count = static_cast<C>(n);
     ptr = p;
     const R* r = l.GetData();
-    PreencheArray(p, n, [&](size_t k) { r[k].CopiarPara(p + k); });
+    PreencheArray<false>(p, n, [&](size_t k) { r[k].CopiarPara(p + k); });
 }
 
 // Same for a list of plain values (element structure of one field).
@@ -164,8 +167,19 @@ template <class C, class E, class V, class Conv> void EscreveValores(const T_Lis
     count = static_cast<C>(n);
     ptr = p;
     const V* v = l.GetData();
-    PreencheArray(p, n, [&](size_t k) { conv(v[k], p[k]); });
+    PreencheArray<true>(p, n, [&](size_t k) { conv(v[k], p[k]); });
 }
+
+struct Leitor {
+    // A new element at the end of l, to be filled by its CopiarDe.
+    template <class R> static R& Novo(T_Lista<R>& l)
+    {
+        if constexpr (std::is_constructible_v<R, ParaLeitura>)
+            return l.AdicionaNovo(ParaLeitura{});
+        else
+            return l.AdicionaNovo();
+    }
+};
 
 // Reads count elements from ptr into l (each by the record's own CopiarDe,
 // straight from the caller's block). The list ends where the caller's memory
@@ -183,7 +197,7 @@ template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const 
     l.Prepara(static_cast<int>(n));
     E* p = const_cast<E*>(ptr);
     for (size_t k = 0; k < n; ++k)
-        l.AdicionaNovo().CopiarDe(p + k);
+        Leitor::Novo(l).CopiarDe(p + k);
 }
 
 template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C count, const E* ptr, Conv conv)

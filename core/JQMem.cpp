@@ -5,6 +5,110 @@
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <ucontext.h>
+
+// On i386 outside the sanitizer builds, the block copies and fills run in three
+// small routines whose faulting instruction is known: the handler resumes them
+// at their exit with the progress made, so no jump buffer is set per call. The
+// sanitizer builds keep the C library's routines, whose accesses they check.
+#if defined(__i386__) && !defined(__SANITIZE_ADDRESS__) && !defined(TOLV_SEM_ROTINAS_ASM)
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
+#define TOLV_SEM_ROTINAS_ASM 1
+#endif
+#endif
+#endif
+#if defined(__i386__) && !defined(__SANITIZE_ADDRESS__) && !defined(TOLV_SEM_ROTINAS_ASM)
+#define TOLV_ROTINAS_ASM 1
+#endif
+
+#ifdef TOLV_ROTINAS_ASM
+extern "C" {
+// Copies n bytes upwards; gives how many were not copied (0: all of them).
+size_t tolv_jq_copia(void* d, const void* s, size_t n) __attribute__((visibility("hidden")));
+// Fills n bytes; gives how many were not filled.
+size_t tolv_jq_enche(void* d, int valor, size_t n) __attribute__((visibility("hidden")));
+// Reads one byte per page from p (n > 0); gives the bytes before the first
+// unreadable page, or n.
+size_t tolv_jq_sonda(const void* p, size_t n) __attribute__((visibility("hidden")));
+// The faulting instruction of each routine and where it resumes.
+extern const char tolv_jq_copia_pc[] __attribute__((visibility("hidden")));
+extern const char tolv_jq_copia_fim[] __attribute__((visibility("hidden")));
+extern const char tolv_jq_enche_pc[] __attribute__((visibility("hidden")));
+extern const char tolv_jq_enche_fim[] __attribute__((visibility("hidden")));
+extern const char tolv_jq_sonda_pc[] __attribute__((visibility("hidden")));
+extern const char tolv_jq_sonda_fim[] __attribute__((visibility("hidden")));
+}
+
+// A string instruction that faults stops at the faulting byte with every byte
+// before it done and the rest in ECX; the probe keeps the bytes before its
+// current page in EAX.
+asm(R"(
+    .text
+    .p2align 4
+    .globl tolv_jq_copia, tolv_jq_copia_pc, tolv_jq_copia_fim
+    .hidden tolv_jq_copia, tolv_jq_copia_pc, tolv_jq_copia_fim
+    .type tolv_jq_copia, @function
+tolv_jq_copia:
+    pushl %esi
+    pushl %edi
+    movl 12(%esp), %edi
+    movl 16(%esp), %esi
+    movl 20(%esp), %ecx
+    cld
+tolv_jq_copia_pc:
+    rep movsb
+tolv_jq_copia_fim:
+    movl %ecx, %eax
+    popl %edi
+    popl %esi
+    ret
+    .size tolv_jq_copia, .-tolv_jq_copia
+
+    .p2align 4
+    .globl tolv_jq_enche, tolv_jq_enche_pc, tolv_jq_enche_fim
+    .hidden tolv_jq_enche, tolv_jq_enche_pc, tolv_jq_enche_fim
+    .type tolv_jq_enche, @function
+tolv_jq_enche:
+    pushl %edi
+    movl 8(%esp), %edi
+    movl 12(%esp), %eax
+    movl 16(%esp), %ecx
+    cld
+tolv_jq_enche_pc:
+    rep stosb
+tolv_jq_enche_fim:
+    movl %ecx, %eax
+    popl %edi
+    ret
+    .size tolv_jq_enche, .-tolv_jq_enche
+
+    .p2align 4
+    .globl tolv_jq_sonda, tolv_jq_sonda_pc, tolv_jq_sonda_fim
+    .hidden tolv_jq_sonda, tolv_jq_sonda_pc, tolv_jq_sonda_fim
+    .type tolv_jq_sonda, @function
+tolv_jq_sonda:
+    pushl %ebx
+    movl 8(%esp), %edx
+    movl 12(%esp), %ecx
+    xorl %eax, %eax
+1:
+tolv_jq_sonda_pc:
+    movb (%edx,%eax), %bl
+    leal (%edx,%eax), %ebx
+    andl $4095, %ebx
+    negl %ebx
+    addl $4096, %ebx
+    addl %ebx, %eax
+    cmpl %ecx, %eax
+    jb 1b
+    movl %ecx, %eax
+tolv_jq_sonda_fim:
+    popl %ebx
+    ret
+    .size tolv_jq_sonda, .-tolv_jq_sonda
+)");
+#endif
 
 // The guard: a SIGSEGV/SIGBUS handler that jumps back into the guarded routine
 // when the fault happened inside one; any other fault goes to the handler that
@@ -42,6 +146,18 @@ void Repassa(int sinal, siginfo_t* info, void* contexto)
 
 void Manipulador(int sinal, siginfo_t* info, void* contexto)
 {
+#ifdef TOLV_ROTINAS_ASM
+    greg_t& pc = static_cast<ucontext_t*>(contexto)->uc_mcontext.gregs[REG_EIP];
+    const char* onde = reinterpret_cast<const char*>(pc);
+    const char* retoma = onde == tolv_jq_copia_pc   ? tolv_jq_copia_fim
+                         : onde == tolv_jq_enche_pc ? tolv_jq_enche_fim
+                         : onde == tolv_jq_sonda_pc ? tolv_jq_sonda_fim
+                                                    : nullptr;
+    if (retoma) {
+        pc = reinterpret_cast<greg_t>(retoma);
+        return;
+    }
+#endif
     Guarda& g = t_guarda;
     if (g.ativa) {
         g.ativa = 0;
@@ -114,6 +230,12 @@ void* JQMemCpy(void* dst, const void* src, size_t n, const char*, int)
     if (!dst || !src)
         return nullptr;
     GarantaGuarda();
+#ifdef TOLV_ROTINAS_ASM
+    const auto* d = static_cast<const unsigned char*>(dst);
+    const auto* s = static_cast<const unsigned char*>(src);
+    if (!(d > s && d < s + n))
+        return tolv_jq_copia(dst, src, n) == 0 ? dst : nullptr;
+#endif
     Guarda& g = t_guarda;
     if (sigsetjmp(g.salto, 0) != 0)
         return nullptr;
@@ -130,6 +252,22 @@ void* JQMemSet(void* dst, int valor, size_t n, const char*, int)
     if (!dst)
         return nullptr;
     GarantaGuarda();
+#ifdef TOLV_ROTINAS_ASM
+    // Zeroes are copied from a zero page: the string copy starts faster than the
+    // string fill on short blocks.
+    if (static_cast<unsigned char>(valor) == 0) {
+        static const unsigned char zeros[4096] = {};
+        for (auto* d = static_cast<unsigned char*>(dst); n > 0;) {
+            size_t k = std::min(n, sizeof zeros);
+            if (tolv_jq_copia(d, zeros, k) != 0)
+                return nullptr;
+            d += k;
+            n -= k;
+        }
+        return dst;
+    }
+    return tolv_jq_enche(dst, valor, n) == 0 ? dst : nullptr;
+#endif
     Guarda& g = t_guarda;
     if (sigsetjmp(g.salto, 0) != 0)
         return nullptr;
@@ -159,6 +297,9 @@ namespace {
 size_t Sonda(const unsigned char* p, size_t total)
 {
     GarantaGuarda();
+#ifdef TOLV_ROTINAS_ASM
+    return tolv_jq_sonda(p, total);
+#endif
     Guarda& g = t_guarda;
     volatile size_t lido = 0;
     if (sigsetjmp(g.salto, 0) != 0)

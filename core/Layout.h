@@ -110,6 +110,8 @@ template <class V, Tipo K> struct Valor {
     static constexpr const char* contagem = nullptr;
     static value get(const storage& s) { return s; }
     static void set(storage& s, arg v) { s = v; }
+    // Same answer as comparing the two getters' values.
+    static bool igual(const storage& a, const storage& b) { return get(a) == get(b); }
 };
 
 template <class V> struct Int : Valor<V, (V(-1) < V(0)) ? Tipo::Inteiro : Tipo::Natural> {
@@ -138,6 +140,7 @@ struct Data : Valor<JQDataSlot, Tipo::Data> {
         s.Data = v;
         std::memset(s.Zero, 0, sizeof s.Zero);
     }
+    static bool igual(const JQDataSlot& a, const JQDataSlot& b) { return get(a) == get(b); }
 };
 
 template <unsigned N, Tipo K, unsigned Limite> struct TextoBase {
@@ -150,6 +153,19 @@ template <unsigned N, Tipo K, unsigned Limite> struct TextoBase {
     static constexpr const char* contagem = nullptr;
     static CString get(const storage& s) { return GetTexto(s, Limite); }
     static void set(storage& s, const CString& v) { SetTexto(s, N, v); }
+    // The two texts compared in place, without building them.
+    static bool igual(const storage& a, const storage& b)
+    {
+        if (std::memcmp(a, b, Limite) == 0)
+            return true;
+        for (unsigned i = 0; i < Limite; ++i) {
+            if (a[i] != b[i])
+                return false;
+            if (a[i] == 0)
+                return true;
+        }
+        return true;
+    }
 };
 
 // N bytes of text and the terminator byte.
@@ -306,10 +322,13 @@ TOLV_API const EstruturaDesc* EstruturaPorNome(const char* nome);
     }
 
 // --- Accessors inside a record class (over its member m_ps) ----------------------
+// Campo_X names the kind of field X, for comparisons that go by its getter.
 #define TOLV_AC_RW(kind, name)                                                                                         \
+    using Campo_##name = TOLV_K(kind);                                                                                 \
     TOLV_K(kind)::value Get##name() const { return TOLV_K(kind)::get(m_ps.name); }                                     \
     void Set##name(TOLV_K(kind)::arg v) { TOLV_K(kind)::set(m_ps.name, v); }
 #define TOLV_AC_RO(kind, name)                                                                                         \
+    using Campo_##name = TOLV_K(kind);                                                                                 \
     TOLV_K(kind)::value Get##name() const { return TOLV_K(kind)::get(m_ps.name); }
 #define TOLV_AC_NO(kind, name)
 #define TOLV_L_ACESSOR(off, kind, name, acc) TOLV_AC_##acc(kind, name)

@@ -3,9 +3,20 @@
 #pragma once
 
 #include <new>
+#include <utility>
 
 #include "platform/afx.h"
 #include "platform/afxtempl.h"
+
+namespace tolv {
+// Tag of the record constructor that the reading of a list uses: the element
+// is left for the CopiarDe that follows, which starts by clearing it. Only the
+// list reading makes one.
+class ParaLeitura {
+    ParaLeitura() = default;
+    friend struct Leitor;
+};
+} // namespace tolv
 
 template <class T> class T_Lista {
 public:
@@ -45,10 +56,10 @@ public:
         }
         return m_a.Emplace(e);
     }
-    // Appends a default-constructed element and returns it.
-    T& AdicionaNovo()
+    // Appends an element built in place from args and returns it.
+    template <class... A> T& AdicionaNovo(A&&... args)
     {
-        int i = m_a.Emplace();
+        int i = m_a.Emplace(std::forward<A>(args)...);
         return m_a.GetData()[i];
     }
     // Room for n elements ahead of n appends (no element, no capacity change).

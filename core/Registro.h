@@ -3,6 +3,7 @@
 
 #include "companions/JQLConx.h"
 #include "core/JQMem.h"
+#include "core/Lista.h"
 
 // Intermediate base of the records that carry a caller-stored checksum.
 class TOLV_API TJQCMBaseParaDados : public TJQBaseParaDados {
@@ -41,6 +42,7 @@ protected:
 #define TOLV_PADRAO(T)                                                                                                 \
 public:                                                                                                                \
     T();                                                                                                               \
+    explicit T(tolv::ParaLeitura);                                                                                     \
     T(const T& src);                                                                                                   \
     ~T() override;                                                                                                     \
     const T& operator=(const T& src);                                                                                  \
@@ -58,9 +60,11 @@ public:                                                                         
     bool operator!=(const T& outro) const { return !(*this == outro); }
 
 // Defines the constructors, destructor and assignment of T (direct base B):
-// every constructor ends with Limpar(); assignment goes through a temporary copy.
+// every constructor ends with Limpar() (but the list reading's, whose CopiarDe
+// starts with it); assignment goes through a temporary copy.
 #define TOLV_PADRAO_IMPL(T, B)                                                                                         \
     T::T() : B() { Limpar(); }                                                                                         \
+    T::T(tolv::ParaLeitura) : B() {}                                                                                   \
     T::T(const T& src) : B()                                                                                           \
     {                                                                                                                  \
         Limpar();                                                                                                      \

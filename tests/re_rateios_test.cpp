@@ -205,12 +205,16 @@ TEST_F(RateioProdutoTest, ListsAndOneFixedAssetTravelInTheirSlots)
     EXPECT_EQ(ps.pAtivoImobilizado, nullptr);
 }
 
-TEST(RateioProduto, TwoFixedAssetsAreRefusedBeforeAnythingIsWritten)
+TEST(RateioProduto, TwoFixedAssetsAreRefusedWithTheStructureReleasable)
 {
     tagREG_RATEIOPRODUTO_ENTRADAPS ps;
     std::memset(&ps, 0x5C, sizeof ps);
     EXPECT_TRUE(LancaArgumentoInvalido([&] { RateioProduto(2).CopiarPara(&ps); }));
-    EXPECT_TRUE(Bytes(ps, 0, sizeof ps, 0x5C)) << "nothing written, nothing allocated";
+    EXPECT_EQ(ps.pGerencialOrigem, nullptr);
+    EXPECT_EQ(ps.pGerencial, nullptr);
+    EXPECT_EQ(ps.pGerencialFilialClassificacao, nullptr);
+    EXPECT_EQ(ps.pAtivoImobilizado, nullptr) << "no array allocated, none to release";
+    EXPECT_EQ(ps.QtdAtivoImobilizado, 0);
 }
 
 TEST_F(RateioProdutoTest, OnlyACountOfOneBringsAnAssetAndNullArraysReadAsEmpty)

@@ -137,7 +137,9 @@ bool Iguais(const tolv::EstruturaDesc& d, const void* pa, const void* pb, std::s
             size_t off = static_cast<size_t>(k) * an.elemento->tamanho;
             if (!Iguais(*an.elemento, xa + off, xb + off, onde)) {
                 std::string caminho = std::string(d.nome) + "." + NomeDoPonteiro(d, an);
-                caminho += "[" + std::to_string(k) + "].";
+                caminho += '[';
+                caminho += std::to_string(k);
+                caminho += "].";
                 caminho += onde;
                 onde = caminho;
                 return false;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstring>
+#include <type_traits>
 
 #include "core/JQMem.h"
 #include "core/Lista.h"
@@ -15,8 +16,17 @@ using tolv::ListasIguais;
 } // namespace tolv::re
 
 // Comparison of one field through its getters; the first difference ends it.
+// A field with generated accessors is compared by its kind, which gives the
+// getters' answer without building their values (texts compared in place).
 #define IGUAL(X)                                                                                                       \
     do {                                                                                                               \
-        if (!(Get##X() == o.Get##X()))                                                                                 \
+        auto igual_ = [](const auto& a, const auto& b) {                                                               \
+            using R_ = std::remove_cvref_t<decltype(a)>;                                                               \
+            if constexpr (requires { typename R_::Campo_##X; })                                                        \
+                return R_::Campo_##X::igual(a.m_ps.X, b.m_ps.X);                                                       \
+            else                                                                                                       \
+                return a.Get##X() == b.Get##X();                                                                       \
+        };                                                                                                             \
+        if (!igual_(*this, o))                                                                                         \
             return false;                                                                                              \
     } while (0)

@@ -18,18 +18,12 @@ using PS = tagREG_RATEIOPRODUTO_ENTRADAPS;
 namespace {
 
 // Exact comparison of the amounts from offset de to offset ate (both fields
-// included), one by one in offset order.
+// included): equal amounts are equal 64-bit values, so their bytes compare
+// equal, and the answer is that of comparing them one by one.
 bool MoedasIguais(const PS& a, const PS& b, size_t de, size_t ate)
 {
-    for (size_t off = de; off <= ate; off += sizeof(tagCY)) {
-        tagCY x;
-        tagCY y;
-        std::memcpy(&x, reinterpret_cast<const char*>(&a) + off, sizeof x);
-        std::memcpy(&y, reinterpret_cast<const char*>(&b) + off, sizeof y);
-        if (x != y)
-            return false;
-    }
-    return true;
+    return std::memcmp(reinterpret_cast<const char*>(&a) + de, reinterpret_cast<const char*>(&b) + de,
+                       ate + sizeof(tagCY) - de) == 0;
 }
 
 // The count and pointer slots (1394 to 1423), reserved bytes between them included.
@@ -106,14 +100,15 @@ bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
 }
 
 // The structure has room for one fixed asset: a line holding more is refused
-// instead of being sent without any.
+// instead of being sent without any (the structure is written, without nested
+// arrays, so it can still be released).
 void TCMRERateioProduto::CopiarPara(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const
 {
-    if (m_AtivoImobilizado.GetSize() > 1)
-        AfxThrowInvalidArgException();
     if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
         return;
     tolv::ZeraAninhados(dst);
+    if (m_AtivoImobilizado.GetSize() > 1)
+        AfxThrowInvalidArgException();
     tolv::EscreveLista(m_GerencialOrigem, dst->QtdGerencialOrigem, dst->pGerencialOrigem);
     tolv::EscreveLista(m_Gerencial, dst->QtdGerencial, dst->pGerencial);
     tolv::EscreveLista(m_GerencialFilialClassificacao, dst->QtdGerencialFilialClassificacao,
