@@ -14,20 +14,22 @@ template <class R, class E> struct Elemento {
     using Estrutura = E;
 };
 
-template <class P> class ElementoTest : public testing::Test {};
+template <class P> class ElementoTest : public testing::Test {
+};
 
 using Elementos = testing::Types<
     Elemento<TCMGerencial, tagREG_CM_GERENCIALPS>, Elemento<TCMRERateioProduto, tagREG_RATEIOPRODUTO_ENTRADAPS>,
     Elemento<TCMRERateioServico, tagREG_RATEIOSERVICO_ENTRADAPS>,
     Elemento<TCMRERateioTitulo, tagREG_TITULO_RATEIO_ENTRADAPS>,
     Elemento<TCMREAtivoImobilizado, tagREG_ATIVO_IMOBILIZADO_ENTRADAPS>,
-    Elemento<TCMREItemProduto, tagREG_ITEM_ENTRADA_PRODUTOPS>, Elemento<TCMREItemServico, tagREG_ITEM_ENTRADA_SERVICOPS>,
-    Elemento<TCMREItemImposto, tagREG_ITEM_IMPOSTOPS>, Elemento<TCMREServicoDeducao, tagREG_DEDUCOES_PS>,
-    Elemento<TCMREEntradaEstoque, _REG_ENTRADA_ESTOQUE_ENTRADAPS>,
+    Elemento<TCMREItemProduto, tagREG_ITEM_ENTRADA_PRODUTOPS>,
+    Elemento<TCMREItemServico, tagREG_ITEM_ENTRADA_SERVICOPS>, Elemento<TCMREItemImposto, tagREG_ITEM_IMPOSTOPS>,
+    Elemento<TCMREServicoDeducao, tagREG_DEDUCOES_PS>, Elemento<TCMREEntradaEstoque, _REG_ENTRADA_ESTOQUE_ENTRADAPS>,
     Elemento<TCMREComposicao, _REG_ITEM_ENTRADA_COMPOSICAOPS>,
     Elemento<TCMREItemProdutoTotais, tagREG_ITEM_TOTAIS_ENTRADAPS>, Elemento<TCMREMargemLucro, tagREG_MARGEMLUCROPS>,
     Elemento<TCMREItemAssociacaoREOC, tagREG_ASSOCIACAO_ITEM_RE_OCPS>, Elemento<TCMREParcela, tagREG_FATURA_ENTRADAPS>,
-    Elemento<TCMRETituloImposto, tagREG_TITULO_IMPOSTOS_ENTRADAPS>, Elemento<TCMRENFReferidas, tagREG_RE_NF_REFERIDA_PS>,
+    Elemento<TCMRETituloImposto, tagREG_TITULO_IMPOSTOS_ENTRADAPS>,
+    Elemento<TCMRENFReferidas, tagREG_RE_NF_REFERIDA_PS>,
     Elemento<TCMREObservacaoCFOP, tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS>>;
 TYPED_TEST_SUITE(ElementoTest, Elementos);
 

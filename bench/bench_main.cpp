@@ -1,0 +1,37 @@
+// Entry point of the benchmarks.
+//
+// By default the C library keeps freed memory in the process (no trimming of
+// the heap top, no separate mapping per large block), as a long-running server
+// is usually set up: every conversion then measures the library and not the
+// kernel clearing fresh pages for it. --malloc_padrao keeps the C library's
+// own settings, where on i386 every block above 512 KiB is mapped and unmapped
+// on each use.
+#include <cstring>
+
+#include <malloc.h>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv)
+{
+    bool padrao = false;
+    int n = 0;
+    for (int k = 0; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--malloc_padrao") == 0)
+            padrao = true;
+        else
+            argv[n++] = argv[k];
+    }
+    argc = n;
+    if (!padrao) {
+        mallopt(M_MMAP_MAX, 0);
+        mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    }
+    benchmark::AddCustomContext("malloc", padrao ? "C library defaults" : "freed memory kept in the process");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
