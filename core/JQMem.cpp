@@ -11,14 +11,14 @@
 // small routines whose faulting instruction is known: the handler resumes them
 // at their exit with the progress made, so no jump buffer is set per call. The
 // sanitizer builds keep the C library's routines, whose accesses they check.
-#if defined(__i386__) && !defined(__SANITIZE_ADDRESS__) && !defined(TOLV_SEM_ROTINAS_ASM)
-#if defined(__has_feature)
+#if defined(__SANITIZE_ADDRESS__)
+#define TOLV_SANITIZADO 1
+#elif defined(__has_feature)
 #if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
-#define TOLV_SEM_ROTINAS_ASM 1
+#define TOLV_SANITIZADO 1
 #endif
 #endif
-#endif
-#if defined(__i386__) && !defined(__SANITIZE_ADDRESS__) && !defined(TOLV_SEM_ROTINAS_ASM)
+#if defined(__i386__) && !defined(TOLV_SANITIZADO)
 #define TOLV_ROTINAS_ASM 1
 #endif
 
@@ -46,8 +46,12 @@ extern const char tolv_jq_sonda_fim[] __attribute__((visibility("hidden")));
 asm(R"(
     .text
     .p2align 4
-    .globl tolv_jq_copia, tolv_jq_copia_pc, tolv_jq_copia_fim
-    .hidden tolv_jq_copia, tolv_jq_copia_pc, tolv_jq_copia_fim
+    .globl tolv_jq_copia
+    .globl tolv_jq_copia_pc
+    .globl tolv_jq_copia_fim
+    .hidden tolv_jq_copia
+    .hidden tolv_jq_copia_pc
+    .hidden tolv_jq_copia_fim
     .type tolv_jq_copia, @function
 tolv_jq_copia:
     pushl %esi
@@ -66,8 +70,12 @@ tolv_jq_copia_fim:
     .size tolv_jq_copia, .-tolv_jq_copia
 
     .p2align 4
-    .globl tolv_jq_enche, tolv_jq_enche_pc, tolv_jq_enche_fim
-    .hidden tolv_jq_enche, tolv_jq_enche_pc, tolv_jq_enche_fim
+    .globl tolv_jq_enche
+    .globl tolv_jq_enche_pc
+    .globl tolv_jq_enche_fim
+    .hidden tolv_jq_enche
+    .hidden tolv_jq_enche_pc
+    .hidden tolv_jq_enche_fim
     .type tolv_jq_enche, @function
 tolv_jq_enche:
     pushl %edi
@@ -84,8 +92,12 @@ tolv_jq_enche_fim:
     .size tolv_jq_enche, .-tolv_jq_enche
 
     .p2align 4
-    .globl tolv_jq_sonda, tolv_jq_sonda_pc, tolv_jq_sonda_fim
-    .hidden tolv_jq_sonda, tolv_jq_sonda_pc, tolv_jq_sonda_fim
+    .globl tolv_jq_sonda
+    .globl tolv_jq_sonda_pc
+    .globl tolv_jq_sonda_fim
+    .hidden tolv_jq_sonda
+    .hidden tolv_jq_sonda_pc
+    .hidden tolv_jq_sonda_fim
     .type tolv_jq_sonda, @function
 tolv_jq_sonda:
     pushl %ebx

@@ -188,6 +188,21 @@ TEST_F(GuardaTest, TextEndingAtUnreadablePageReadsUpToIt)
     EXPECT_STREQ(tolv::LeTextoGuardado(fim, 3).GetString(), "abc");
 }
 
+TEST_F(GuardaTest, FaultMidwayKeepsEveryByteBeforeIt)
+{
+    char dst[64];
+    std::memset(dst, '.', sizeof dst);
+    std::memset(base + pagina - 8, 'r', 8);
+    EXPECT_EQ(JQMemCpy(dst, base + pagina - 8, 16, "DadosCore", __LINE__), nullptr);
+    EXPECT_EQ(std::string(dst, 10), "rrrrrrrr..") << "copy from a block that runs into an unreadable page";
+    for (int valor : {0, 0x5A}) {
+        std::memset(base + pagina - 40, '.', 40);
+        EXPECT_EQ(JQMemSet(base + pagina - 37, valor, 100, "DadosCore", __LINE__), nullptr);
+        EXPECT_EQ(std::string(base + pagina - 40, 40), "..." + std::string(37, static_cast<char>(valor)))
+            << "fill with " << valor;
+    }
+}
+
 TEST_F(GuardaTest, ReadableBytesStopAtTheUnreadablePage)
 {
     EXPECT_EQ(tolv::JQMemLegivel(base + pagina - 10, 4), 4u);

@@ -24,8 +24,8 @@ void TCMREAtivoImobilizado::OnCopiar(const TJQBaseParaDados* src)
 bool TCMREAtivoImobilizado::operator==(const TCMREAtivoImobilizado& o) const
 {
     return GetValorCredito() == o.GetValorCredito() && GetNumeroLivro() == o.GetNumeroLivro() &&
-           GetNumeroFolha() == o.GetNumeroFolha() && GetDescricao() == o.GetDescricao() &&
-           GetPlaqueta() == o.GetPlaqueta();
+           GetNumeroFolha() == o.GetNumeroFolha() && Campo_Descricao::igual(m_ps.Descricao, o.m_ps.Descricao) &&
+           Campo_Plaqueta::igual(m_ps.Plaqueta, o.m_ps.Plaqueta);
 }
 
 void TCMREAtivoImobilizado::CopiarPara(tagREG_ATIVO_IMOBILIZADO_ENTRADAPS* dst) const

@@ -29,7 +29,7 @@ void TCMREServicoDeducao::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMREServicoDeducao::operator==(const TCMREServicoDeducao& outro) const
 {
-    return GetValorDeducao() == outro.GetValorDeducao() && GetDescricao() == outro.GetDescricao();
+    return GetValorDeducao() == outro.GetValorDeducao() && Campo_Descricao::igual(m_ps.Descricao, outro.m_ps.Descricao);
 }
 
 void TCMREServicoDeducao::CopiarPara(tagREG_DEDUCOES_PS* dst) const
