@@ -37,6 +37,10 @@ public:
         if (nGrowBy >= 0)
             m_nGrowBy = nGrowBy;
         if (nNewSize == 0) {
+            if (!m_pData) {
+                m_nMaxSize = 0;
+                return;
+            }
             Destroi(0, m_nSize);
             std::free(m_pData);
             m_pData = nullptr;
