@@ -110,7 +110,7 @@ LONGLONG CyDeDec(const std::string& s)
     return r.int64;
 }
 
-TEST(VarCyAdd, ExactSumAndOverflow)
+TEST(VarCy, SumIsExactAndOverflowIsReported)
 {
     CY r = Cy(7);
     ASSERT_EQ(VarCyAdd(Cy(15000), Cy(-25001), &r), S_OK);
@@ -122,7 +122,7 @@ TEST(VarCyAdd, ExactSumAndOverflow)
     EXPECT_EQ(r.int64, kMinCy) << "result after overflow";
 }
 
-TEST(VarCyMul, RoundsHalfToEvenAtFourDecimals)
+TEST(VarCy, ProductRoundsHalfToEvenAtFourDecimals)
 {
     EXPECT_EQ(CyMul(15000, 15000), 22500) << "1.5 x 1.5";
     EXPECT_EQ(CyMul(1, 5000), 0) << "0.00005";
@@ -135,7 +135,7 @@ TEST(VarCyMul, RoundsHalfToEvenAtFourDecimals)
     EXPECT_EQ(CyMul(kMaxCy / 2 + 10000, 20000), 99) << "overflow";
 }
 
-TEST(VarCyFromR8, TiesAtTheFourthDecimalGoToEven)
+TEST(VarCyFromR8, TiesAtTheFourthDecimalGoToEvenAndOutOfRangeOverflows)
 {
     EXPECT_EQ(CyDeR8(0.00005), 0);
     EXPECT_EQ(CyDeR8(0.00015), 2);
@@ -146,23 +146,15 @@ TEST(VarCyFromR8, TiesAtTheFourthDecimalGoToEven)
     EXPECT_EQ(CyDeR8(1.4999999999999998), 15000);
     EXPECT_EQ(CyDeR8(-0.0), 0);
     EXPECT_EQ(CyDeR8(922337203685477.0), 9223372036854770000LL);
-}
-
-TEST(VarCyFromR8, OutOfRangeAndNonFiniteOverflow)
-{
     for (double d : {1e15, -922337203685477.625, 1e300, kInf, -kInf, kNaN})
         EXPECT_EQ(CyDeR8(d), 99) << d;
 }
 
-TEST(VarDecFromCy, KeepsScaleFour)
+TEST(VarDecFrom, CurrencyKeepsScaleFourAndDoublesFifteenDigits)
 {
     DECIMAL d;
     EXPECT_EQ(Texto(VarDecFromCy(Cy(15000), &d), d), "1.5000");
     EXPECT_EQ(Texto(VarDecFromCy(Cy(kMinCy), &d), d), "-922337203685477.5808");
-}
-
-TEST(VarDecFromR8, FifteenSignificantDigits)
-{
     EXPECT_EQ(DeR8(0.1), "0.1");
     EXPECT_EQ(DeR8(-2.5), "-2.5");
     EXPECT_EQ(DeR8(1e15), "1000000000000000");
@@ -176,15 +168,11 @@ TEST(VarDecFromR8, FifteenSignificantDigits)
         EXPECT_EQ(DeR8(d), "overflow") << d;
 }
 
-TEST(VarDecMul, KeepsTheScaleWhileItFits)
+TEST(VarDecMul, KeepsTheScaleWhileItFitsThenScalesDownHalfToEven)
 {
     EXPECT_EQ(Mul("2.5", "100"), "250.0");
     EXPECT_EQ(Mul("-1.5000", "0.1"), "-0.15000");
     EXPECT_EQ(Mul("-3", "-4"), "12");
-}
-
-TEST(VarDecMul, ScalesDownHalfToEven)
-{
     EXPECT_EQ(Mul("3.3333333333333333333333333333", "3.3333333333333333333333333333"),
               "11.111111111111111111111111111");
     EXPECT_EQ(Mul(kMaxDec, "0.5"), "39614081257132168796771975168") << "167.5";
@@ -195,7 +183,7 @@ TEST(VarDecMul, ScalesDownHalfToEven)
     EXPECT_EQ(Mul("10000000000000000000000000000", "-10"), "overflow");
 }
 
-TEST(VarDecDiv, AsManyDecimalsAsFit)
+TEST(VarDecDiv, AsManyDecimalsAsFitAndExactQuotientsStopEarly)
 {
     EXPECT_EQ(Div("10", "3"), "3.3333333333333333333333333333");
     EXPECT_EQ(Div("20", "3"), "6.6666666666666666666666666667");
@@ -203,24 +191,15 @@ TEST(VarDecDiv, AsManyDecimalsAsFit)
     EXPECT_EQ(Div("100", "3"), "33.333333333333333333333333333");
     EXPECT_EQ(Div("100000.0000", "30000.0000"), "3.3333333333333333333333333333");
     EXPECT_EQ(Div(kMaxDec, "2"), "39614081257132168796771975168");
-}
-
-TEST(VarDecDiv, ExactQuotientStopsEarly)
-{
     EXPECT_EQ(Div("1", "8"), "0.125");
     EXPECT_EQ(Div("10", "0.5"), "20");
     EXPECT_EQ(Div("1.5000", "-0.0003"), "-5000");
     EXPECT_EQ(Div("0", "7"), "0");
-}
-
-TEST(VarDecDiv, DivisionByZeroAndOverflow)
-{
     EXPECT_EQ(Div("1.5", "0"), "divbyzero");
     EXPECT_EQ(Div("0", "0.000"), "divbyzero");
     EXPECT_EQ(Div(kMaxDec, "0.1"), "overflow");
     EXPECT_EQ(Div("70000000000000000000000000000", "-0.001"), "overflow");
 }
-
 TEST(VarCyFromDec, RoundsHalfToEvenAtFourDecimals)
 {
     EXPECT_EQ(CyDeDec("0.3333333333333333333333333333"), 3333);

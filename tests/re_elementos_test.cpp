@@ -1,10 +1,12 @@
-// Every record that travels as an element of a nested array writes its whole
-// structure when it is sent: the arrays are not zeroed ahead of their elements.
+// What holds for every record that travels as an element of a nested array.
 #include <cstring>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "tests/re_teste.h"
 #include "tolvdata.h"
 
 namespace {
@@ -33,6 +35,8 @@ using Elementos = testing::Types<
     Elemento<TCMREObservacaoCFOP, tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS>>;
 TYPED_TEST_SUITE(ElementoTest, Elementos);
 
+// Sending writes the whole structure: the arrays are not zeroed ahead of their
+// elements.
 TYPED_TEST(ElementoTest, SendingWritesEveryByteOfTheStructure)
 {
     typename TypeParam::Estrutura ps;
@@ -41,6 +45,20 @@ TYPED_TEST(ElementoTest, SendingWritesEveryByteOfTheStructure)
     r.CopiarPara(&ps);
     std::vector<unsigned char> zero(sizeof ps, 0);
     EXPECT_EQ(std::memcmp(&ps, zero.data(), sizeof ps), 0) << tolv::Layout<typename TypeParam::Estrutura>::desc.nome;
+}
+
+// A change to any field makes the records unequal, one to reserved bytes does
+// not; the items leave their IDItem out.
+TYPED_TEST(ElementoTest, EveryFieldIsComparedAndNoReservedByte)
+{
+    using R = typename TypeParam::Registro;
+    int n = 0;
+    auto erros = re_teste::CamposForaDaComparacao<R, typename TypeParam::Estrutura>(R(), n);
+    std::vector<std::string> esperados;
+    if constexpr (std::is_base_of_v<TCMREItemBase, R>)
+        esperados = {"IDItem"};
+    EXPECT_EQ(erros, esperados) << tolv::Layout<typename TypeParam::Estrutura>::desc.nome;
+    EXPECT_GT(n, 0);
 }
 
 } // namespace

@@ -177,17 +177,6 @@ TEST(ItemCRC, ClearedItemsAreZeroAndIDItemEnters)
     EXPECT_NE(p.CalculaCRC(), crc) << "IDItem enters the checksum though not the comparison";
 }
 
-TEST(ItemIgual, EveryFieldButIDItemIsCompared)
-{
-    int n = 0;
-    auto erros = re_teste::CamposForaDaComparacao<TCMREItemProduto, Produto>(TCMREItemProduto(), n);
-    EXPECT_EQ(erros, std::vector<std::string>{"IDItem"}) << "product item";
-    EXPECT_EQ(n, 118) << "product fields tried, the position counting once";
-    erros = re_teste::CamposForaDaComparacao<TCMREItemServico, Servico>(TCMREItemServico(), n);
-    EXPECT_EQ(erros, std::vector<std::string>{"IDItem"}) << "service item";
-    EXPECT_EQ(n, 32) << "service fields tried";
-}
-
 TEST(ItemProdutoIgual, PositionPaddingAndBytesAfterATextNulAreNot)
 {
     const TCMREItemProduto vazio;

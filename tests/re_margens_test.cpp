@@ -32,21 +32,6 @@ TCMREFormacaoPrecoVenda Formacao(long long novo, int produto, int margem, unsign
     return f;
 }
 
-TEST(MargemLucro, RawBlockTravelsAndEveryFieldIsCompared)
-{
-    tagREG_MARGEMLUCROPS ps;
-    std::memset(&ps, 0xFF, sizeof ps);
-    Margem(120000).CopiarPara(&ps);
-    EXPECT_TRUE(Bytes(ps, 39, 56)) << "reserved at 39";
-    TCMREMargemLucro lido = Margem(1);
-    lido.CopiarDe(&ps);
-    EXPECT_TRUE(lido == Margem(120000));
-    int n = 0;
-    auto erros = CamposForaDaComparacao<TCMREMargemLucro, tagREG_MARGEMLUCROPS>(Margem(120000), n);
-    EXPECT_TRUE(erros.empty()) << erros.front();
-    EXPECT_EQ(n, 8);
-}
-
 TEST(FormacaoPrecoVenda, PositionsDefaultToMinusOneAndAreDroppedByCopiarDe)
 {
     TCMREFormacaoPrecoVenda f;

@@ -40,15 +40,11 @@ TEST_F(RateioTituloTest, LinesComeBackInOrder)
     EXPECT_TRUE(lido == original);
 }
 
-TEST(RateioTitulo, ComparesLinesInOrderAndEveryField)
+TEST(RateioTitulo, ComparesLinesInOrder)
 {
     TCMRERateioTitulo b = RateioTitulo(2);
     b.TrocaGerencial(0, 1);
     EXPECT_TRUE(RateioTitulo(2) != b) << "Gerencial order";
-    int n = 0;
-    auto erros = CamposForaDaComparacao<TCMRERateioTitulo, tagREG_TITULO_RATEIO_ENTRADAPS>(RateioTitulo(0), n);
-    EXPECT_TRUE(erros.empty()) << erros.front();
-    EXPECT_EQ(n, 3);
 }
 
 // --- Service apportionment -------------------------------------------------------------
@@ -90,15 +86,11 @@ TEST_F(RateioServicoTest, BothListsTravelInTheirSlots)
     EXPECT_TRUE(Bytes(volta, 860, 876)) << "the record keeps no slot of its source";
 }
 
-TEST(RateioServico, ComparesListsEveryFieldAndTheComplementLast)
+TEST(RateioServico, ComparesListsAndTheComplementLast)
 {
     TCMRERateioServico b = RateioServico(1, 1);
     b.GetRefGerencialFilialClassificacao(0).SetValor(JQCY(3));
     EXPECT_TRUE(RateioServico(1, 1) != b) << "GerencialFilialClassificacao";
-    int n = 0;
-    auto erros = CamposForaDaComparacao<TCMRERateioServico, tagREG_RATEIOSERVICO_ENTRADAPS>(RateioServico(0, 0), n);
-    EXPECT_TRUE(erros.empty()) << erros.front();
-    EXPECT_EQ(n, 46);
 
     b = RateioServico(0, 0);
     b.SetComplementoHistorico("Servico de manutencao");
@@ -113,7 +105,7 @@ TEST(RateioServico, ComparesListsEveryFieldAndTheComplementLast)
 
 // --- Product apportionment ------------------------------------------------------------
 
-TEST(AtivoImobilizado, RawBlockTravelsAndEveryFieldIsCompared)
+TEST(AtivoImobilizado, RawBlockTravelsAndPlaquetaIsCaseSensitive)
 {
     TCMREAtivoImobilizado a;
     a.SetValorCredito(JQCY(77000));
@@ -128,10 +120,6 @@ TEST(AtivoImobilizado, RawBlockTravelsAndEveryFieldIsCompared)
     EXPECT_TRUE(a == b);
     b.SetPlaqueta("plq-9");
     EXPECT_TRUE(a != b) << "Plaqueta, case-sensitive";
-    int n = 0;
-    auto erros = CamposForaDaComparacao<TCMREAtivoImobilizado, tagREG_ATIVO_IMOBILIZADO_ENTRADAPS>(a, n);
-    EXPECT_TRUE(erros.empty()) << erros.front();
-    EXPECT_EQ(n, 5);
 }
 
 TCMRERateioProduto RateioProduto(int ativos)
@@ -217,7 +205,7 @@ TEST_F(RateioProdutoTest, OnlyACountOfOneBringsAnAssetAndNullArraysReadAsEmpty)
     EXPECT_TRUE(Bytes(ps, 1394, 1424)) << "the record keeps no slot of its source";
 }
 
-TEST(RateioProduto, ComparesEveryListEveryFieldAndTheComplementLast)
+TEST(RateioProduto, ComparesEveryListAndTheComplementLast)
 {
     const TCMRERateioProduto base = RateioProduto(1);
     TCMRERateioProduto b = base;
@@ -229,11 +217,6 @@ TEST(RateioProduto, ComparesEveryListEveryFieldAndTheComplementLast)
     b = base;
     b.GetRefAtivoImobilizado(0).SetPlaqueta("plq-0");
     EXPECT_TRUE(base != b) << "AtivoImobilizado";
-
-    int n = 0;
-    auto erros = CamposForaDaComparacao<TCMRERateioProduto, tagREG_RATEIOPRODUTO_ENTRADAPS>(RateioProduto(0), n);
-    EXPECT_TRUE(erros.empty()) << erros.front();
-    EXPECT_EQ(n, 114);
 
     b = base;
     b.SetComplementoHistorico("Compra de material");

@@ -60,7 +60,7 @@ private:
 // back: every field must make the records unequal, reserved bytes must not
 // (counts and pointers are skipped; lists are dropped). Returns the fields
 // that broke the rule.
-template <class R, class S> std::vector<std::string> CamposForaDaComparacao(const R& base, int& comparados)
+template <class R, class S> std::vector<std::string> CamposForaDaComparacao(R base, int& comparados)
 {
     S ps;
     base.CopiarPara(&ps);
