@@ -32,13 +32,9 @@ TCMREFormacaoPrecoVenda Formacao(long long novo, int produto, int margem, unsign
     return f;
 }
 
-TEST(FormacaoPrecoVenda, PositionsDefaultToMinusOneAndAreDroppedByCopiarDe)
+TEST(FormacaoPrecoVenda, CopiarDeResetsThePositions)
 {
-    TCMREFormacaoPrecoVenda f;
-    EXPECT_EQ(f.GetPosicaoProduto(), -1);
-    EXPECT_EQ(f.GetPosicaoMargemLucro(), -1);
-    EXPECT_EQ(f.GetRegPosicaoProduto().PonteiroProduto, 0);
-    f = Formacao(1, 3, 5);
+    TCMREFormacaoPrecoVenda f = Formacao(1, 3, 5);
     f.CopiarDe(Margem(120000));
     EXPECT_EQ(f.GetPosicaoProduto(), -1);
     EXPECT_EQ(f.GetPosicaoMargemLucro(), -1);
