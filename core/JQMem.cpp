@@ -160,13 +160,13 @@ void Manipulador(int sinal, siginfo_t* info, void* contexto)
 {
 #ifdef TOLV_ROTINAS_ASM
     greg_t& pc = static_cast<ucontext_t*>(contexto)->uc_mcontext.gregs[REG_EIP];
-    const char* onde = reinterpret_cast<const char*>(pc);
-    const char* retoma = onde == tolv_jq_copia_pc   ? tolv_jq_copia_fim
-                         : onde == tolv_jq_enche_pc ? tolv_jq_enche_fim
-                         : onde == tolv_jq_sonda_pc ? tolv_jq_sonda_fim
-                                                    : nullptr;
+    auto endereco = [](const char* p) { return reinterpret_cast<greg_t>(p); };
+    const greg_t retoma = pc == endereco(tolv_jq_copia_pc)   ? endereco(tolv_jq_copia_fim)
+                          : pc == endereco(tolv_jq_enche_pc) ? endereco(tolv_jq_enche_fim)
+                          : pc == endereco(tolv_jq_sonda_pc) ? endereco(tolv_jq_sonda_fim)
+                                                             : 0;
     if (retoma) {
-        pc = reinterpret_cast<greg_t>(retoma);
+        pc = retoma;
         return;
     }
 #endif
