@@ -265,21 +265,8 @@ void* JQMemSet(void* dst, int valor, size_t n, const char*, int)
         return nullptr;
     GarantaGuarda();
 #ifdef TOLV_ROTINAS_ASM
-    // Zeroes are copied from a zero page: the string copy starts faster than the
-    // string fill on short blocks.
-    if (static_cast<unsigned char>(valor) == 0) {
-        static const unsigned char zeros[4096] = {};
-        for (auto* d = static_cast<unsigned char*>(dst); n > 0;) {
-            size_t k = std::min(n, sizeof zeros);
-            if (tolv_jq_copia(d, zeros, k) != 0)
-                return nullptr;
-            d += k;
-            n -= k;
-        }
-        return dst;
-    }
     return tolv_jq_enche(dst, valor, n) == 0 ? dst : nullptr;
-#endif
+#else
     Guarda& g = t_guarda;
     if (sigsetjmp(g.salto, 0) != 0)
         return nullptr;
@@ -287,6 +274,7 @@ void* JQMemSet(void* dst, int valor, size_t n, const char*, int)
     EnchePorPaginas(static_cast<unsigned char*>(dst), valor, n);
     g.ativa = 0;
     return dst;
+#endif
 }
 
 char* JQStrCpy(char* dst, const char* src, const char*, int)
@@ -311,7 +299,7 @@ size_t Sonda(const unsigned char* p, size_t total)
     GarantaGuarda();
 #ifdef TOLV_ROTINAS_ASM
     return tolv_jq_sonda(p, total);
-#endif
+#else
     Guarda& g = t_guarda;
     volatile size_t lido = 0;
     if (sigsetjmp(g.salto, 0) != 0)
@@ -326,6 +314,7 @@ size_t Sonda(const unsigned char* p, size_t total)
     }
     g.ativa = 0;
     return total;
+#endif
 }
 
 } // namespace
