@@ -222,6 +222,7 @@ __attribute__((noinline)) void CopiaPorPaginas(unsigned char* d, const unsigned 
     }
 }
 
+#ifndef TOLV_ROTINAS_ASM
 __attribute__((noinline)) void EnchePorPaginas(unsigned char* d, int valor, size_t n)
 {
     while (n > 0) {
@@ -231,6 +232,7 @@ __attribute__((noinline)) void EnchePorPaginas(unsigned char* d, int valor, size
         n -= k;
     }
 }
+#endif
 
 } // namespace
 
