@@ -35,16 +35,6 @@ TEST_F(TextoTest, LongValueIsCutAndTerminatorNeverWritten)
     EXPECT_EQ(std::string(tolv::GetTexto(campo, 4).GetString()), "ABCZ") << "the getter stops at the field's end";
 }
 
-TEST_F(TextoTest, ShortValueIsPaddedWithNul)
-{
-    char campo[4];
-    std::memset(campo, 'z', sizeof campo);
-    tolv::SetTexto(campo, 3, "A");
-    EXPECT_EQ(std::string(campo, 4), std::string("A\0\0z", 4));
-    tolv::SetTexto(campo, 3, "");
-    EXPECT_EQ(std::string(campo, 4), std::string("\0\0\0z", 4));
-}
-
 TEST_F(TextoTest, DoubleByteCharacterIsNeverSplit)
 {
     ASSERT_EQ(_setmbcp(932), 0);

@@ -181,12 +181,4 @@ TEST(EntradaEstoque, ComparesEachListInOrderAndTheDescriptionExactly)
     }
 }
 
-TEST(EntradaEstoque, ClearEmptiesTheDescription)
-{
-    TCMREEntradaEstoque c = Entrada(2, 1, 2, "Espingarda");
-    c.Limpar();
-    EXPECT_TRUE(c == TCMREEntradaEstoque());
-    EXPECT_EQ(c.GetArmaFogo_Descricao(), CString(""));
-}
-
 } // namespace

@@ -97,13 +97,6 @@ TEST(Parcela, BarCodeComparesTextUpToItsNulAndByte24Only)
     EXPECT_TRUE(a == b) << "a full 24-byte text";
 }
 
-TEST(Parcela, TextsAreComparedCaseSensitively)
-{
-    TCMREParcela b = Parcela(1);
-    b.SetNumeroDocumento("NF 1234/a");
-    EXPECT_TRUE(Parcela(1) != b) << "NumeroDocumento";
-}
-
 // --- Tax titles --------------------------------------------------------------------
 
 class TituloImpostoTest : public testing::Test {
@@ -181,16 +174,6 @@ TEST(CondicaoPgto, ComparesListsAndScalarsButNotThePeriodType)
         muda[k](b);
         EXPECT_TRUE(base != b) << campo[k];
     }
-}
-
-TEST(CondicaoPgto, CopyCarriesThePeriodTypeAndClearEmptiesEverything)
-{
-    TCMRECondicaoPgto b(Condicao());
-    EXPECT_EQ(b.GetPonteiroTipoPeriodo(), 1) << "PonteiroTipoPeriodo, though not compared";
-    b.Limpar();
-    EXPECT_TRUE(b.GetRegDataPrimeiroVencimento() == REG_JQDMA{});
-    EXPECT_EQ(b.GetPonteiroTipoCobranca() + b.GetPonteiroCondicaoPagamento() + b.GetPonteiroTipoPeriodo(), 0);
-    EXPECT_EQ(b.GetQuantidadeParcela() + b.GetQuantidadeTitulo(), 0);
 }
 
 } // namespace

@@ -171,26 +171,6 @@ TEST_F(RegistroTest, HistoryComplementIsComparedLastWithTheOtherTextFirst)
         EXPECT_NE(c.first, "outro texto") << "not reached after an earlier difference";
 }
 
-TEST_F(RegistroTest, CopyAssignmentAndLimpar)
-{
-    TCMRERegistroEntrada a = Exemplo();
-    CIEVinculo v;
-    v.SetChave("k");
-    a.SetVinculo(v);
-    a.SetLiberouAlteracaoVlrUnitOC(true);
-    a.AdicionaLogs("log");
-    TCMRERegistroEntrada b(a);
-    EXPECT_TRUE(b == a);
-    EXPECT_EQ(b.GetVinculo(), v);
-    EXPECT_TRUE(b.GetLiberouAlteracaoVlrUnitOC());
-    EXPECT_EQ(b.GetQuantidadeLogs(), 1);
-    b.Limpar();
-    EXPECT_TRUE(b.GetVinculo().IsVazio());
-    EXPECT_FALSE(b.GetLiberouAlteracaoVlrUnitOC());
-    EXPECT_EQ(b.GetQuantidadeProduto(), 0);
-    EXPECT_EQ(b.CondicaoPgto.GetQuantidadeTitulo(), 0);
-}
-
 TEST(RegistroTamanhos, ArraySizeThatOverflowsIsRefusedNotShortened)
 {
     const size_t n = static_cast<size_t>(-1) / sizeof(tagREG_ITEM_ENTRADA_PRODUTOPS) + 1;
