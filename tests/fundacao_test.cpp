@@ -171,11 +171,19 @@ TEST_F(GuardaTest, TextEndingAtUnreadablePageReadsUpToIt)
 
 TEST_F(GuardaTest, FaultMidwayKeepsEveryByteBeforeIt)
 {
-    char dst[64];
-    std::memset(dst, '.', sizeof dst);
-    std::memset(base + pagina - 8, 'r', 8);
-    EXPECT_EQ(JQMemCpy(dst, base + pagina - 8, 16, "DadosCore", __LINE__), nullptr);
-    EXPECT_EQ(std::string(dst, 10), "rrrrrrrr..") << "copy from a block that runs into an unreadable page";
+    // Every distance from the fault, so that it falls inside each size of piece.
+    for (size_t antes = 1; antes <= 40; ++antes) {
+        char dst[64];
+        std::memset(dst, '.', sizeof dst);
+        std::memset(base + pagina - antes, 'r', antes);
+        EXPECT_EQ(JQMemCpy(dst, base + pagina - antes, 48, "DadosCore", __LINE__), nullptr);
+        EXPECT_EQ(std::string(dst, antes + 1), std::string(antes, 'r') + ".")
+            << "copy from " << antes << " bytes before an unreadable page";
+        std::memset(base + pagina - 41, '.', 41);
+        EXPECT_EQ(JQMemCpy(base + pagina - antes, dst, 48, "DadosCore", __LINE__), nullptr);
+        EXPECT_EQ(std::string(base + pagina - 41, 41), std::string(41 - antes, '.') + std::string(antes, 'r'))
+            << "copy to " << antes << " bytes before an unwritable page";
+    }
     for (int valor : {0, 0x5A}) {
         std::memset(base + pagina - 40, '.', 40);
         EXPECT_EQ(JQMemSet(base + pagina - 37, valor, 100, "DadosCore", __LINE__), nullptr);
