@@ -229,20 +229,4 @@ TEST(RateioProduto, ComparesEveryListAndTheComplementLast)
     EXPECT_EQ(obs.chamadas.size(), 1u) << "an earlier difference ends the comparison";
 }
 
-TEST(RateioProduto, TextLimitsCopySelfAssignmentAndClear)
-{
-    TCMRERateioProduto a = RateioProduto(1);
-    a.SetNumeroNotaFiscalOrigem("1234567890123456789");
-    a.SetSerieNotaFiscalOrigem("ABCDEFG");
-    EXPECT_STREQ(a.GetNumeroNotaFiscalOrigem().GetString(), "123456789012345");
-    EXPECT_STREQ(a.GetSerieNotaFiscalOrigem().GetString(), "ABCDE");
-    TCMRERateioProduto b(a);
-    TCMRERateioProduto& ref = b;
-    b = ref;
-    EXPECT_TRUE(b == a) << "copy and self-assignment";
-    b.Limpar();
-    EXPECT_TRUE(b == TCMRERateioProduto());
-    EXPECT_EQ(b.GetQuantidadeAtivoImobilizado(), 0);
-}
-
 } // namespace
