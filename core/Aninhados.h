@@ -179,6 +179,19 @@ struct Leitor {
         else
             return l.AdicionaNovo();
     }
+    // Appends the element read from src, by the reading form of its CopiarDe
+    // where the record's own class has one.
+    template <class R, class E> static void Le(T_Lista<R>& l, E* src)
+    {
+        R& e = Novo(l);
+        if constexpr (requires {
+                          requires std::is_same_v<typename R::TipoLido, R>;
+                          e.CopiarDe(src, ParaLeitura{});
+                      })
+            e.CopiarDe(src, ParaLeitura{});
+        else
+            e.CopiarDe(src);
+    }
 };
 
 // Reads count elements from ptr into l (each by the record's own CopiarDe,
@@ -197,7 +210,7 @@ template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const 
     l.Prepara(static_cast<int>(n));
     E* p = const_cast<E*>(ptr);
     for (size_t k = 0; k < n; ++k)
-        Leitor::Novo(l).CopiarDe(p + k);
+        Leitor::Le(l, p + k);
 }
 
 template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C count, const E* ptr, Conv conv)

@@ -55,6 +55,10 @@ public:
     void CopiarPara(_REG_ES_GERENCIALPS* dst) const;
     void CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst) const;
     void CopiarDe(tagREG_CM_GERENCIALPS* src);
+    // The list reading's form, on an element just made by the ParaLeitura
+    // constructor: its structure is the only member to clear.
+    using TipoLido = TCMGerencial;
+    void CopiarDe(tagREG_CM_GERENCIALPS* src, tolv::ParaLeitura);
     void CopiarDe(tagRegGerencial_ps* src);
     void CopiarDe(_REG_ES_GERENCIALPS* src);
     void CopiarDe(_REG_EF_NF_GERENCIAL_PS* src);

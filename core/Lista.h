@@ -10,8 +10,9 @@
 
 namespace tolv {
 // Tag of the record constructor that the reading of a list uses: the element
-// is left for the CopiarDe that follows, which starts by clearing it. Only the
-// list reading makes one.
+// is left for the CopiarDe that follows, which starts by clearing it (or, in
+// its reading form, writes the structure whole). Only the list reading makes
+// one.
 class ParaLeitura {
     ParaLeitura() = default;
     friend struct Leitor;

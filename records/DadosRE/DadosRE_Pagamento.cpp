@@ -21,7 +21,7 @@ TOLV_PADRAO_IMPL(TCMREParcela, TJQBaseParaDados)
 
 void TCMREParcela::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TJQBaseParaDados::OnLimpar();
 }
 
@@ -61,7 +61,7 @@ TOLV_PADRAO_IMPL(TCMRETituloImposto, TJQBaseParaDados)
 
 void TCMRETituloImposto::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_Rateio.RemoveAll();
     TJQBaseParaDados::OnLimpar();
 }

@@ -46,7 +46,7 @@ TOLV_PADRAO_IMPL(TCMRERateioProduto, TCMRateioBase)
 
 void TCMRERateioProduto::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_GerencialOrigem.RemoveAll();
     m_GerencialFilialClassificacao.RemoveAll();
     m_AtivoImobilizado.RemoveAll();
@@ -119,6 +119,11 @@ void TCMRERateioProduto::CopiarPara(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const
 void TCMRERateioProduto::CopiarDe(tagREG_RATEIOPRODUTO_ENTRADAPS* src)
 {
     Limpar();
+    LeDe(src);
+}
+
+void TCMRERateioProduto::LeDe(tagREG_RATEIOPRODUTO_ENTRADAPS* src)
+{
     if (!LeBloco(m_ps, src))
         return;
     // The caller's counts and pointers stay in m_ps while the lists are read.

@@ -37,7 +37,7 @@ TOLV_PADRAO_IMPL(TCMRERateioTitulo, TCMRateioBase)
 
 void TCMRERateioTitulo::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TCMRateioBase::OnLimpar();
 }
 
@@ -83,7 +83,7 @@ TOLV_PADRAO_IMPL(TCMRERateioServico, TCMRateioBase)
 
 void TCMRERateioServico::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_GerencialFilialClassificacao.RemoveAll();
     TCMRateioBase::OnLimpar();
 }
