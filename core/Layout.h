@@ -152,6 +152,15 @@ template <unsigned N, Tipo K, unsigned Limite> struct TextoBase {
     static constexpr const EstruturaDesc* elemento() { return nullptr; }
     static constexpr const char* contagem = nullptr;
     static CString get(const storage& s) { return GetTexto(s, Limite); }
+    // The getter's text with its NUL in buf, instead of a CString on the heap.
+    static const char* copia(const storage& s, char (&buf)[Limite + 1]) noexcept
+    {
+        const void* nul = std::memchr(s, 0, Limite);
+        size_t n = nul ? static_cast<size_t>(static_cast<const char*>(nul) - s) : Limite;
+        std::memcpy(buf, s, n);
+        buf[n] = 0;
+        return buf;
+    }
     static void set(storage& s, const CString& v) { SetTexto(s, N, v); }
     // The two texts compared in place, without building them.
     static bool igual(const storage& a, const storage& b)

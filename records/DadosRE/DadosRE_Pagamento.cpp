@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "companions/TOLVSVCUtil.h"
 #include "core/Aninhados.h"
 #include "records/DadosRE/DadosRE_ItensInterno.h"
 
@@ -85,9 +84,8 @@ bool TCMRETituloImposto::operator==(const TCMRETituloImposto& o) const
     IGUAL(TipoImposto);
     // clang-format on
     // Last, the other title's complement first.
-    CString outro = o.GetComplementoHistorico();
-    CString este = GetComplementoHistorico();
-    return CTOLVSVCUtil::ComparaComplementoHistorico(outro.GetString(), este.GetString());
+    return tolv::re::ComplementosIguais<Campo_ComplementoHistorico>(o.m_ps.ComplementoHistorico,
+                                                                    m_ps.ComplementoHistorico);
 }
 
 void TCMRETituloImposto::CopiarPara(tagREG_TITULO_IMPOSTOS_ENTRADAPS* dst) const

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstring>
 
-#include "companions/TOLVSVCUtil.h"
 #include "core/Aninhados.h"
 #include "records/DadosRE/DadosRE_ItensInterno.h"
 
@@ -94,9 +93,8 @@ bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
     IGUAL(PonteiroHistorico);
     // clang-format on
     // Last, the other record's complement first.
-    CString outro = o.GetComplementoHistorico();
-    CString este = GetComplementoHistorico();
-    return CTOLVSVCUtil::ComparaComplementoHistorico(outro.GetString(), este.GetString());
+    return tolv::re::ComplementosIguais<Campo_ComplementoHistorico>(o.m_ps.ComplementoHistorico,
+                                                                    m_ps.ComplementoHistorico);
 }
 
 // The structure has room for one fixed asset: a line holding more is refused

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstring>
 
-#include "companions/TOLVSVCUtil.h"
 #include "core/Aninhados.h"
 #include "records/DadosRE/DadosRE_ItensInterno.h"
 
@@ -21,12 +20,6 @@ namespace {
 template <class S> void ZeraFaixa(S& s, size_t de, size_t ate)
 {
     std::memset(reinterpret_cast<char*>(&s) + de, 0, ate - de);
-}
-
-// The history complements, the other record's text first.
-bool ComplementosIguais(const CString& outro, const CString& este)
-{
-    return CTOLVSVCUtil::ComparaComplementoHistorico(outro.GetString(), este.GetString());
 }
 
 } // namespace
@@ -122,7 +115,8 @@ bool TCMRERateioServico::operator==(const TCMRERateioServico& o) const
     IGUAL(PonteiroSitServicoRateio); IGUAL(PonteiroFilial); IGUAL(Destino); IGUAL(AlterouValoresCalculados);
     IGUAL(PonteiroHistorico);
     // clang-format on
-    return ComplementosIguais(o.GetComplementoHistorico(), GetComplementoHistorico());
+    return tolv::re::ComplementosIguais<Campo_ComplementoHistorico>(o.m_ps.ComplementoHistorico,
+                                                                    m_ps.ComplementoHistorico);
 }
 
 void TCMRERateioServico::CopiarPara(tagREG_RATEIOSERVICO_ENTRADAPS* dst) const
