@@ -14,6 +14,7 @@
 #include <limits>
 #include <new>
 #include <type_traits>
+#include <utility>
 
 #include "core/JQMem.h"
 #include "core/Layout.h"
@@ -48,7 +49,19 @@ template <class S> inline void LiberaAninhados(S* ps, Liberacao modo)
         LiberaAninhados(Layout<S>::desc, ps, modo);
 }
 
-template <class S> inline void ZeraAninhados(S* ps) { ZeraAninhados(Layout<S>::desc, ps); }
+// The same with the slots known at compile time: a few fixed-size stores.
+template <class S> inline void ZeraAninhados(S* ps)
+{
+    unsigned char* b = reinterpret_cast<unsigned char*>(ps);
+    [b]<unsigned... I>(std::integer_sequence<unsigned, I...>)
+    {
+        constexpr const auto& a = Layout<S>::aninhados;
+        ((std::memset(b + a[I].offsetPonteiro, 0, sizeof(void*)),
+          std::memset(b + a[I].offsetContagem, 0, a[I].tamanhoContagem)),
+         ...);
+    }
+    (std::make_integer_sequence<unsigned, Layout<S>::nAninhados>{});
+}
 
 // Runs f when the scope ends, also by an exception.
 template <class F> struct AoSair {
