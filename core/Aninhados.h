@@ -150,6 +150,21 @@ template <bool zera, class E, class F> void PreencheArray(E* p, size_t n, F fill
     }
 }
 
+struct Escritor {
+    // Writes r into dst, an element of an array just allocated here, by the
+    // writing form of its CopiarPara where the record's own class has one.
+    template <class R, class E> static void Escreve(const R& r, E* dst)
+    {
+        if constexpr (requires {
+                          requires std::is_same_v<typename R::TipoProprio, R>;
+                          r.CopiarPara(dst, ParaEscrita{});
+                      })
+            r.CopiarPara(dst, ParaEscrita{});
+        else
+            r.CopiarPara(dst);
+    }
+};
+
 // Writes list l as count and array; an empty list leaves both zero. The count is
 // written first and each element is filled by the record's own CopiarPara.
 template <class C, class E, class R> void EscreveLista(const T_Lista<R>& l, C& count, E*& ptr)
@@ -164,7 +179,7 @@ template <class C, class E, class R> void EscreveLista(const T_Lista<R>& l, C& c
     count = static_cast<C>(n);
     ptr = p;
     const R* r = l.GetData();
-    PreencheArray<false>(p, n, [&](size_t k) { r[k].CopiarPara(p + k); });
+    PreencheArray<false>(p, n, [&](size_t k) { Escritor::Escreve(r[k], p + k); });
 }
 
 // Same for a list of plain values (element structure of one field).
@@ -198,7 +213,7 @@ struct Leitor {
     {
         R& e = Novo(l);
         if constexpr (requires {
-                          requires std::is_same_v<typename R::TipoLido, R>;
+                          requires std::is_same_v<typename R::TipoProprio, R>;
                           e.CopiarDe(src, ParaLeitura{});
                       })
             e.CopiarDe(src, ParaLeitura{});

@@ -18,6 +18,12 @@ class ParaLeitura {
     ParaLeitura() = default;
     friend struct Leitor;
 };
+// Tag of the form of CopiarPara that the writing of a list uses, into an
+// element of the array it has just allocated. Only the list writing makes one.
+class ParaEscrita {
+    ParaEscrita() = default;
+    friend struct Escritor;
+};
 } // namespace tolv
 
 template <class T> class T_Lista {
