@@ -1,7 +1,5 @@
 #include "core/DadosCore.h"
 
-#include <cstring>
-
 #include "core/JQMem.h"
 
 #define ARQ "DadosCore"
@@ -78,7 +76,7 @@ void TCMGerencial::CopiarDe(tagREG_CM_GERENCIALPS* src, tolv::ParaLeitura)
         CopiarDe(src);
         return;
     }
-    std::memset(&m_ps, 0, sizeof m_ps);
+    tolv::ZeraPropria(m_ps);
     JQMemCpy(&m_ps, src, sizeof m_ps, ARQ, __LINE__);
 }
 
