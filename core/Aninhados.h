@@ -14,6 +14,7 @@
 #include <limits>
 #include <new>
 #include <type_traits>
+#include <utility>
 
 #include "core/JQMem.h"
 #include "core/Layout.h"
@@ -48,7 +49,19 @@ template <class S> inline void LiberaAninhados(S* ps, Liberacao modo)
         LiberaAninhados(Layout<S>::desc, ps, modo);
 }
 
-template <class S> inline void ZeraAninhados(S* ps) { ZeraAninhados(Layout<S>::desc, ps); }
+// The same with the slots known at compile time: a few fixed-size stores.
+template <class S> inline void ZeraAninhados(S* ps)
+{
+    unsigned char* b = reinterpret_cast<unsigned char*>(ps);
+    [b]<unsigned... I>(std::integer_sequence<unsigned, I...>)
+    {
+        constexpr const auto& a = Layout<S>::aninhados;
+        ((std::memset(b + a[I].offsetPonteiro, 0, sizeof(void*)),
+          std::memset(b + a[I].offsetContagem, 0, a[I].tamanhoContagem)),
+         ...);
+    }
+    (std::make_integer_sequence<unsigned, Layout<S>::nAninhados>{});
+}
 
 // Runs f when the scope ends, also by an exception.
 template <class F> struct AoSair {
@@ -137,6 +150,21 @@ template <bool zera, class E, class F> void PreencheArray(E* p, size_t n, F fill
     }
 }
 
+struct Escritor {
+    // Writes r into dst, an element of an array just allocated here, by the
+    // writing form of its CopiarPara where the record's own class has one.
+    template <class R, class E> static void Escreve(const R& r, E* dst)
+    {
+        if constexpr (requires {
+                          requires std::is_same_v<typename R::TipoProprio, R>;
+                          r.CopiarPara(dst, ParaEscrita{});
+                      })
+            r.CopiarPara(dst, ParaEscrita{});
+        else
+            r.CopiarPara(dst);
+    }
+};
+
 // Writes list l as count and array; an empty list leaves both zero. The count is
 // written first and each element is filled by the record's own CopiarPara.
 template <class C, class E, class R> void EscreveLista(const T_Lista<R>& l, C& count, E*& ptr)
@@ -151,7 +179,7 @@ template <class C, class E, class R> void EscreveLista(const T_Lista<R>& l, C& c
     count = static_cast<C>(n);
     ptr = p;
     const R* r = l.GetData();
-    PreencheArray<false>(p, n, [&](size_t k) { r[k].CopiarPara(p + k); });
+    PreencheArray<false>(p, n, [&](size_t k) { Escritor::Escreve(r[k], p + k); });
 }
 
 // Same for a list of plain values (element structure of one field).
@@ -179,6 +207,19 @@ struct Leitor {
         else
             return l.AdicionaNovo();
     }
+    // Appends the element read from src, by the reading form of its CopiarDe
+    // where the record's own class has one.
+    template <class R, class E> static void Le(T_Lista<R>& l, E* src)
+    {
+        R& e = Novo(l);
+        if constexpr (requires {
+                          requires std::is_same_v<typename R::TipoProprio, R>;
+                          e.CopiarDe(src, ParaLeitura{});
+                      })
+            e.CopiarDe(src, ParaLeitura{});
+        else
+            e.CopiarDe(src);
+    }
 };
 
 // Reads count elements from ptr into l (each by the record's own CopiarDe,
@@ -197,7 +238,7 @@ template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const 
     l.Prepara(static_cast<int>(n));
     E* p = const_cast<E*>(ptr);
     for (size_t k = 0; k < n; ++k)
-        Leitor::Novo(l).CopiarDe(p + k);
+        Leitor::Le(l, p + k);
 }
 
 template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C count, const E* ptr, Conv conv)

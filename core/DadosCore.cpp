@@ -16,7 +16,7 @@ TOLV_PADRAO_IMPL(TCMGerencial, TJQBaseParaDados)
 
 void TCMGerencial::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TJQBaseParaDados::OnLimpar();
 }
 
@@ -67,6 +67,16 @@ void TCMGerencial::CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst) const
 void TCMGerencial::CopiarDe(tagREG_CM_GERENCIALPS* src)
 {
     Limpar();
+    JQMemCpy(&m_ps, src, sizeof m_ps, ARQ, __LINE__);
+}
+
+void TCMGerencial::CopiarDe(tagREG_CM_GERENCIALPS* src, tolv::ParaLeitura)
+{
+    if (tolv::Sobrepoe(src, sizeof *src, this, sizeof *this)) {
+        CopiarDe(src);
+        return;
+    }
+    tolv::ZeraPropria(m_ps);
     JQMemCpy(&m_ps, src, sizeof m_ps, ARQ, __LINE__);
 }
 

@@ -1,6 +1,8 @@
 // Shared records of the framework: the management line TCMGerencial.
 #pragma once
 
+#include <cstring>
+
 #include "core/Layout.h"
 #include "core/Registro.h"
 
@@ -50,11 +52,23 @@ class TOLV_API TCMGerencial : public TJQBaseParaDados {
 public:
     TOLV_ACESSORES(tagREG_CM_GERENCIALPS)
 
+    // The class whose list forms of CopiarDe and CopiarPara these are.
+    using TipoProprio = TCMGerencial;
+
     void CopiarPara(tagREG_CM_GERENCIALPS* dst) const;
+    // The list writing's form, into an element of an array it has just
+    // allocated: nothing there can fault.
+    void CopiarPara(tagREG_CM_GERENCIALPS* dst, tolv::ParaEscrita) const
+    {
+        std::memcpy(static_cast<void*>(dst), &m_ps, sizeof m_ps);
+    }
     void CopiarPara(tagRegGerencial_ps* dst) const;
     void CopiarPara(_REG_ES_GERENCIALPS* dst) const;
     void CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst) const;
     void CopiarDe(tagREG_CM_GERENCIALPS* src);
+    // The list reading's form, on an element just made by the ParaLeitura
+    // constructor: its structure is the only member to clear.
+    void CopiarDe(tagREG_CM_GERENCIALPS* src, tolv::ParaLeitura);
     void CopiarDe(tagRegGerencial_ps* src);
     void CopiarDe(_REG_ES_GERENCIALPS* src);
     void CopiarDe(_REG_EF_NF_GERENCIAL_PS* src);

@@ -37,4 +37,8 @@ template <class S> inline bool LeBloco(S& dst, const S* src, const char* arquivo
     return false;
 }
 
+// Zero fill of a record's own structure, inside the object: nothing there can
+// fault, so the guard is left out.
+template <class S> inline void ZeraPropria(S& s) noexcept { std::memset(static_cast<void*>(&s), 0, sizeof(S)); }
+
 } // namespace tolv

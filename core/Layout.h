@@ -20,6 +20,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -152,13 +153,31 @@ template <unsigned N, Tipo K, unsigned Limite> struct TextoBase {
     static constexpr const EstruturaDesc* elemento() { return nullptr; }
     static constexpr const char* contagem = nullptr;
     static CString get(const storage& s) { return GetTexto(s, Limite); }
-    static void set(storage& s, const CString& v) { SetTexto(s, N, v); }
-    // The two texts compared in place, without building them.
-    static bool igual(const storage& a, const storage& b)
+    // The getter's text with its NUL in buf, instead of a CString on the heap.
+    static const char* copia(const storage& s, char (&buf)[Limite + 1]) noexcept
     {
-        if (std::memcmp(a, b, Limite) == 0)
-            return true;
-        for (unsigned i = 0; i < Limite; ++i) {
+        const void* nul = std::memchr(s, 0, Limite);
+        size_t n = nul ? static_cast<size_t>(static_cast<const char*>(nul) - s) : Limite;
+        std::memcpy(buf, s, n);
+        buf[n] = 0;
+        return buf;
+    }
+    static void set(storage& s, const CString& v) { SetTexto(s, N, v); }
+    // The two texts compared in place, without building them: four bytes at a
+    // time up to the first NUL (equal words holding a NUL end equal texts).
+    static bool igual(const storage& a, const storage& b) noexcept
+    {
+        unsigned i = 0;
+        for (; i + 4 <= Limite; i += 4) {
+            uint32_t x, y;
+            std::memcpy(&x, a + i, 4);
+            std::memcpy(&y, b + i, 4);
+            if (x != y)
+                break;
+            if ((x - 0x01010101u) & ~x & 0x80808080u)
+                return true;
+        }
+        for (; i < Limite; ++i) {
             if (a[i] != b[i])
                 return false;
             if (a[i] == 0)

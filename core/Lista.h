@@ -2,6 +2,7 @@
 // owner record exposes for each of its lists.
 #pragma once
 
+#include <cstddef>
 #include <new>
 #include <utility>
 
@@ -10,11 +11,18 @@
 
 namespace tolv {
 // Tag of the record constructor that the reading of a list uses: the element
-// is left for the CopiarDe that follows, which starts by clearing it. Only the
-// list reading makes one.
+// is left for the CopiarDe that follows, which starts by clearing it (or, in
+// its reading form, writes the structure whole). Only the list reading makes
+// one.
 class ParaLeitura {
     ParaLeitura() = default;
     friend struct Leitor;
+};
+// Tag of the form of CopiarPara that the writing of a list uses, into an
+// element of the array it has just allocated. Only the list writing makes one.
+class ParaEscrita {
+    ParaEscrita() = default;
+    friend struct Escritor;
 };
 } // namespace tolv
 
@@ -130,15 +138,34 @@ public:
 
 namespace tolv {
 
-// Same number of entries and equal pairs at each index, from index 0.
+// Asks the cache for the bytes of *p ahead of their reading.
+template <class T> inline void Antecipa(const T* p) noexcept
+{
+    const char* c = reinterpret_cast<const char*>(p);
+    for (size_t i = 0; i < sizeof(T); i += 64)
+        __builtin_prefetch(c + i);
+    __builtin_prefetch(c + sizeof(T) - 1);
+}
+
+// Same number of entries and equal pairs at each index, from index 0. Each
+// pair is asked for one index ahead.
 template <class T> inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
 {
     int n = a.GetSize();
     if (n != b.GetSize())
         return false;
-    for (int k = 0; k < n; ++k)
+    if (n > 0) {
+        Antecipa(a.GetPtr(0));
+        Antecipa(b.GetPtr(0));
+    }
+    for (int k = 0; k < n; ++k) {
+        if (k + 1 < n) {
+            Antecipa(a.GetPtr(k + 1));
+            Antecipa(b.GetPtr(k + 1));
+        }
         if (!(*a.GetPtr(k) == *b.GetPtr(k)))
             return false;
+    }
     return true;
 }
 

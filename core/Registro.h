@@ -1,6 +1,9 @@
 // The record pattern: TJQCMBaseParaDados and the standard member set.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "companions/JQLConx.h"
 #include "core/JQMem.h"
 #include "core/Lista.h"
@@ -50,6 +53,36 @@ public:                                                                         
 protected:                                                                                                             \
     void OnLimpar() override;                                                                                          \
     void OnCopiar(const TJQBaseParaDados* src) override;                                                               \
+                                                                                                                       \
+public:
+
+namespace tolv {
+// True when the two blocks share a byte.
+inline bool Sobrepoe(const void* a, size_t na, const void* b, size_t nb) noexcept
+{
+    auto x = reinterpret_cast<uintptr_t>(a);
+    auto y = reinterpret_cast<uintptr_t>(b);
+    return x < y + nb && y < x + na;
+}
+} // namespace tolv
+
+// The list reading's form of CopiarDe(S*), on an element just made by the
+// ParaLeitura constructor: its other members are already as Limpar() leaves
+// them and LeDe writes the whole structure (or zeroes it), so the clearing is
+// skipped unless the source lies over the element. Classes derived from T
+// read by CopiarDe(S*).
+#define TOLV_LEITURA(T, S)                                                                                             \
+public:                                                                                                                \
+    using TipoProprio = T;                                                                                             \
+    void CopiarDe(S* src, tolv::ParaLeitura)                                                                           \
+    {                                                                                                                  \
+        if (tolv::Sobrepoe(src, sizeof(S), this, sizeof(*this)))                                                       \
+            Limpar();                                                                                                  \
+        LeDe(src);                                                                                                     \
+    }                                                                                                                  \
+                                                                                                                       \
+private:                                                                                                               \
+    void LeDe(S* src);                                                                                                 \
                                                                                                                        \
 public:
 

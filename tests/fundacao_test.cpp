@@ -36,6 +36,23 @@ TEST_F(TextoTest, LongValueIsCutAndTerminatorNeverWritten)
     EXPECT_EQ(std::string(tolv::GetTexto(campo, 4).GetString()), "ABCZ") << "the getter stops at the field's end";
 }
 
+TEST(TextoIgual, InPlaceAnswerIsTheGetters)
+{
+    using K = tolv::fk::Txt<9>; // 10 bytes: two words and a tail
+    const char* pares[][2] = {
+        {"abc\0XXXXXX", "abc\0YYYYYY"}, {"abcdefg\0XX", "abcdefg\0YY"}, {"abcdefghi\0", "abcdefghj\0"},
+        {"abcdefghij", "abcdefghik"},   {"abcdefghij", "abcdefghij"},   {"abcd\0XXXXX", "abcdeXXXXX"},
+        {"\0aaaaaaaaa", "\0bbbbbbbbb"},
+    };
+    for (auto& p : pares) {
+        K::storage a, b;
+        std::memcpy(a, p[0], sizeof a);
+        std::memcpy(b, p[1], sizeof b);
+        EXPECT_EQ(K::igual(a, b), K::get(a) == K::get(b)) << p[0] << " / " << p[1];
+        EXPECT_EQ(K::igual(b, a), K::igual(a, b)) << p[0] << " / " << p[1];
+    }
+}
+
 TEST_F(TextoTest, DoubleByteCharacterIsNeverSplit)
 {
     ASSERT_EQ(_setmbcp(932), 0);

@@ -229,4 +229,17 @@ TEST(RateioProduto, ComparesEveryListAndTheComplementLast)
     EXPECT_EQ(obs.chamadas.size(), 1u) << "an earlier difference ends the comparison";
 }
 
+TEST(RateioProduto, UnterminatedComplementReachesTheCompanionWhole)
+{
+    tagREG_RATEIOPRODUTO_ENTRADAPS ps{};
+    std::memset(ps.ComplementoHistorico, 'x', sizeof ps.ComplementoHistorico);
+    TCMRERateioProduto a;
+    a.CopiarDe(&ps);
+    ObservaComplemento obs;
+    EXPECT_TRUE(a == TCMRERateioProduto(a));
+    ASSERT_EQ(obs.chamadas.size(), 1u);
+    EXPECT_EQ(obs.chamadas[0].first, std::string(512, 'x'));
+    EXPECT_EQ(obs.chamadas[0].second, obs.chamadas[0].first);
+}
+
 } // namespace

@@ -11,7 +11,7 @@ TOLV_PADRAO_IMPL(TCMREAtivoImobilizado, TJQBaseParaDados)
 
 void TCMREAtivoImobilizado::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TJQBaseParaDados::OnLimpar();
 }
 

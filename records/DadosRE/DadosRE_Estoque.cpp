@@ -18,7 +18,7 @@ TOLV_PADRAO_IMPL(TCMREComposicao, TJQBaseParaDados)
 
 void TCMREComposicao::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TJQBaseParaDados::OnLimpar();
 }
 
@@ -118,7 +118,7 @@ TOLV_PADRAO_IMPL(TCMREEntradaEstoque, TCMRateioBase)
 
 void TCMREEntradaEstoque::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_ArmaFogo_Descricao.Empty();
     m_GerencialSaida.RemoveAll();
     m_Composicao.RemoveAll();
@@ -178,6 +178,11 @@ void TCMREEntradaEstoque::CopiarPara(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) const
 void TCMREEntradaEstoque::CopiarDe(_REG_ENTRADA_ESTOQUE_ENTRADAPS* src)
 {
     Limpar();
+    LeDe(src);
+}
+
+void TCMREEntradaEstoque::LeDe(_REG_ENTRADA_ESTOQUE_ENTRADAPS* src)
+{
     if (!LeBloco(m_ps, src))
         return;
     // The caller's counts and pointers stay in m_ps while the lists are read.

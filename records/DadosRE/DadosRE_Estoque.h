@@ -109,6 +109,7 @@ public:
     // already written are released and their slots left zero.
     void CopiarPara(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) const;
     void CopiarDe(_REG_ENTRADA_ESTOQUE_ENTRADAPS* src);
+    TOLV_LEITURA(TCMREEntradaEstoque, _REG_ENTRADA_ESTOQUE_ENTRADAPS)
 
 protected:
     CString m_ArmaFogo_Descricao;

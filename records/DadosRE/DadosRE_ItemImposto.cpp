@@ -17,7 +17,7 @@ TOLV_PADRAO_IMPL(TCMREServicoDeducao, TJQBaseParaDados)
 
 void TCMREServicoDeducao::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TJQBaseParaDados::OnLimpar();
 }
 
@@ -49,7 +49,7 @@ TOLV_PADRAO_IMPL(TCMREItemImposto, TJQBaseParaDados)
 
 void TCMREItemImposto::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_Deducao.RemoveAll();
     TJQBaseParaDados::OnLimpar();
 }
@@ -81,6 +81,11 @@ void TCMREItemImposto::CopiarPara(tagREG_ITEM_IMPOSTOPS* dst) const
 void TCMREItemImposto::CopiarDe(tagREG_ITEM_IMPOSTOPS* src)
 {
     Limpar();
+    LeDe(src);
+}
+
+void TCMREItemImposto::LeDe(tagREG_ITEM_IMPOSTOPS* src)
+{
     if (!LeBloco(m_ps, src))
         return;
     // The caller's counts and pointers stay in m_ps while the lists are read.

@@ -52,6 +52,7 @@ public:
 
     void CopiarPara(tagREG_ITEM_IMPOSTOPS* dst) const;
     void CopiarDe(tagREG_ITEM_IMPOSTOPS* src);
+    TOLV_LEITURA(TCMREItemImposto, tagREG_ITEM_IMPOSTOPS)
 
 protected:
     tagREG_ITEM_IMPOSTOPS m_ps;

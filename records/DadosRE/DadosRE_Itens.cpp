@@ -21,7 +21,7 @@ TOLV_PADRAO_IMPL(TCMREItemProdutoTotais, TJQBaseParaDados)
 
 void TCMREItemProdutoTotais::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TJQBaseParaDados::OnLimpar();
 }
 
@@ -46,8 +46,10 @@ void TCMREItemProdutoTotais::CopiarPara(tagREG_ITEM_TOTAIS_ENTRADAPS* dst) const
 void TCMREItemProdutoTotais::CopiarDe(tagREG_ITEM_TOTAIS_ENTRADAPS* src)
 {
     Limpar();
-    LeBloco(m_ps, src);
+    LeDe(src);
 }
+
+void TCMREItemProdutoTotais::LeDe(tagREG_ITEM_TOTAIS_ENTRADAPS* src) { LeBloco(m_ps, src); }
 
 // --- TCMREItemBase -----------------------------------------------------------------
 
@@ -78,7 +80,7 @@ TOLV_PADRAO_IMPL(TCMREItemProduto, TCMREItemBase)
 
 void TCMREItemProduto::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_Rateio.RemoveAll();
     m_MargemLucro.RemoveAll();
     m_Imposto.RemoveAll();
@@ -177,6 +179,11 @@ void TCMREItemProduto::CopiarPara(tagREG_ITEM_ENTRADA_PRODUTOPS* dst) const
 void TCMREItemProduto::CopiarDe(tagREG_ITEM_ENTRADA_PRODUTOPS* src)
 {
     Limpar();
+    LeDe(src);
+}
+
+void TCMREItemProduto::LeDe(tagREG_ITEM_ENTRADA_PRODUTOPS* src)
+{
     if (!LeBloco(m_ps, src))
         return;
     // The caller's counts and pointers stay in m_ps while the lists are read.
@@ -196,7 +203,7 @@ TOLV_PADRAO_IMPL(TCMREItemServico, TCMREItemBase)
 
 void TCMREItemServico::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_Rateio.RemoveAll();
     m_Imposto.RemoveAll();
     TCMREItemBase::OnLimpar();
@@ -254,6 +261,11 @@ void TCMREItemServico::CopiarPara(tagREG_ITEM_ENTRADA_SERVICOPS* dst) const
 void TCMREItemServico::CopiarDe(tagREG_ITEM_ENTRADA_SERVICOPS* src)
 {
     Limpar();
+    LeDe(src);
+}
+
+void TCMREItemServico::LeDe(tagREG_ITEM_ENTRADA_SERVICOPS* src)
+{
     if (!LeBloco(m_ps, src))
         return;
     // The caller's counts and pointers stay in m_ps while the lists are read.

@@ -66,6 +66,7 @@ public:
 
     void CopiarPara(tagREG_ITEM_TOTAIS_ENTRADAPS* dst) const;
     void CopiarDe(tagREG_ITEM_TOTAIS_ENTRADAPS* src);
+    TOLV_LEITURA(TCMREItemProdutoTotais, tagREG_ITEM_TOTAIS_ENTRADAPS)
 
 protected:
     tagREG_ITEM_TOTAIS_ENTRADAPS m_ps;
@@ -285,6 +286,7 @@ public:
 
     void CopiarPara(tagREG_ITEM_ENTRADA_PRODUTOPS* dst) const;
     void CopiarDe(tagREG_ITEM_ENTRADA_PRODUTOPS* src);
+    TOLV_LEITURA(TCMREItemProduto, tagREG_ITEM_ENTRADA_PRODUTOPS)
 
 protected:
     // CRC-32 of the 1664 bytes as held here (count and pointer slots zero).
@@ -309,6 +311,7 @@ public:
 
     void CopiarPara(tagREG_ITEM_ENTRADA_SERVICOPS* dst) const;
     void CopiarDe(tagREG_ITEM_ENTRADA_SERVICOPS* src);
+    TOLV_LEITURA(TCMREItemServico, tagREG_ITEM_ENTRADA_SERVICOPS)
 
 protected:
     // CRC-32 of the 704 bytes as held here (count and pointer slots zero).

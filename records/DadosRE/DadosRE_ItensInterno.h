@@ -4,6 +4,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "companions/TOLVSVCUtil.h"
 #include "core/JQMem.h"
 #include "core/Lista.h"
 
@@ -12,6 +13,16 @@ namespace tolv::re {
 template <class S> inline bool LeBloco(S& dst, const S* src) { return tolv::LeBloco(dst, src, "DadosRE"); }
 
 using tolv::ListasIguais;
+
+// The companion's comparison of two history complements (kind C), the other
+// record's first, each passed as its getter gives it.
+template <class C> bool ComplementosIguais(const typename C::storage& outro, const typename C::storage& este)
+{
+    char a[sizeof(typename C::storage) + 1];
+    char b[sizeof(typename C::storage) + 1];
+    const char* pa = C::copia(outro, a);
+    return CTOLVSVCUtil::ComparaComplementoHistorico(pa, C::copia(este, b));
+}
 
 } // namespace tolv::re
 

@@ -12,7 +12,7 @@ TOLV_PADRAO_IMPL(TCMREMargemLucro, TJQBaseParaDados)
 
 void TCMREMargemLucro::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TJQBaseParaDados::OnLimpar();
 }
 

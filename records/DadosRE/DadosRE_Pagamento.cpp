@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "companions/TOLVSVCUtil.h"
 #include "core/Aninhados.h"
 #include "records/DadosRE/DadosRE_ItensInterno.h"
 
@@ -21,7 +20,7 @@ TOLV_PADRAO_IMPL(TCMREParcela, TJQBaseParaDados)
 
 void TCMREParcela::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TJQBaseParaDados::OnLimpar();
 }
 
@@ -61,7 +60,7 @@ TOLV_PADRAO_IMPL(TCMRETituloImposto, TJQBaseParaDados)
 
 void TCMRETituloImposto::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_Rateio.RemoveAll();
     TJQBaseParaDados::OnLimpar();
 }
@@ -85,9 +84,8 @@ bool TCMRETituloImposto::operator==(const TCMRETituloImposto& o) const
     IGUAL(TipoImposto);
     // clang-format on
     // Last, the other title's complement first.
-    CString outro = o.GetComplementoHistorico();
-    CString este = GetComplementoHistorico();
-    return CTOLVSVCUtil::ComparaComplementoHistorico(outro.GetString(), este.GetString());
+    return tolv::re::ComplementosIguais<Campo_ComplementoHistorico>(o.m_ps.ComplementoHistorico,
+                                                                    m_ps.ComplementoHistorico);
 }
 
 void TCMRETituloImposto::CopiarPara(tagREG_TITULO_IMPOSTOS_ENTRADAPS* dst) const

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstring>
 
-#include "companions/TOLVSVCUtil.h"
 #include "core/Aninhados.h"
 #include "records/DadosRE/DadosRE_ItensInterno.h"
 
@@ -46,7 +45,7 @@ TOLV_PADRAO_IMPL(TCMRERateioProduto, TCMRateioBase)
 
 void TCMRERateioProduto::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_GerencialOrigem.RemoveAll();
     m_GerencialFilialClassificacao.RemoveAll();
     m_AtivoImobilizado.RemoveAll();
@@ -94,9 +93,8 @@ bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
     IGUAL(PonteiroHistorico);
     // clang-format on
     // Last, the other record's complement first.
-    CString outro = o.GetComplementoHistorico();
-    CString este = GetComplementoHistorico();
-    return CTOLVSVCUtil::ComparaComplementoHistorico(outro.GetString(), este.GetString());
+    return tolv::re::ComplementosIguais<Campo_ComplementoHistorico>(o.m_ps.ComplementoHistorico,
+                                                                    m_ps.ComplementoHistorico);
 }
 
 // The structure has room for one fixed asset: a line holding more is refused
@@ -119,6 +117,11 @@ void TCMRERateioProduto::CopiarPara(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const
 void TCMRERateioProduto::CopiarDe(tagREG_RATEIOPRODUTO_ENTRADAPS* src)
 {
     Limpar();
+    LeDe(src);
+}
+
+void TCMRERateioProduto::LeDe(tagREG_RATEIOPRODUTO_ENTRADAPS* src)
+{
     if (!LeBloco(m_ps, src))
         return;
     // The caller's counts and pointers stay in m_ps while the lists are read.

@@ -159,6 +159,7 @@ public:
 
     void CopiarPara(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const;
     void CopiarDe(tagREG_RATEIOPRODUTO_ENTRADAPS* src);
+    TOLV_LEITURA(TCMRERateioProduto, tagREG_RATEIOPRODUTO_ENTRADAPS)
 
 protected:
     tagREG_RATEIOPRODUTO_ENTRADAPS m_ps;

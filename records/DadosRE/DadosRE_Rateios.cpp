@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstring>
 
-#include "companions/TOLVSVCUtil.h"
 #include "core/Aninhados.h"
 #include "records/DadosRE/DadosRE_ItensInterno.h"
 
@@ -23,12 +22,6 @@ template <class S> void ZeraFaixa(S& s, size_t de, size_t ate)
     std::memset(reinterpret_cast<char*>(&s) + de, 0, ate - de);
 }
 
-// The history complements, the other record's text first.
-bool ComplementosIguais(const CString& outro, const CString& este)
-{
-    return CTOLVSVCUtil::ComparaComplementoHistorico(outro.GetString(), este.GetString());
-}
-
 } // namespace
 
 // --- TCMRERateioTitulo -----------------------------------------------------------
@@ -37,7 +30,7 @@ TOLV_PADRAO_IMPL(TCMRERateioTitulo, TCMRateioBase)
 
 void TCMRERateioTitulo::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TCMRateioBase::OnLimpar();
 }
 
@@ -83,7 +76,7 @@ TOLV_PADRAO_IMPL(TCMRERateioServico, TCMRateioBase)
 
 void TCMRERateioServico::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_GerencialFilialClassificacao.RemoveAll();
     TCMRateioBase::OnLimpar();
 }
@@ -122,7 +115,8 @@ bool TCMRERateioServico::operator==(const TCMRERateioServico& o) const
     IGUAL(PonteiroSitServicoRateio); IGUAL(PonteiroFilial); IGUAL(Destino); IGUAL(AlterouValoresCalculados);
     IGUAL(PonteiroHistorico);
     // clang-format on
-    return ComplementosIguais(o.GetComplementoHistorico(), GetComplementoHistorico());
+    return tolv::re::ComplementosIguais<Campo_ComplementoHistorico>(o.m_ps.ComplementoHistorico,
+                                                                    m_ps.ComplementoHistorico);
 }
 
 void TCMRERateioServico::CopiarPara(tagREG_RATEIOSERVICO_ENTRADAPS* dst) const

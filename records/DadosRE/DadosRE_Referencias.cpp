@@ -18,7 +18,7 @@ TOLV_PADRAO_IMPL(TCMRENFReferidas, TJQBaseParaDados)
 
 void TCMRENFReferidas::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     TJQBaseParaDados::OnLimpar();
 }
 
@@ -60,7 +60,7 @@ TOLV_PADRAO_IMPL(TCMREObservacaoCFOP, TJQBaseParaDados)
 
 void TCMREObservacaoCFOP::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_Observacao.Empty();
     TJQBaseParaDados::OnLimpar();
 }
@@ -105,7 +105,7 @@ TOLV_PADRAO_IMPL(TCMREItemAssociacaoREOC, TJQBaseParaDados)
 
 void TCMREItemAssociacaoREOC::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_CancelarItem = false;
     TJQBaseParaDados::OnLimpar();
 }

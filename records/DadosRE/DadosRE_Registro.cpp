@@ -25,7 +25,7 @@ CString Cortada(const CString& s)
 
 void TCMRERegistroEntrada::OnLimpar()
 {
-    JQMemSet(&m_ps, 0, sizeof m_ps, ARQ, __LINE__);
+    tolv::ZeraPropria(m_ps);
     m_Vinculo.Limpa();
     m_ObservacaoGeral.Empty();
     m_ObservacaoFisco.Empty();
