@@ -2,7 +2,6 @@
 // owner record exposes for each of its lists.
 #pragma once
 
-#include <cstddef>
 #include <new>
 #include <utility>
 
@@ -138,34 +137,15 @@ public:
 
 namespace tolv {
 
-// Asks the cache for the bytes of *p ahead of their reading.
-template <class T> inline void Antecipa(const T* p) noexcept
-{
-    const char* c = reinterpret_cast<const char*>(p);
-    for (size_t i = 0; i < sizeof(T); i += 64)
-        __builtin_prefetch(c + i);
-    __builtin_prefetch(c + sizeof(T) - 1);
-}
-
-// Same number of entries and equal pairs at each index, from index 0. Each
-// pair is asked for one index ahead.
+// Same number of entries and equal pairs at each index, from index 0.
 template <class T> inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T>& b)
 {
     int n = a.GetSize();
     if (n != b.GetSize())
         return false;
-    if (n > 0) {
-        Antecipa(a.GetPtr(0));
-        Antecipa(b.GetPtr(0));
-    }
-    for (int k = 0; k < n; ++k) {
-        if (k + 1 < n) {
-            Antecipa(a.GetPtr(k + 1));
-            Antecipa(b.GetPtr(k + 1));
-        }
+    for (int k = 0; k < n; ++k)
         if (!(*a.GetPtr(k) == *b.GetPtr(k)))
             return false;
-    }
     return true;
 }
 

@@ -24,18 +24,9 @@ bool TCMRateioBase::operator==(const TCMRateioBase* outro) const
     int n = outro->GetQuantidadeGerencial();
     if (n != GetQuantidadeGerencial())
         return false;
-    if (n > 0) {
-        tolv::Antecipa(outro->GetPtrGerencial(0));
-        tolv::Antecipa(GetPtrGerencial(0));
-    }
-    for (int k = 0; k < n; ++k) {
-        if (k + 1 < n) {
-            tolv::Antecipa(outro->GetPtrGerencial(k + 1));
-            tolv::Antecipa(GetPtrGerencial(k + 1));
-        }
+    for (int k = 0; k < n; ++k)
         if (!(*outro->GetPtrGerencial(k) == *GetPtrGerencial(k)))
             return false;
-    }
     return true;
 }
 
