@@ -347,18 +347,4 @@ TEST(Gerencial, ComparisonSeesWholeAmountsAndSelfAssignmentKeepsTheRecord)
     EXPECT_TRUE(b == TCMGerencial());
 }
 
-// --- The checksum base -------------------------------------------------------------
-
-TEST(BaseCRC, StoredChecksumFollowsLimparAndCopies)
-{
-    TJQCMBaseParaDados a;
-    a.Set_CRC(0xFEEDu);
-    EXPECT_EQ(a.CalculaCRC(), 0ul);
-    EXPECT_EQ(a.Get_CRC(), 0xFEEDul) << "CalculaCRC never stores";
-    TJQCMBaseParaDados b(a);
-    EXPECT_EQ(b.Get_CRC(), 0xFEEDul);
-    b.Limpar();
-    EXPECT_EQ(b.Get_CRC(), 0ul);
-}
-
 } // namespace

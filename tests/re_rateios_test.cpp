@@ -40,13 +40,6 @@ TEST_F(RateioTituloTest, LinesComeBackInOrder)
     EXPECT_TRUE(lido == original);
 }
 
-TEST(RateioTitulo, ComparesLinesInOrder)
-{
-    TCMRERateioTitulo b = RateioTitulo(2);
-    b.TrocaGerencial(0, 1);
-    EXPECT_TRUE(RateioTitulo(2) != b) << "Gerencial order";
-}
-
 // --- Service apportionment -------------------------------------------------------------
 
 TCMRERateioServico RateioServico(int linhas, int linhasFilial)
