@@ -150,15 +150,16 @@ template <bool zera, class E, class F> void PreencheArray(E* p, size_t n, F fill
     }
 }
 
+// R declares list forms of its own (not inherited from a base record).
+template <class R>
+concept FormasProprias = std::is_same_v<typename R::TipoProprio, R>;
+
 struct Escritor {
     // Writes r into dst, an element of an array just allocated here, by the
     // writing form of its CopiarPara where the record's own class has one.
     template <class R, class E> static void Escreve(const R& r, E* dst)
     {
-        if constexpr (requires {
-                          requires std::is_same_v<typename R::TipoProprio, R>;
-                          r.CopiarPara(dst, ParaEscrita{});
-                      })
+        if constexpr (FormasProprias<R> && requires { r.CopiarPara(dst, ParaEscrita{}); })
             r.CopiarPara(dst, ParaEscrita{});
         else
             r.CopiarPara(dst);
@@ -212,10 +213,7 @@ struct Leitor {
     template <class R, class E> static void Le(T_Lista<R>& l, E* src)
     {
         R& e = Novo(l);
-        if constexpr (requires {
-                          requires std::is_same_v<typename R::TipoProprio, R>;
-                          e.CopiarDe(src, ParaLeitura{});
-                      })
+        if constexpr (FormasProprias<R> && requires { e.CopiarDe(src, ParaLeitura{}); })
             e.CopiarDe(src, ParaLeitura{});
         else
             e.CopiarDe(src);

@@ -72,10 +72,7 @@ void TCMGerencial::CopiarDe(tagREG_CM_GERENCIALPS* src)
 
 void TCMGerencial::CopiarDe(tagREG_CM_GERENCIALPS* src, tolv::ParaLeitura)
 {
-    if (tolv::Sobrepoe(src, sizeof *src, this, sizeof *this)) {
-        CopiarDe(src);
-        return;
-    }
+    // What CopiarDe(src) does, without the virtual clearing.
     tolv::ZeraPropria(m_ps);
     JQMemCpy(&m_ps, src, sizeof m_ps, ARQ, __LINE__);
 }

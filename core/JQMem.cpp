@@ -24,10 +24,9 @@
 
 #ifdef TOLV_ROTINAS_ASM
 extern "C" {
-// Copies n bytes upwards; gives how many were not copied (0: all of them).
-size_t tolv_jq_copia(void* d, const void* s, size_t n) __attribute__((visibility("hidden")));
-// The same in 16-byte pieces (SSE2), then 8, 4 and single bytes.
-size_t tolv_jq_copia16(void* d, const void* s, size_t n) __attribute__((visibility("hidden")));
+// Copies n bytes upwards, with pecas in 16-byte pieces (SSE2), then 8, 4 and
+// single bytes; gives how many were not copied (0: all of them).
+size_t tolv_jq_copia(void* d, const void* s, size_t n, int pecas) __attribute__((visibility("hidden")));
 // Fills n bytes; gives how many were not filled.
 size_t tolv_jq_enche(void* d, int valor, size_t n) __attribute__((visibility("hidden")));
 // Reads one byte per page from p (n > 0); gives the bytes before the first
@@ -36,8 +35,7 @@ size_t tolv_jq_sonda(const void* p, size_t n) __attribute__((visibility("hidden"
 // The faulting instruction of each routine and where it resumes.
 extern const char tolv_jq_copia_pc[] __attribute__((visibility("hidden")));
 extern const char tolv_jq_copia_fim[] __attribute__((visibility("hidden")));
-extern const char tolv_jq_copia16_inicio[] __attribute__((visibility("hidden")));
-extern const char tolv_jq_copia16_fim[] __attribute__((visibility("hidden")));
+extern const char tolv_jq_copia_pecas[] __attribute__((visibility("hidden")));
 extern const char tolv_jq_enche_pc[] __attribute__((visibility("hidden")));
 extern const char tolv_jq_enche_fim[] __attribute__((visibility("hidden")));
 extern const char tolv_jq_sonda_pc[] __attribute__((visibility("hidden")));
@@ -54,21 +52,25 @@ extern const char tolv_jq_sonda_fim[] __attribute__((visibility("hidden")));
 asm(R"(
     .text
     .p2align 4
-    .globl tolv_jq_copia16
-    .globl tolv_jq_copia16_inicio
-    .globl tolv_jq_copia16_fim
-    .hidden tolv_jq_copia16
-    .hidden tolv_jq_copia16_inicio
-    .hidden tolv_jq_copia16_fim
-    .type tolv_jq_copia16, @function
-tolv_jq_copia16:
+    .globl tolv_jq_copia
+    .globl tolv_jq_copia_pecas
+    .globl tolv_jq_copia_pc
+    .globl tolv_jq_copia_fim
+    .hidden tolv_jq_copia
+    .hidden tolv_jq_copia_pecas
+    .hidden tolv_jq_copia_pc
+    .hidden tolv_jq_copia_fim
+    .type tolv_jq_copia, @function
+tolv_jq_copia:
     pushl %esi
     pushl %edi
     movl 12(%esp), %edi
     movl 16(%esp), %esi
     movl 20(%esp), %ecx
     cld
-tolv_jq_copia16_inicio:
+    cmpl $0, 24(%esp)
+    je tolv_jq_copia_pc
+tolv_jq_copia_pecas:
     cmpl $16, %ecx
     jb 2f
     .p2align 4
@@ -90,34 +92,12 @@ tolv_jq_copia16_inicio:
     subl $8, %ecx
 3:
     cmpl $4, %ecx
-    jb 4f
+    jb tolv_jq_copia_pc
     movl (%esi), %eax
     movl %eax, (%edi)
     addl $4, %esi
     addl $4, %edi
     subl $4, %ecx
-4:
-    testl %ecx, %ecx
-    jne tolv_jq_copia_pc
-tolv_jq_copia16_fim:
-    jmp tolv_jq_copia_fim
-    .size tolv_jq_copia16, .-tolv_jq_copia16
-
-    .p2align 4
-    .globl tolv_jq_copia
-    .globl tolv_jq_copia_pc
-    .globl tolv_jq_copia_fim
-    .hidden tolv_jq_copia
-    .hidden tolv_jq_copia_pc
-    .hidden tolv_jq_copia_fim
-    .type tolv_jq_copia, @function
-tolv_jq_copia:
-    pushl %esi
-    pushl %edi
-    movl 12(%esp), %edi
-    movl 16(%esp), %esi
-    movl 20(%esp), %ecx
-    cld
 tolv_jq_copia_pc:
     rep movsb
 tolv_jq_copia_fim:
@@ -223,7 +203,7 @@ void Manipulador(int sinal, siginfo_t* info, void* contexto)
 #ifdef TOLV_ROTINAS_ASM
     greg_t& pc = static_cast<ucontext_t*>(contexto)->uc_mcontext.gregs[REG_EIP];
     auto endereco = [](const char* p) { return reinterpret_cast<greg_t>(p); };
-    const greg_t retoma = pc >= endereco(tolv_jq_copia16_inicio) && pc < endereco(tolv_jq_copia16_fim)
+    const greg_t retoma = pc >= endereco(tolv_jq_copia_pecas) && pc < endereco(tolv_jq_copia_pc)
                               ? endereco(tolv_jq_copia_pc)
                           : pc == endereco(tolv_jq_copia_pc) ? endereco(tolv_jq_copia_fim)
                           : pc == endereco(tolv_jq_enche_pc) ? endereco(tolv_jq_enche_fim)
@@ -312,7 +292,7 @@ void* JQMemCpy(void* dst, const void* src, size_t n, const char*, int)
     const auto* d = static_cast<const unsigned char*>(dst);
     const auto* s = static_cast<const unsigned char*>(src);
     if (!(d > s && d < s + n))
-        return (g_sse2 ? tolv_jq_copia16 : tolv_jq_copia)(dst, src, n) == 0 ? dst : nullptr;
+        return tolv_jq_copia(dst, src, n, g_sse2) == 0 ? dst : nullptr;
 #endif
     Guarda& g = t_guarda;
     if (sigsetjmp(g.salto, 0) != 0)
