@@ -17,7 +17,7 @@ public:
         Limpar();
         Copiar(&src);
     }
-    ~TJQCMBaseParaDados() override { Limpar(); }
+    ~TJQCMBaseParaDados() override = default;
     TJQCMBaseParaDados& operator=(const TJQCMBaseParaDados&) = delete;
 
     unsigned long Get_CRC() const { return _CRC; }
@@ -94,7 +94,9 @@ public:                                                                         
 
 // Defines the constructors, destructor and assignment of T (direct base B):
 // every constructor ends with Limpar() (but the list reading's, whose CopiarDe
-// starts with it); assignment goes through a temporary copy.
+// starts with it); assignment goes through a temporary copy. The destructor
+// leaves the release of the lists and texts to their own destructors: clearing
+// a record that is going away would only zero bytes nobody reads again.
 #define TOLV_PADRAO_IMPL(T, B)                                                                                         \
     T::T() : B() { Limpar(); }                                                                                         \
     T::T(tolv::ParaLeitura) : B() {}                                                                                   \
@@ -103,7 +105,7 @@ public:                                                                         
         Limpar();                                                                                                      \
         Copiar(&src);                                                                                                  \
     }                                                                                                                  \
-    T::~T() { Limpar(); }                                                                                              \
+    T::~T() = default;                                                                                                 \
     const T& T::operator=(const T& src)                                                                                \
     {                                                                                                                  \
         T temp(src);                                                                                                   \
