@@ -1,5 +1,7 @@
 // The document road of entry registers, each figure beside memcpy (or memcmp)
 // of the same number of bytes in the same run.
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -102,6 +104,104 @@ void BM_IgualdadeRegistros(benchmark::State& st)
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * BytesEscritos(n)));
 }
 BENCHMARK(BM_IgualdadeRegistros)->Apply(Tamanhos);
+
+// The floor of the writing road on this format: every block of the same tree
+// taken from array new and filled by memcpy, one after another as a walk of
+// the tree meets them (an array before its elements' blocks), then released by
+// delete[] (an array after its elements' blocks). No record is behind it and
+// the walk is made once, outside the loop.
+struct Bloco {
+    const unsigned char* origem;
+    size_t tamanho;
+};
+
+struct Blocos {
+    std::vector<Bloco> blocos;   // in the order they are taken
+    std::vector<size_t> soltura; // indexes, in the order they are released
+};
+
+void* Ponteiro(const unsigned char* ps, const tolv::AninhadoDesc& a)
+{
+    void* p;
+    std::memcpy(&p, ps + a.offsetPonteiro, sizeof p);
+    return p;
+}
+
+size_t Contagem(const unsigned char* ps, const tolv::AninhadoDesc& a)
+{
+    uint32_t n = 0; // little-endian: the low bytes of n
+    std::memcpy(&n, ps + a.offsetContagem, a.tamanhoContagem);
+    return n;
+}
+
+void ListaBlocos(const tolv::EstruturaDesc& d, const unsigned char* ps, Blocos& b)
+{
+    for (unsigned i = 0; i < d.nAninhados; ++i) {
+        const tolv::AninhadoDesc& a = d.aninhados[i];
+        const auto* x = static_cast<const unsigned char*>(Ponteiro(ps, a));
+        if (!x)
+            continue;
+        size_t t = a.elemento ? a.elemento->tamanho : 1;
+        size_t n = Contagem(ps, a);
+        size_t k0 = b.blocos.size();
+        b.blocos.push_back({x, n * t});
+        if (a.elemento)
+            for (size_t k = 0; k < n; ++k)
+                ListaBlocos(*a.elemento, x + k * t, b);
+        b.soltura.push_back(k0);
+    }
+}
+
+void BM_BlocosMesmosBytes(benchmark::State& st)
+{
+    int n = static_cast<int>(st.range(0));
+    tagREG_ENTRADAPS ps;
+    Registro(n).CopiarPara(&ps);
+    Blocos b;
+    ListaBlocos(DescRE(), reinterpret_cast<const unsigned char*>(&ps), b);
+    std::vector<unsigned char*> p(b.blocos.size());
+    tagREG_ENTRADAPS c;
+    for (auto _ : st) {
+        std::memcpy(&c, &ps, sizeof ps);
+        for (size_t k = 0; k < b.blocos.size(); ++k) {
+            p[k] = new unsigned char[b.blocos[k].tamanho];
+            std::memcpy(p[k], b.blocos[k].origem, b.blocos[k].tamanho);
+        }
+        benchmark::DoNotOptimize(p.data());
+        benchmark::DoNotOptimize(&c);
+        for (size_t k : b.soltura)
+            delete[] p[k];
+    }
+    TCMRERegistroEntrada::ZerarDelete(&ps);
+    st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * BytesEscritos(n)));
+}
+BENCHMARK(BM_BlocosMesmosBytes)->Apply(Tamanhos);
+
+// The same for the comparison: the blocks of a written tree and a copy of each
+// of them, taken from array new one after another, compared pairwise by memcmp.
+void BM_MemcmpMesmosBlocos(benchmark::State& st)
+{
+    int n = static_cast<int>(st.range(0));
+    tagREG_ENTRADAPS ps;
+    Registro(n).CopiarPara(&ps);
+    Blocos b;
+    ListaBlocos(DescRE(), reinterpret_cast<const unsigned char*>(&ps), b);
+    std::vector<std::unique_ptr<unsigned char[]>> copia(b.blocos.size());
+    for (size_t k = 0; k < b.blocos.size(); ++k) {
+        copia[k].reset(new unsigned char[b.blocos[k].tamanho]);
+        std::memcpy(copia[k].get(), b.blocos[k].origem, b.blocos[k].tamanho);
+    }
+    const tagREG_ENTRADAPS outro = ps;
+    for (auto _ : st) {
+        int r = std::memcmp(&ps, &outro, sizeof ps);
+        for (size_t k = 0; k < b.blocos.size() && r == 0; ++k)
+            r = std::memcmp(b.blocos[k].origem, copia[k].get(), b.blocos[k].tamanho);
+        benchmark::DoNotOptimize(r);
+    }
+    TCMRERegistroEntrada::ZerarDelete(&ps);
+    st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * BytesEscritos(n)));
+}
+BENCHMARK(BM_MemcmpMesmosBlocos)->Apply(Tamanhos);
 
 // Baselines over the same number of bytes as the structures above.
 void BM_MemcpyMesmosBytes(benchmark::State& st)
