@@ -1,7 +1,5 @@
 // The document road of entry registers, each figure beside memcpy (or memcmp)
 // of the same number of bytes in the same run.
-#include <cstddef>
-#include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -105,60 +103,24 @@ void BM_IgualdadeRegistros(benchmark::State& st)
 }
 BENCHMARK(BM_IgualdadeRegistros)->Apply(Tamanhos);
 
+// The blocks of the tree that CopiarPara writes for n items, written into ps.
+amostra::Blocos BlocosEscritos(int n, tagREG_ENTRADAPS& ps)
+{
+    Registro(n).CopiarPara(&ps);
+    amostra::Blocos b;
+    amostra::ListaBlocos(DescRE(), &ps, b);
+    return b;
+}
+
 // The floor of the writing road on this format: every block of the same tree
-// taken from array new and filled by memcpy, one after another as a walk of
-// the tree meets them (an array before its elements' blocks), then released by
-// delete[] (an array after its elements' blocks). No record is behind it and
-// the walk is made once, outside the loop.
-struct Bloco {
-    const unsigned char* origem;
-    size_t tamanho;
-};
-
-struct Blocos {
-    std::vector<Bloco> blocos;   // in the order they are taken
-    std::vector<size_t> soltura; // indexes, in the order they are released
-};
-
-void* Ponteiro(const unsigned char* ps, const tolv::AninhadoDesc& a)
-{
-    void* p;
-    std::memcpy(&p, ps + a.offsetPonteiro, sizeof p);
-    return p;
-}
-
-size_t Contagem(const unsigned char* ps, const tolv::AninhadoDesc& a)
-{
-    uint32_t n = 0; // little-endian: the low bytes of n
-    std::memcpy(&n, ps + a.offsetContagem, a.tamanhoContagem);
-    return n;
-}
-
-void ListaBlocos(const tolv::EstruturaDesc& d, const unsigned char* ps, Blocos& b)
-{
-    for (unsigned i = 0; i < d.nAninhados; ++i) {
-        const tolv::AninhadoDesc& a = d.aninhados[i];
-        const auto* x = static_cast<const unsigned char*>(Ponteiro(ps, a));
-        if (!x)
-            continue;
-        size_t t = a.elemento ? a.elemento->tamanho : 1;
-        size_t n = Contagem(ps, a);
-        size_t k0 = b.blocos.size();
-        b.blocos.push_back({x, n * t});
-        if (a.elemento)
-            for (size_t k = 0; k < n; ++k)
-                ListaBlocos(*a.elemento, x + k * t, b);
-        b.soltura.push_back(k0);
-    }
-}
-
+// taken from array new and filled by memcpy in the order a walk meets them,
+// then released by delete[] in the order ZerarDelete's walk does. No record is
+// behind it and the walk is made once, outside the loop.
 void BM_BlocosMesmosBytes(benchmark::State& st)
 {
     int n = static_cast<int>(st.range(0));
     tagREG_ENTRADAPS ps;
-    Registro(n).CopiarPara(&ps);
-    Blocos b;
-    ListaBlocos(DescRE(), reinterpret_cast<const unsigned char*>(&ps), b);
+    const amostra::Blocos b = BlocosEscritos(n, ps);
     std::vector<unsigned char*> p(b.blocos.size());
     tagREG_ENTRADAPS c;
     for (auto _ : st) {
@@ -183,9 +145,7 @@ void BM_MemcmpMesmosBlocos(benchmark::State& st)
 {
     int n = static_cast<int>(st.range(0));
     tagREG_ENTRADAPS ps;
-    Registro(n).CopiarPara(&ps);
-    Blocos b;
-    ListaBlocos(DescRE(), reinterpret_cast<const unsigned char*>(&ps), b);
+    const amostra::Blocos b = BlocosEscritos(n, ps);
     std::vector<std::unique_ptr<unsigned char[]>> copia(b.blocos.size());
     for (size_t k = 0; k < b.blocos.size(); ++k) {
         copia[k].reset(new unsigned char[b.blocos[k].tamanho]);

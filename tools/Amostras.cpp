@@ -175,6 +175,25 @@ Medida Mede(const tolv::EstruturaDesc& d, const void* ps)
     return m;
 }
 
+void ListaBlocos(const tolv::EstruturaDesc& d, const void* ps, Blocos& b)
+{
+    const unsigned char* p = static_cast<const unsigned char*>(ps);
+    for (unsigned i = 0; i < d.nAninhados; ++i) {
+        const tolv::AninhadoDesc& a = d.aninhados[i];
+        const unsigned char* x = static_cast<const unsigned char*>(LePonteiro(p, a));
+        if (!x)
+            continue;
+        size_t t = a.elemento ? a.elemento->tamanho : 1;
+        size_t n = LeContagem(p, a);
+        size_t k0 = b.blocos.size();
+        b.blocos.push_back({x, n * t});
+        if (a.elemento)
+            for (size_t k = 0; k < n; ++k)
+                ListaBlocos(*a.elemento, x + k * t, b);
+        b.soltura.push_back(k0);
+    }
+}
+
 void MedePorLista(const tolv::EstruturaDesc& d, const void* ps, MedidaPorLista& m, const std::string& prefixo)
 {
     const unsigned char* b = static_cast<const unsigned char*>(ps);

@@ -61,6 +61,19 @@ struct Medida {
 };
 Medida Mede(const tolv::EstruturaDesc& d, const void* ps);
 
+// The nested blocks of one tree (the top block left out): in the order a walk
+// meets them (an array before its elements' blocks), and the order of their
+// release (an array after its elements' blocks) as indexes into the first.
+struct Bloco {
+    const unsigned char* origem;
+    size_t tamanho;
+};
+struct Blocos {
+    std::vector<Bloco> blocos;
+    std::vector<size_t> soltura;
+};
+void ListaBlocos(const tolv::EstruturaDesc& d, const void* ps, Blocos& b);
+
 // Elements and bytes per nested array, by the name of its pointer field
 // ("pProduto", "pProduto.pRateio", ...), in the order first met.
 using MedidaPorLista = std::vector<std::pair<std::string, Medida>>;
