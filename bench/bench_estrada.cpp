@@ -114,8 +114,8 @@ amostra::Blocos BlocosEscritos(int n, tagREG_ENTRADAPS& ps)
 
 // The floor of the writing road on this format: every block of the same tree
 // taken from array new and filled by memcpy in the order a walk meets them,
-// then released by delete[] in the order ZerarDelete's walk does. No record is
-// behind it and the walk is made once, outside the loop.
+// then released by delete[], each array after its elements' blocks. No record
+// is behind it and the walk is made once, outside the loop.
 void BM_BlocosMesmosBytes(benchmark::State& st)
 {
     int n = static_cast<int>(st.range(0));
