@@ -48,7 +48,8 @@ extern const char tolv_jq_sonda_fim[] __attribute__((visibility("hidden")));
 // piece is stored (a faulting access stores nothing), so a fault there goes on
 // byte by byte from the piece: the string copy then stops at the exact byte.
 // (The string copy alone is slow on some processors when the destination lies
-// a few bytes above the source, modulo the page.)
+// a few bytes above the source, modulo the page; and its start costs more than
+// the last three bytes, which the piece copy moves one by one.)
 asm(R"(
     .text
     .p2align 4
@@ -92,12 +93,23 @@ tolv_jq_copia_pecas:
     subl $8, %ecx
 3:
     cmpl $4, %ecx
-    jb tolv_jq_copia_pc
+    jb 4f
     movl (%esi), %eax
     movl %eax, (%edi)
     addl $4, %esi
     addl $4, %edi
     subl $4, %ecx
+4:
+    testl %ecx, %ecx
+    jz tolv_jq_copia_fim
+5:
+    movb (%esi), %al
+    movb %al, (%edi)
+    incl %esi
+    incl %edi
+    decl %ecx
+    jnz 5b
+    jmp tolv_jq_copia_fim
 tolv_jq_copia_pc:
     rep movsb
 tolv_jq_copia_fim:

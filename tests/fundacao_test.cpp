@@ -188,17 +188,19 @@ TEST_F(GuardaTest, TextEndingAtUnreadablePageReadsUpToIt)
 
 TEST_F(GuardaTest, FaultMidwayKeepsEveryByteBeforeIt)
 {
-    // Every distance from the fault, so that it falls inside each size of piece.
-    for (size_t antes = 1; antes <= 40; ++antes) {
-        char dst[64];
+    // 63 bytes go as three 16-byte pieces, one of 8, one of 4 and three single
+    // bytes: every distance from the fault falls inside each of them.
+    constexpr size_t n = 63;
+    for (size_t antes = 1; antes < n; ++antes) {
+        char dst[n + 1];
         std::memset(dst, '.', sizeof dst);
         std::memset(base + pagina - antes, 'r', antes);
-        EXPECT_EQ(JQMemCpy(dst, base + pagina - antes, 48, "DadosCore", __LINE__), nullptr);
+        EXPECT_EQ(JQMemCpy(dst, base + pagina - antes, n, "DadosCore", __LINE__), nullptr);
         EXPECT_EQ(std::string(dst, antes + 1), std::string(antes, 'r') + ".")
             << "copy from " << antes << " bytes before an unreadable page";
-        std::memset(base + pagina - 41, '.', 41);
-        EXPECT_EQ(JQMemCpy(base + pagina - antes, dst, 48, "DadosCore", __LINE__), nullptr);
-        EXPECT_EQ(std::string(base + pagina - 41, 41), std::string(41 - antes, '.') + std::string(antes, 'r'))
+        std::memset(base + pagina - n, '.', n);
+        EXPECT_EQ(JQMemCpy(base + pagina - antes, dst, n, "DadosCore", __LINE__), nullptr);
+        EXPECT_EQ(std::string(base + pagina - n, n), std::string(n - antes, '.') + std::string(antes, 'r'))
             << "copy to " << antes << " bytes before an unwritable page";
     }
     for (int valor : {0, 0x5A}) {
