@@ -56,7 +56,7 @@ void Linha(std::ostream& os, const char* meta, const char* tamanho, double razao
     char p[16] = "";
     if (piso)
         std::snprintf(p, sizeof p, "%.2fx", *piso);
-    std::snprintf(b, sizeof b, "%-40s %7s %8.2fx %8s   %s\n", meta, tamanho, razao, p, cumprida ? "met" : "missed");
+    std::snprintf(b, sizeof b, "%-50s %7s %8.2fx %8s   %s\n", meta, tamanho, razao, p, cumprida ? "met" : "missed");
     os << b;
 }
 
@@ -70,7 +70,7 @@ void EscreveMetas(const Melhores& m, std::ostream& os)
             return;
         cabecalho = true;
         char b[160];
-        std::snprintf(b, sizeof b, "%-40s %7s %9s %8s   %s\n", "target (best time of this run)", "N", "ratio", "floor",
+        std::snprintf(b, sizeof b, "%-50s %7s %9s %8s   %s\n", "target (best time of this run)", "N", "ratio", "floor",
                       "verdict");
         os << '\n' << b;
     };
@@ -105,12 +105,18 @@ void EscreveMetas(const Melhores& m, std::ostream& os)
         double g = *b / *a;
         char meta[96];
         std::snprintf(meta, sizeof meta, "%s 10000/1000 <= %.0fx", c.medida + 3, kCrescimentoMaximo);
-        char nota[96] = "";
-        if (a0 && b0)
-            std::snprintf(nota, sizeof nota, " (%s grows %.1fx)", c.base + 3, *b0 / *a0);
         char l[224];
-        std::snprintf(l, sizeof l, "%-40s %7s %8.1fx %8s   %s%s\n", meta, "", g, "",
-                      g <= kCrescimentoMaximo ? "met" : "missed", nota);
+        std::snprintf(l, sizeof l, "%-50s %7s %8.1fx %8s   %s\n", meta, "", g, "",
+                      g <= kCrescimentoMaximo ? "met" : "missed");
+        os << l;
+        if (!a0 || !b0)
+            continue;
+        // The same rule read as a ratio to the baseline, whose own growth
+        // includes the step out of the caches.
+        double g0 = *b0 / *a0;
+        std::snprintf(meta, sizeof meta, "  beside %s (grows %.1fx) <= %.1fx", c.base + 3, g0, kCrescimentoMaximo / 10);
+        std::snprintf(l, sizeof l, "%-50s %7s %8.2fx %8s   %s\n", meta, "", g / g0, "",
+                      g / g0 <= kCrescimentoMaximo / 10 ? "met" : "missed");
         os << l;
     }
 }
