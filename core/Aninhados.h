@@ -150,16 +150,20 @@ template <bool zera, class E, class F> void PreencheArray(E* p, size_t n, F fill
     }
 }
 
-// R declares list forms of its own (not inherited from a base record).
+// R declares a list reading form of its own (not inherited from a base record).
 template <class R>
 concept FormasProprias = std::is_same_v<typename R::TipoProprio, R>;
+
+// Same for the list writing form.
+template <class R>
+concept EscritaPropria = std::is_same_v<typename R::TipoEscrita, R>;
 
 struct Escritor {
     // Writes r into dst, an element of an array just allocated here, by the
     // writing form of its CopiarPara where the record's own class has one.
     template <class R, class E> static void Escreve(const R& r, E* dst)
     {
-        if constexpr (FormasProprias<R> && requires { r.CopiarPara(dst, ParaEscrita{}); })
+        if constexpr (EscritaPropria<R> && requires { r.CopiarPara(dst, ParaEscrita{}); })
             r.CopiarPara(dst, ParaEscrita{});
         else
             r.CopiarPara(dst);

@@ -52,16 +52,11 @@ class TOLV_API TCMGerencial : public TJQBaseParaDados {
 public:
     TOLV_ACESSORES(tagREG_CM_GERENCIALPS)
 
-    // The class whose list forms of CopiarDe and CopiarPara these are.
+    // The class whose list reading form of CopiarDe this is.
     using TipoProprio = TCMGerencial;
 
     void CopiarPara(tagREG_CM_GERENCIALPS* dst) const;
-    // The list writing's form, into an element of an array it has just
-    // allocated: nothing there can fault.
-    void CopiarPara(tagREG_CM_GERENCIALPS* dst, tolv::ParaEscrita) const
-    {
-        std::memcpy(static_cast<void*>(dst), &m_ps, sizeof m_ps);
-    }
+    TOLV_ESCRITA_SIMPLES(TCMGerencial, tagREG_CM_GERENCIALPS)
     void CopiarPara(tagRegGerencial_ps* dst) const;
     void CopiarPara(_REG_ES_GERENCIALPS* dst) const;
     void CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst) const;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "companions/JQLConx.h"
 #include "core/JQMem.h"
@@ -83,6 +84,31 @@ public:                                                                         
                                                                                                                        \
 private:                                                                                                               \
     void LeDe(S* src);                                                                                                 \
+                                                                                                                       \
+public:
+
+// The list writing's form of CopiarPara(S*), into an element of an array the
+// list writing has just allocated: nothing there can fault, so the structure
+// goes by a plain copy. Classes derived from T write by CopiarPara(S*).
+#define TOLV_ESCRITA_SIMPLES(T, S)                                                                                     \
+public:                                                                                                                \
+    using TipoEscrita = T;                                                                                             \
+    void CopiarPara(S* dst, tolv::ParaEscrita) const { std::memcpy(static_cast<void*>(dst), &m_ps, sizeof m_ps); }
+
+// Same for a structure with nested arrays or texts: CopiarPara(S*) and this
+// form share EscreveAninhados, which zeroes the counts and pointers the copy
+// brought and writes the class's lists and texts in their place.
+#define TOLV_ESCRITA(T, S)                                                                                             \
+public:                                                                                                                \
+    using TipoEscrita = T;                                                                                             \
+    void CopiarPara(S* dst, tolv::ParaEscrita) const                                                                   \
+    {                                                                                                                  \
+        std::memcpy(static_cast<void*>(dst), &m_ps, sizeof m_ps);                                                      \
+        EscreveAninhados(dst);                                                                                         \
+    }                                                                                                                  \
+                                                                                                                       \
+private:                                                                                                               \
+    void EscreveAninhados(S* dst) const;                                                                               \
                                                                                                                        \
 public:
 

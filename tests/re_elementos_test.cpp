@@ -47,6 +47,34 @@ TYPED_TEST(ElementoTest, SendingWritesEveryByteOfTheStructure)
     EXPECT_EQ(std::memcmp(&ps, zero.data(), sizeof ps), 0) << tolv::Layout<typename TypeParam::Estrutura>::desc.nome;
 }
 
+// An element of an array that the list writing allocates holds what sending
+// the record on its own writes (every element record has its own form).
+TYPED_TEST(ElementoTest, ListElementHoldsWhatSendingTheRecordWrites)
+{
+    using R = typename TypeParam::Registro;
+    using S = typename TypeParam::Estrutura;
+    static_assert(tolv::EscritaPropria<R>);
+    S padrao;
+    auto* b = reinterpret_cast<unsigned char*>(&padrao);
+    for (size_t k = 0; k < sizeof padrao; ++k)
+        b[k] = static_cast<unsigned char>(k * 7 + 1);
+    tolv::ZeraAninhados(&padrao);
+    R r;
+    r.CopiarDe(&padrao);
+    S so;
+    r.CopiarPara(&so);
+    T_Lista<R> l;
+    l.Add(r);
+    l.Add(r);
+    unsigned short n = 0;
+    S* p = nullptr;
+    tolv::EscreveLista(l, n, p);
+    ASSERT_EQ(n, 2);
+    for (int k = 0; k < 2; ++k)
+        EXPECT_EQ(std::memcmp(&p[k], &so, sizeof so), 0) << tolv::Layout<S>::desc.nome << " element " << k;
+    delete[] p;
+}
+
 // A change to any field makes the records unequal, one to reserved bytes does
 // not; the items leave their IDItem out.
 TYPED_TEST(ElementoTest, EveryFieldIsComparedAndNoReservedByte)

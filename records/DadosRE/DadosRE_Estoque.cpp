@@ -160,8 +160,12 @@ bool TCMREEntradaEstoque::operator==(const TCMREEntradaEstoque& o) const
 
 void TCMREEntradaEstoque::CopiarPara(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) const
 {
-    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
-        return;
+    if (JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        EscreveAninhados(dst);
+}
+
+void TCMREEntradaEstoque::EscreveAninhados(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) const
+{
     tolv::ZeraAninhados(dst);
     try {
         tolv::EscreveLista(m_GerencialSaida, dst->QtdGerencialSaida, dst->pGerencialSaida);

@@ -81,6 +81,7 @@ public:
     TOLV_ACESSORES(_REG_ITEM_ENTRADA_COMPOSICAOPS)
 
     void CopiarPara(_REG_ITEM_ENTRADA_COMPOSICAOPS* dst) const;
+    TOLV_ESCRITA_SIMPLES(TCMREComposicao, _REG_ITEM_ENTRADA_COMPOSICAOPS)
     void CopiarDe(_REG_ITEM_ENTRADA_COMPOSICAOPS* src);
     // Every byte the line does not name (lot, volume, reserved) is written zero.
     void CopiarPara(_REG_ES_COMPOSICAO_PRODUTOPS* dst) const;
@@ -108,6 +109,7 @@ public:
     // or text too long for its count is refused; on any failure the blocks
     // already written are released and their slots left zero.
     void CopiarPara(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) const;
+    TOLV_ESCRITA(TCMREEntradaEstoque, _REG_ENTRADA_ESTOQUE_ENTRADAPS)
     void CopiarDe(_REG_ENTRADA_ESTOQUE_ENTRADAPS* src);
     TOLV_LEITURA(TCMREEntradaEstoque, _REG_ENTRADA_ESTOQUE_ENTRADAPS)
 

@@ -72,8 +72,12 @@ bool TCMREItemImposto::operator==(const TCMREItemImposto& outro) const
 
 void TCMREItemImposto::CopiarPara(tagREG_ITEM_IMPOSTOPS* dst) const
 {
-    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
-        return;
+    if (JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        EscreveAninhados(dst);
+}
+
+void TCMREItemImposto::EscreveAninhados(tagREG_ITEM_IMPOSTOPS* dst) const
+{
     tolv::ZeraAninhados(dst);
     tolv::EscreveLista(m_Deducao, dst->QtdDeducao, dst->pDeducao);
 }

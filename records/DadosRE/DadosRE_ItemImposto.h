@@ -35,6 +35,7 @@ public:
     TOLV_ACESSORES(tagREG_DEDUCOES_PS)
 
     void CopiarPara(tagREG_DEDUCOES_PS* dst) const;
+    TOLV_ESCRITA_SIMPLES(TCMREServicoDeducao, tagREG_DEDUCOES_PS)
     void CopiarDe(tagREG_DEDUCOES_PS* src);
 
 protected:
@@ -51,6 +52,7 @@ public:
     TOLV_ACESSORES(tagREG_ITEM_IMPOSTOPS)
 
     void CopiarPara(tagREG_ITEM_IMPOSTOPS* dst) const;
+    TOLV_ESCRITA(TCMREItemImposto, tagREG_ITEM_IMPOSTOPS)
     void CopiarDe(tagREG_ITEM_IMPOSTOPS* src);
     TOLV_LEITURA(TCMREItemImposto, tagREG_ITEM_IMPOSTOPS)
 

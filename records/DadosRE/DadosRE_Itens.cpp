@@ -165,8 +165,12 @@ bool TCMREItemProduto::operator==(const TCMREItemProduto& o) const
 
 void TCMREItemProduto::CopiarPara(tagREG_ITEM_ENTRADA_PRODUTOPS* dst) const
 {
-    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
-        return;
+    if (JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        EscreveAninhados(dst);
+}
+
+void TCMREItemProduto::EscreveAninhados(tagREG_ITEM_ENTRADA_PRODUTOPS* dst) const
+{
     tolv::ZeraAninhados(dst);
     tolv::EscreveLista(m_Rateio, dst->QtdRateio, dst->pRateio);
     tolv::EscreveLista(m_ItemAssociacao, dst->QtdItemAssociacao, dst->pItemAssociacao);
@@ -250,8 +254,12 @@ bool TCMREItemServico::operator==(const TCMREItemServico& o) const
 
 void TCMREItemServico::CopiarPara(tagREG_ITEM_ENTRADA_SERVICOPS* dst) const
 {
-    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
-        return;
+    if (JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        EscreveAninhados(dst);
+}
+
+void TCMREItemServico::EscreveAninhados(tagREG_ITEM_ENTRADA_SERVICOPS* dst) const
+{
     tolv::ZeraAninhados(dst);
     tolv::EscreveLista(m_Rateio, dst->QtdRateio, dst->pRateio);
     tolv::EscreveLista(m_ItemAssociacao, dst->QtdItemAssociacao, dst->pItemAssociacao);

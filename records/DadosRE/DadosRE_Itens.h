@@ -65,6 +65,7 @@ public:
     TOLV_ACESSORES(tagREG_ITEM_TOTAIS_ENTRADAPS)
 
     void CopiarPara(tagREG_ITEM_TOTAIS_ENTRADAPS* dst) const;
+    TOLV_ESCRITA_SIMPLES(TCMREItemProdutoTotais, tagREG_ITEM_TOTAIS_ENTRADAPS)
     void CopiarDe(tagREG_ITEM_TOTAIS_ENTRADAPS* src);
     TOLV_LEITURA(TCMREItemProdutoTotais, tagREG_ITEM_TOTAIS_ENTRADAPS)
 
@@ -285,6 +286,7 @@ public:
     void SetPonteiroItemGrade3(unsigned short v) { m_ps.RegPosicaoProduto.PonteiroItemGrade3 = v; }
 
     void CopiarPara(tagREG_ITEM_ENTRADA_PRODUTOPS* dst) const;
+    TOLV_ESCRITA(TCMREItemProduto, tagREG_ITEM_ENTRADA_PRODUTOPS)
     void CopiarDe(tagREG_ITEM_ENTRADA_PRODUTOPS* src);
     TOLV_LEITURA(TCMREItemProduto, tagREG_ITEM_ENTRADA_PRODUTOPS)
 
@@ -310,6 +312,7 @@ public:
     TOLV_ACESSORES(tagREG_ITEM_ENTRADA_SERVICOPS)
 
     void CopiarPara(tagREG_ITEM_ENTRADA_SERVICOPS* dst) const;
+    TOLV_ESCRITA(TCMREItemServico, tagREG_ITEM_ENTRADA_SERVICOPS)
     void CopiarDe(tagREG_ITEM_ENTRADA_SERVICOPS* src);
     TOLV_LEITURA(TCMREItemServico, tagREG_ITEM_ENTRADA_SERVICOPS)
 

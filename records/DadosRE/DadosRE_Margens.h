@@ -28,6 +28,7 @@ public:
     TOLV_ACESSORES(tagREG_MARGEMLUCROPS)
 
     void CopiarPara(tagREG_MARGEMLUCROPS* dst) const;
+    TOLV_ESCRITA_SIMPLES(TCMREMargemLucro, tagREG_MARGEMLUCROPS)
     void CopiarDe(tagREG_MARGEMLUCROPS* src);
 
 protected:

@@ -90,8 +90,12 @@ bool TCMRETituloImposto::operator==(const TCMRETituloImposto& o) const
 
 void TCMRETituloImposto::CopiarPara(tagREG_TITULO_IMPOSTOS_ENTRADAPS* dst) const
 {
-    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
-        return;
+    if (JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        EscreveAninhados(dst);
+}
+
+void TCMRETituloImposto::EscreveAninhados(tagREG_TITULO_IMPOSTOS_ENTRADAPS* dst) const
+{
     tolv::ZeraAninhados(dst);
     tolv::EscreveLista(m_Rateio, dst->QtdRateio, dst->pRateio);
 }

@@ -85,6 +85,7 @@ public:
     TOLV_ACESSORES(tagREG_FATURA_ENTRADAPS)
 
     void CopiarPara(tagREG_FATURA_ENTRADAPS* dst) const;
+    TOLV_ESCRITA_SIMPLES(TCMREParcela, tagREG_FATURA_ENTRADAPS)
     void CopiarDe(tagREG_FATURA_ENTRADAPS* src);
 
 protected:
@@ -100,6 +101,7 @@ public:
     TOLV_ACESSORES(tagREG_TITULO_IMPOSTOS_ENTRADAPS)
 
     void CopiarPara(tagREG_TITULO_IMPOSTOS_ENTRADAPS* dst) const;
+    TOLV_ESCRITA(TCMRETituloImposto, tagREG_TITULO_IMPOSTOS_ENTRADAPS)
     void CopiarDe(tagREG_TITULO_IMPOSTOS_ENTRADAPS* src);
 
 protected:

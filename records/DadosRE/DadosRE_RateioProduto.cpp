@@ -102,8 +102,12 @@ bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
 // arrays, so it can still be released).
 void TCMRERateioProduto::CopiarPara(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const
 {
-    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
-        return;
+    if (JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        EscreveAninhados(dst);
+}
+
+void TCMRERateioProduto::EscreveAninhados(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const
+{
     tolv::ZeraAninhados(dst);
     if (m_AtivoImobilizado.GetSize() > 1)
         AfxThrowInvalidArgException();

@@ -52,8 +52,12 @@ bool TCMRERateioTitulo::operator==(const TCMRERateioTitulo& o) const
 
 void TCMRERateioTitulo::CopiarPara(tagREG_TITULO_RATEIO_ENTRADAPS* dst) const
 {
-    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
-        return;
+    if (JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        EscreveAninhados(dst);
+}
+
+void TCMRERateioTitulo::EscreveAninhados(tagREG_TITULO_RATEIO_ENTRADAPS* dst) const
+{
     tolv::ZeraAninhados(dst);
     tolv::EscreveLista(m_Gerencial, dst->QtdGerencial, dst->pGerencial);
 }
@@ -121,8 +125,12 @@ bool TCMRERateioServico::operator==(const TCMRERateioServico& o) const
 
 void TCMRERateioServico::CopiarPara(tagREG_RATEIOSERVICO_ENTRADAPS* dst) const
 {
-    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
-        return;
+    if (JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        EscreveAninhados(dst);
+}
+
+void TCMRERateioServico::EscreveAninhados(tagREG_RATEIOSERVICO_ENTRADAPS* dst) const
+{
     ZeraFaixa(*dst, offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, QtdGerencial),
               offsetof(tagREG_RATEIOSERVICO_ENTRADAPS, Reservado876));
     tolv::EscreveLista(m_Gerencial, dst->QtdGerencial, dst->pGerencial);

@@ -87,6 +87,7 @@ public:
     TOLV_ACESSORES(tagREG_TITULO_RATEIO_ENTRADAPS)
 
     void CopiarPara(tagREG_TITULO_RATEIO_ENTRADAPS* dst) const;
+    TOLV_ESCRITA(TCMRERateioTitulo, tagREG_TITULO_RATEIO_ENTRADAPS)
     void CopiarDe(tagREG_TITULO_RATEIO_ENTRADAPS* src);
 
 protected:
@@ -103,6 +104,7 @@ public:
     TOLV_ACESSORES(tagREG_RATEIOSERVICO_ENTRADAPS)
 
     void CopiarPara(tagREG_RATEIOSERVICO_ENTRADAPS* dst) const;
+    TOLV_ESCRITA(TCMRERateioServico, tagREG_RATEIOSERVICO_ENTRADAPS)
     void CopiarDe(tagREG_RATEIOSERVICO_ENTRADAPS* src);
 
 protected:

@@ -81,8 +81,12 @@ bool TCMREObservacaoCFOP::operator==(const TCMREObservacaoCFOP& o) const
 
 void TCMREObservacaoCFOP::CopiarPara(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* dst) const
 {
-    if (!JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
-        return;
+    if (JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
+        EscreveAninhados(dst);
+}
+
+void TCMREObservacaoCFOP::EscreveAninhados(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* dst) const
+{
     tolv::ZeraAninhados(dst);
     tolv::EscreveTexto(m_Observacao, dst->TamanhoObservacao, dst->pObservacao);
 }

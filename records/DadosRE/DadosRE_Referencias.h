@@ -46,6 +46,7 @@ public:
     TOLV_ACESSORES(tagREG_RE_NF_REFERIDA_PS)
 
     void CopiarPara(tagREG_RE_NF_REFERIDA_PS* dst) const;
+    TOLV_ESCRITA_SIMPLES(TCMRENFReferidas, tagREG_RE_NF_REFERIDA_PS)
     void CopiarDe(tagREG_RE_NF_REFERIDA_PS* src);
 
 protected:
@@ -66,6 +67,7 @@ public:
     // The note travels as length plus one and a new[] block owned by the
     // receiver; a note too long for the 16-bit size is refused.
     void CopiarPara(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* dst) const;
+    TOLV_ESCRITA(TCMREObservacaoCFOP, tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS)
     void CopiarDe(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* src);
 
 protected:
@@ -86,6 +88,7 @@ public:
     void SetCancelarItem(bool v) { m_CancelarItem = v; }
 
     void CopiarPara(tagREG_ASSOCIACAO_ITEM_RE_OCPS* dst) const;
+    TOLV_ESCRITA_SIMPLES(TCMREItemAssociacaoREOC, tagREG_ASSOCIACAO_ITEM_RE_OCPS)
     void CopiarDe(tagREG_ASSOCIACAO_ITEM_RE_OCPS* src);
 
 protected:
