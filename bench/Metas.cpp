@@ -50,13 +50,15 @@ const double* Acha(const Melhores& m, const std::string& nome)
     return it == m.end() || it->second <= 0 ? nullptr : &it->second;
 }
 
-void Linha(std::ostream& os, const char* meta, const char* tamanho, double razao, const double* piso, bool cumprida)
+void Linha(std::ostream& os, const char* meta, const char* tamanho, double razao, const double* piso, bool cumprida,
+           int casas = 2)
 {
-    char b[160];
+    char b[224];
     char p[16] = "";
     if (piso)
         std::snprintf(p, sizeof p, "%.2fx", *piso);
-    std::snprintf(b, sizeof b, "%-50s %7s %8.2fx %8s   %s\n", meta, tamanho, razao, p, cumprida ? "met" : "missed");
+    std::snprintf(b, sizeof b, "%-50s %7s %8.*fx %8s   %s\n", meta, tamanho, casas, razao, p,
+                  cumprida ? "met" : "missed");
     os << b;
 }
 
@@ -105,19 +107,14 @@ void EscreveMetas(const Melhores& m, std::ostream& os)
         double g = *b / *a;
         char meta[96];
         std::snprintf(meta, sizeof meta, "%s 10000/1000 <= %.0fx", c.medida + 3, kCrescimentoMaximo);
-        char l[224];
-        std::snprintf(l, sizeof l, "%-50s %7s %8.1fx %8s   %s\n", meta, "", g, "",
-                      g <= kCrescimentoMaximo ? "met" : "missed");
-        os << l;
+        Linha(os, meta, "", g, nullptr, g <= kCrescimentoMaximo, 1);
         if (!a0 || !b0)
             continue;
         // The same rule read as a ratio to the baseline, whose own growth
         // includes the step out of the caches.
         double g0 = *b0 / *a0;
         std::snprintf(meta, sizeof meta, "  beside %s (grows %.1fx) <= %.1fx", c.base + 3, g0, kCrescimentoMaximo / 10);
-        std::snprintf(l, sizeof l, "%-50s %7s %8.2fx %8s   %s\n", meta, "", g / g0, "",
-                      g / g0 <= kCrescimentoMaximo / 10 ? "met" : "missed");
-        os << l;
+        Linha(os, meta, "", g / g0, nullptr, g / g0 <= kCrescimentoMaximo / 10);
     }
 }
 

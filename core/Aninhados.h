@@ -152,7 +152,7 @@ template <bool zera, class E, class F> void PreencheArray(E* p, size_t n, F fill
 
 // R declares a list reading form of its own (not inherited from a base record).
 template <class R>
-concept FormasProprias = std::is_same_v<typename R::TipoProprio, R>;
+concept LeituraPropria = std::is_same_v<typename R::TipoLeitura, R>;
 
 // Same for the list writing form.
 template <class R>
@@ -217,7 +217,7 @@ struct Leitor {
     template <class R, class E> static void Le(T_Lista<R>& l, E* src)
     {
         R& e = Novo(l);
-        if constexpr (FormasProprias<R> && requires { e.CopiarDe(src, ParaLeitura{}); })
+        if constexpr (LeituraPropria<R> && requires { e.CopiarDe(src, ParaLeitura{}); })
             e.CopiarDe(src, ParaLeitura{});
         else
             e.CopiarDe(src);

@@ -53,7 +53,7 @@ public:
     TOLV_ACESSORES(tagREG_CM_GERENCIALPS)
 
     // The class whose list reading form of CopiarDe this is.
-    using TipoProprio = TCMGerencial;
+    using TipoLeitura = TCMGerencial;
 
     void CopiarPara(tagREG_CM_GERENCIALPS* dst) const;
     TOLV_ESCRITA_SIMPLES(TCMGerencial, tagREG_CM_GERENCIALPS)

@@ -74,7 +74,7 @@ inline bool Sobrepoe(const void* a, size_t na, const void* b, size_t nb) noexcep
 // read by CopiarDe(S*).
 #define TOLV_LEITURA(T, S)                                                                                             \
 public:                                                                                                                \
-    using TipoProprio = T;                                                                                             \
+    using TipoLeitura = T;                                                                                             \
     void CopiarDe(S* src, tolv::ParaLeitura)                                                                           \
     {                                                                                                                  \
         if (tolv::Sobrepoe(src, sizeof(S), this, sizeof(*this)))                                                       \
