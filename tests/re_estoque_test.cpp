@@ -120,7 +120,7 @@ TEST_F(EntradaEstoqueTest, ListsAndDescriptionTravelAndComeBackEqual)
 {
     TCMREEntradaEstoque original = Entrada(2, 1, 2, "Pistola .9");
     original.CopiarPara(&ps);
-    ASSERT_EQ(ps.TamanhoArmaFogo_Descricao, 11ul);
+    ASSERT_EQ(ps.TamArmaFogo_Descricao, 11ul);
     EXPECT_EQ(std::memcmp(ps.pArmaFogo_Descricao, "Pistola .9", 11), 0);
     ASSERT_EQ(ps.QtdGerencialSaida, 2);
     EXPECT_EQ(ps.pGerencialSaida[1].PonteiroGerencial, 41);
@@ -137,7 +137,7 @@ TEST_F(EntradaEstoqueTest, ListsAndDescriptionTravelAndComeBackEqual)
 TEST_F(EntradaEstoqueTest, DescriptionSizeIsThirtyTwoBits)
 {
     Entrada(0, 0, 0, std::string(70000, 'a').c_str()).CopiarPara(&ps);
-    EXPECT_EQ(ps.TamanhoArmaFogo_Descricao, 70001ul);
+    EXPECT_EQ(ps.TamArmaFogo_Descricao, 70001ul);
     TCMREEntradaEstoque lido;
     lido.CopiarDe(&ps);
     EXPECT_EQ(lido.GetArmaFogo_Descricao().GetLength(), 70000);

@@ -281,7 +281,7 @@ TEST_F(EstradaTest, EditsThroughTheListFamiliesTravel)
     EXPECT_EQ(w.QtdServico, 1);
     EXPECT_EQ(w.QtdAssociacaoREOC, 2);
     EXPECT_EQ(w.QtdParcela, 2);
-    EXPECT_EQ(w.pObservacoesCFOP[0].TamanhoObservacao, 0) << "emptied note";
+    EXPECT_EQ(w.pObservacoesCFOP[0].TamObservacao, 0) << "emptied note";
     EXPECT_EQ(w.pObservacoesCFOP[0].pObservacao, nullptr);
     TCMRERegistroEntrada volta;
     volta.CopiarDe(&w);
@@ -412,9 +412,9 @@ TEST_F(EstradaTest, TextsWithSizeZeroAreNotReleased)
     servidor = Servidor(original);
     // Blocks that the sizes disown: the freeing functions must leave them alone.
     _REG_ENTRADA_ESTOQUE_ENTRADAPS& e = servidor->pProduto[0].pEntradaEstoque[0];
-    e.TamanhoArmaFogo_Descricao = 0;
+    e.TamArmaFogo_Descricao = 0;
     servidor->TamObservacaoFisco = 0;
-    servidor->pObservacoesCFOP[1].TamanhoObservacao = 0;
+    servidor->pObservacoesCFOP[1].TamObservacao = 0;
     std::vector<char*> proprios = {e.pArmaFogo_Descricao, servidor->pObservacaoFisco,
                                    servidor->pObservacoesCFOP[1].pObservacao};
     r.CopiarDe(servidor);

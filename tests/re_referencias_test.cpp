@@ -71,11 +71,11 @@ TEST_F(ObservacaoCFOPTest, NoteTravelsAsLengthPlusOneAndEmptyAsNothing)
 {
     std::memset(&ps, 0xFF, sizeof ps);
     Nota("").CopiarPara(&ps);
-    EXPECT_EQ(ps.TamanhoObservacao, 0);
+    EXPECT_EQ(ps.TamObservacao, 0);
     EXPECT_EQ(ps.pObservacao, nullptr);
 
     Nota("frete").CopiarPara(&ps);
-    ASSERT_EQ(ps.TamanhoObservacao, 6);
+    ASSERT_EQ(ps.TamObservacao, 6);
     EXPECT_EQ(std::memcmp(ps.pObservacao, "frete", 6), 0);
     TCMREObservacaoCFOP lido = Nota("outra");
     lido.CopiarDe(&ps);
@@ -84,7 +84,7 @@ TEST_F(ObservacaoCFOPTest, NoteTravelsAsLengthPlusOneAndEmptyAsNothing)
 
 TEST_F(ObservacaoCFOPTest, NullTextReadsAsEmptyWhateverItsSize)
 {
-    ps.TamanhoObservacao = 40;
+    ps.TamObservacao = 40;
     TCMREObservacaoCFOP lido = Nota("velha");
     lido.CopiarDe(&ps);
     EXPECT_EQ(lido.GetObservacao(), CString(""));
@@ -94,11 +94,11 @@ TEST_F(ObservacaoCFOPTest, NoteTooLongForItsSixteenBitSizeIsRefused)
 {
     std::string longo(65534, 'x');
     Nota(longo.c_str()).CopiarPara(&ps);
-    EXPECT_EQ(ps.TamanhoObservacao, 65535);
+    EXPECT_EQ(ps.TamObservacao, 65535);
     tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS outro;
     std::memset(&outro, 0xFF, sizeof outro);
     EXPECT_TRUE(LancaArgumentoInvalido([&] { Nota((longo + "y").c_str()).CopiarPara(&outro); }));
-    EXPECT_EQ(outro.TamanhoObservacao, 0) << "no truncated size";
+    EXPECT_EQ(outro.TamObservacao, 0) << "no truncated size";
     EXPECT_EQ(outro.pObservacao, nullptr);
 }
 

@@ -171,7 +171,7 @@ void TCMREEntradaEstoque::EscreveAninhados(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) 
         tolv::EscreveLista(m_GerencialSaida, dst->QtdGerencialSaida, dst->pGerencialSaida);
         tolv::EscreveLista(m_Gerencial, dst->QtdGerencial, dst->pGerencial);
         tolv::EscreveLista(m_Composicao, dst->QtdComposicao, dst->pComposicao);
-        tolv::EscreveTexto(m_ArmaFogo_Descricao, dst->TamanhoArmaFogo_Descricao, dst->pArmaFogo_Descricao);
+        tolv::EscreveTexto(m_ArmaFogo_Descricao, dst->TamArmaFogo_Descricao, dst->pArmaFogo_Descricao);
     } catch (...) {
         tolv::LiberaAninhados(dst, tolv::Liberacao::Delete);
         tolv::ZeraAninhados(dst);
@@ -195,6 +195,6 @@ void TCMREEntradaEstoque::LeDe(_REG_ENTRADA_ESTOQUE_ENTRADAPS* src)
     tolv::LeLista(m_GerencialSaida, s.QtdGerencialSaida, s.pGerencialSaida);
     tolv::LeLista(m_Gerencial, s.QtdGerencial, s.pGerencial);
     tolv::LeLista(m_Composicao, s.QtdComposicao, s.pComposicao);
-    if (s.TamanhoArmaFogo_Descricao != 0)
-        tolv::LeTexto(m_ArmaFogo_Descricao, s.TamanhoArmaFogo_Descricao, s.pArmaFogo_Descricao);
+    if (s.TamArmaFogo_Descricao != 0)
+        tolv::LeTexto(m_ArmaFogo_Descricao, s.TamArmaFogo_Descricao, s.pArmaFogo_Descricao);
 }

@@ -46,7 +46,7 @@ TOLV_ESTRUTURA(_REG_ITEM_ENTRADA_COMPOSICAOPS, 112)
     F(60,  LONG,     PonteiroLocalSaida,             RW)                      \
     F(64,  LONG,     PonteiroLocal,                  RW)                      \
     F(68,  LONG,     PonteiroCFRT,                   RW)                      \
-    F(72,  ULONG,    TamanhoArmaFogo_Descricao,      NO)                      \
+    F(72,  ULONG,    TamArmaFogo_Descricao,      NO)                      \
     F(76,  USHORT,   QtdGerencialSaida,              NO)                      \
     F(78,  USHORT,   QtdGerencial,                   NO)                      \
     F(80,  USHORT,   QtdComposicao,                  NO)                      \
@@ -63,7 +63,7 @@ TOLV_ESTRUTURA(_REG_ITEM_ENTRADA_COMPOSICAOPS, 112)
     F(460, UCHAR,    LoteTipoReferencia,             RW)                      \
     F(461, UCHAR,    Tipo,                           RW)                      \
     F(462, RES(14),  Reservado462,                   NO)                      \
-    F(476, TXTP(TamanhoArmaFogo_Descricao),          pArmaFogo_Descricao, NO) \
+    F(476, TXTP(TamArmaFogo_Descricao),          pArmaFogo_Descricao, NO) \
     F(480, ARR(tagREG_CM_GERENCIALPS, QtdGerencialSaida), pGerencialSaida, NO) \
     F(484, ARR(tagREG_CM_GERENCIALPS, QtdGerencial),      pGerencial,      NO) \
     F(488, ARR(_REG_ITEM_ENTRADA_COMPOSICAOPS, QtdComposicao), pComposicao, NO) \

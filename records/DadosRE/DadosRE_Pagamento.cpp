@@ -84,8 +84,7 @@ bool TCMRETituloImposto::operator==(const TCMRETituloImposto& o) const
     IGUAL(TipoImposto);
     // clang-format on
     // Last, the other title's complement first.
-    return tolv::re::ComplementosIguais<Campo_ComplementoHistorico>(o.m_ps.ComplementoHistorico,
-                                                                    m_ps.ComplementoHistorico);
+    return tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico);
 }
 
 void TCMRETituloImposto::CopiarPara(tagREG_TITULO_IMPOSTOS_ENTRADAPS* dst) const

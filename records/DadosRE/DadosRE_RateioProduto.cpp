@@ -93,8 +93,7 @@ bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
     IGUAL(PonteiroHistorico);
     // clang-format on
     // Last, the other record's complement first.
-    return tolv::re::ComplementosIguais<Campo_ComplementoHistorico>(o.m_ps.ComplementoHistorico,
-                                                                    m_ps.ComplementoHistorico);
+    return tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico);
 }
 
 // The structure has room for one fixed asset: a line holding more is refused

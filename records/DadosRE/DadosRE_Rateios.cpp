@@ -119,8 +119,7 @@ bool TCMRERateioServico::operator==(const TCMRERateioServico& o) const
     IGUAL(PonteiroSitServicoRateio); IGUAL(PonteiroFilial); IGUAL(Destino); IGUAL(AlterouValoresCalculados);
     IGUAL(PonteiroHistorico);
     // clang-format on
-    return tolv::re::ComplementosIguais<Campo_ComplementoHistorico>(o.m_ps.ComplementoHistorico,
-                                                                    m_ps.ComplementoHistorico);
+    return tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico);
 }
 
 void TCMRERateioServico::CopiarPara(tagREG_RATEIOSERVICO_ENTRADAPS* dst) const

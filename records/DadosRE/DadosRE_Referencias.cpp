@@ -88,7 +88,7 @@ void TCMREObservacaoCFOP::CopiarPara(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* 
 void TCMREObservacaoCFOP::EscreveAninhados(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* dst) const
 {
     tolv::ZeraAninhados(dst);
-    tolv::EscreveTexto(m_Observacao, dst->TamanhoObservacao, dst->pObservacao);
+    tolv::EscreveTexto(m_Observacao, dst->TamObservacao, dst->pObservacao);
 }
 
 void TCMREObservacaoCFOP::CopiarDe(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* src)
@@ -99,8 +99,8 @@ void TCMREObservacaoCFOP::CopiarDe(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* sr
     // The caller's counts and pointers stay in m_ps while the lists are read.
     const auto& s = m_ps;
     tolv::AoSair zera{[this] { tolv::ZeraAninhados(&m_ps); }};
-    if (s.TamanhoObservacao != 0)
-        tolv::LeTexto(m_Observacao, s.TamanhoObservacao, s.pObservacao);
+    if (s.TamObservacao != 0)
+        tolv::LeTexto(m_Observacao, s.TamObservacao, s.pObservacao);
 }
 
 // --- TCMREItemAssociacaoREOC -----------------------------------------------------

@@ -23,9 +23,9 @@ TOLV_ESTRUTURA(tagREG_RE_NF_REFERIDA_PS, 104)
 
 #define TOLV_LAYOUT_tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS(F)              \
     F(0,  LONG,    PonteiroCFOP,       RW)                                    \
-    F(4,  USHORT,  TamanhoObservacao,  NO)                                    \
+    F(4,  USHORT,  TamObservacao,  NO)                                    \
     F(6,  RES(22), Reservado6,         NO)                                    \
-    F(28, TXTP(TamanhoObservacao), pObservacao, NO)
+    F(28, TXTP(TamObservacao), pObservacao, NO)
 TOLV_ESTRUTURA(tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS, 32)
 
 #define TOLV_LAYOUT_tagREG_ASSOCIACAO_ITEM_RE_OCPS(F)                         \

@@ -3,8 +3,8 @@
 #include <cstddef>
 
 #include "companions/JQDFConx.h"
-#include "companions/TOLVSVCUtil.h"
 #include "core/Aninhados.h"
+#include "core/Comparacao.h"
 
 #define ARQ "DadosRE"
 
@@ -125,8 +125,7 @@ bool TCMRERegistroEntrada::operator==(const TCMRERegistroEntrada& o) const
         return false;
     // Last, and its answer is the comparison's: the other register's text first.
     // Both texts are read within their fields.
-    return CTOLVSVCUtil::ComparaComplementoHistorico(o.GetComplementoHistorico().GetString(),
-                                                     GetComplementoHistorico().GetString());
+    return tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico);
 }
 
 void TCMRERegistroEntrada::CopiarPara(tagREG_ENTRADAPS* dst)
@@ -244,7 +243,7 @@ void SoltaProduto(const tagREG_ITEM_ENTRADA_PRODUTOPS& item, Liberacao modo)
             Solta(e[k].pGerencialSaida, e[k].QtdGerencialSaida, modo);
             Solta(e[k].pGerencial, e[k].QtdGerencial, modo);
             Solta(e[k].pComposicao, e[k].QtdComposicao, modo);
-            SoltaTexto(e[k].pArmaFogo_Descricao, e[k].TamanhoArmaFogo_Descricao, modo);
+            SoltaTexto(e[k].pArmaFogo_Descricao, e[k].TamArmaFogo_Descricao, modo);
         }
         Solta(e, 0, modo);
     }
@@ -278,7 +277,7 @@ void Libera(tagREG_ENTRADAPS* ps, Liberacao modo)
     Solta(ps->pReferidas, ps->QtdReferidas, modo);
     if (tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* o = ps->pObservacoesCFOP) {
         for (unsigned k = 0; k < ps->QtdObservacoesCFOP; ++k)
-            SoltaTexto(o[k].pObservacao, o[k].TamanhoObservacao, modo);
+            SoltaTexto(o[k].pObservacao, o[k].TamObservacao, modo);
         Solta(o, 0, modo);
     }
     SoltaTitulos(*ps, modo);
