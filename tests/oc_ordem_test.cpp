@@ -94,8 +94,7 @@ TEST_F(OrdemTest, DeepTreeIsWrittenWithItsCountsStridesAndBlocks)
             EXPECT_EQ(r.PonteiroDepartamento, fonte.GetRateio(j).GetPonteiroDepartamento()) << "stride 632";
             ASSERT_EQ(r.QtdGerencial, 2);
             for (int k = 0; k < 2; ++k)
-                EXPECT_EQ(r.pGerencial[k].PonteiroGerencial,
-                          fonte.GetRateio(j).GetGerencial(k).GetPonteiroGerencial())
+                EXPECT_EQ(r.pGerencial[k].PonteiroGerencial, fonte.GetRateio(j).GetGerencial(k).GetPonteiroGerencial())
                     << "stride 24";
         }
         for (int j = 0; j < 2; ++j) {
