@@ -185,24 +185,4 @@ TEST(ElementoOC, ApportionmentKeepsOneListOfManagementLines)
     EXPECT_STREQ(a.GetRuntimeClass()->m_lpszClassName, "TCMRateioBase");
 }
 
-TEST(ElementoOC, ReceiptObservationTravelsWithItsLengthPlusOne)
-{
-    TCMOCRecebimento r;
-    tagREG_RECEBIMENTO_COMPRAPS ps;
-    std::memset(&ps, 0xFF, sizeof ps);
-    r.CopiarPara(&ps);
-    EXPECT_EQ(ps.TamObservacao, 0);
-    EXPECT_EQ(ps.pObservacao, nullptr);
-    r.SetObservacao("abc");
-    r.CopiarPara(&ps);
-    EXPECT_EQ(ps.TamObservacao, 4);
-    ASSERT_NE(ps.pObservacao, nullptr);
-    EXPECT_EQ(std::memcmp(ps.pObservacao, "abc", 4), 0);
-    TCMOCRecebimento lido;
-    lido.CopiarDe(&ps);
-    EXPECT_EQ(lido.GetObservacao(), "abc");
-    EXPECT_TRUE(lido == r);
-    delete[] ps.pObservacao;
-}
-
 } // namespace

@@ -136,7 +136,7 @@ void Ordem(TCMOCOrdemCompra& o, Gerador& g, const FormaOrdem& f)
     o.SetComplementoHistorico(g.Texto("compra de material ", 60));
     o.SetCodigo(g.Texto("OC-", 12));
     o.SetMoeda("R$");
-    o.SetPonteiroTipoPeriodo(1);
+    o.SetPonteiroTipoPeriodo(3);
     o.SetSituacao('A');
     for (int i = 0; i < f.itens; ++i)
         o.AdicionaItem(ItemOC(g, i, f.item));

@@ -31,10 +31,9 @@ void TCMOCOrdemCompra::OnCopiar(const TJQBaseParaDados* src)
     if (s != this) {
         m_Item.Copia(s->m_Item);
         m_Parcela.Copia(s->m_Parcela);
+        m_Logs.Copia(s->m_Logs);
     }
     m_Vinculo = s->m_Vinculo;
-    if (s != this)
-        m_Logs.Copia(s->m_Logs);
     TJQBaseParaDados::OnCopiar(src);
 }
 
