@@ -239,8 +239,8 @@ TEST(VarCyFromR8, AgreesWithTheExactProductOverManyDoubles)
         if ((cabe ? hr == S_OK : hr == DISP_E_OVERFLOW) && r.int64 == esperado)
             continue;
         if (++falhas <= 10)
-            ADD_FAILURE() << "VarCyFromR8(" << std::hexfloat << d << " = " << std::defaultfloat
-                          << std::setprecision(17) << d << ") gave hr " << hr << ", " << r.int64 << "; expected "
+            ADD_FAILURE() << "VarCyFromR8(" << std::hexfloat << d << " = " << std::defaultfloat << std::setprecision(17)
+                          << d << ") gave hr " << hr << ", " << r.int64 << "; expected "
                           << (cabe ? std::to_string(esperado) : "overflow");
     }
     EXPECT_EQ(falhas, 0) << "of " << entradas.size() << " doubles";
