@@ -198,14 +198,11 @@ uint64_t MagnitudeCY(const CY& c, bool& negativo)
 }
 
 // Decimal digits and power of ten of a finite, non-negative double:
-// valor = digitos * 10^expoente. precisao < 0 asks for the shortest form
-// that reads back as the same double, otherwise that many significant digits.
+// valor = digitos * 10^expoente, rounded to precisao significant digits.
 void Decompoe(double valor, int precisao, uint64_t& digitos, int& expoente)
 {
     char buf[64];
-    std::to_chars_result r =
-        precisao < 0 ? std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific)
-                     : std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific, precisao - 1);
+    std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific, precisao - 1);
     digitos = 0;
     int casas = 0;
     bool depoisPonto = false;
