@@ -25,4 +25,5 @@
 #include "core/Rateio.h"
 #include "core/Registro.h"
 
+#include "records/DadosCC/DadosCC.h"
 #include "records/DadosRE/DadosRE.h"
