@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -181,9 +182,30 @@ TEST(Aninhados, UnreadableElementsEndTheList)
     EXPECT_EQ(l.GetSize(), 2);
     CString t;
     std::memcpy(base + pagina - 3, "xyz", 3);
-    tolv::LeTexto(t, 50ul, base + pagina - 3);
-    EXPECT_TRUE(t.IsEmpty()) << "a text that runs into unreadable memory is not taken";
+    tolv::LeTexto(t, 2ul, base + pagina - 3);
+    EXPECT_STREQ(t.GetString(), "xyz") << "an unterminated text ends where the memory stops being readable";
+    tolv::LeTexto(t, 50ul, base + pagina);
+    EXPECT_TRUE(t.IsEmpty()) << "a text whose first byte cannot be read";
     munmap(base, 2 * pagina);
+}
+
+TEST(Aninhados, PresentTextIsReadToItsNulWhateverItsLength)
+{
+    const char texto[] = "completo";
+    struct Caso {
+        unsigned long tamanho;
+        const char* esperado;
+    } casos[] = {{0, ""}, {1, "completo"}, {2, "completo"}, {9, "completo"}, {4000, "completo"}};
+    for (const Caso& c : casos) {
+        CString t("antes");
+        tolv::LeTexto(t, c.tamanho, texto);
+        EXPECT_STREQ(t.GetString(), c.esperado) << "length field " << c.tamanho;
+    }
+    // Longer than a page, across pages.
+    std::string longo(10000, 'L');
+    CString t;
+    tolv::LeTexto(t, static_cast<unsigned short>(3), longo.c_str());
+    EXPECT_EQ(t.GetLength(), 10000);
 }
 
 TEST(Aninhados, ReleasesElementsArraysFirstWithTheTaskAllocator)
