@@ -285,6 +285,32 @@ TEST_F(Contrato2Test, NullBlocksReadAsEmptyWhateverTheirCounts)
     TCMCC2Contrato::ZerarGlobalAlloc(&s);
 }
 
+TEST_F(Contrato2Test, TextLengthOnlySaysATextIsThere)
+{
+    char observacao[] = "completo";
+    char descricao[] = "longa descricao do contrato";
+    char aditivo[] = "aditivo";
+    tagREG_ADITIVO_CONTRATO_COMPRAPS ad{};
+    ad.TamDescricao = 1;
+    ad.pDescricao = aditivo;
+    PS s{};
+    s.TamObservacao = 2;
+    s.pObservacao = observacao;
+    s.TamDescricaoContrato = 600;
+    s.pDescricaoContrato = descricao;
+    s.QtdAditivo = 1;
+    s.pAditivo = &ad;
+    TCMCC2Contrato c;
+    c.CopiarDe(&s);
+    EXPECT_EQ(c.GetObservacao(), CString("completo")) << "a length of 2 over a longer text";
+    EXPECT_EQ(c.GetDescricaoContrato(), CString(descricao)) << "a length beyond the NUL";
+    ASSERT_EQ(c.GetQuantidadeAditivo(), 1);
+    EXPECT_EQ(c.GetAditivo(0).GetDescricao(), CString("aditivo"));
+    s.TamObservacao = 0;
+    c.CopiarDe(&s);
+    EXPECT_TRUE(c.GetObservacao().IsEmpty()) << "length 0: no text, whatever the pointer";
+}
+
 TEST_F(Contrato2Test, UnreadableBlocksEndTheirListOrText)
 {
     size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
