@@ -141,18 +141,6 @@ TEST(CalculosCC2, OverflowingStepGivesZeroStored)
     }
 }
 
-TEST(CalculosCC2, OnlyTheBaseValueIsRead)
-{
-    // A base of two decimals holds 300.00 whatever the double said.
-    CJQCurrencyEx base(300.009, 2);
-    TCMCC2Classificacao c;
-    c.SetValorRateio(JQCY(1000000));
-    EXPECT_EQ(c.CalculaPercentual(base).int64, 333333);
-    TCMCC2Parcela p;
-    p.SetPercentualMultas(JQCY(20000));
-    EXPECT_EQ(p.CalculaValorMultas(base).int64, 60000) << "2% of 300.00";
-}
-
 TEST(CalculosCC2, ObjectOnlyAmountsAreClearedCopiedAndNeverSent)
 {
     TCMCC2Parcela p;

@@ -204,24 +204,6 @@ TEST_F(Contrato2Test, FreeingReleasesEveryBlockAndZeroesEverySlot)
     EXPECT_TRUE(lido == Amostra(4)) << "the record owns what it read";
 }
 
-TEST_F(Contrato2Test, ReadingLeavesNoSlotOfTheCallerInTheImage)
-{
-    PS* s = DoServidor(Amostra());
-    TCMCC2Contrato c;
-    c.CopiarDe(s);
-    c.RemoveTodosAditivo();
-    c.RemoveTodosParcela();
-    c.SetObservacao("");
-    PS& ps = Envia(c);
-    EXPECT_EQ(ps.QtdAditivo, 0);
-    EXPECT_EQ(ps.pAditivo, nullptr) << "not the caller's array";
-    EXPECT_EQ(ps.pParcela, nullptr);
-    EXPECT_EQ(ps.TamObservacao, 0);
-    EXPECT_EQ(ps.pObservacao, nullptr);
-    EXPECT_NE(ps.pReajuste, s->pReajuste);
-    Libera(s);
-}
-
 TEST_F(Contrato2Test, OversizeListIsRefusedWithoutTheCallersArrays)
 {
     PS* s = DoServidor(Amostra());

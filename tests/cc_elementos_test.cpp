@@ -45,16 +45,6 @@ template <class S> S Padrao()
     return s;
 }
 
-TYPED_TEST(ElementoCCTest, ClearedRecordSendsZerosOverAnyDestination)
-{
-    typename TypeParam::Estrutura ps;
-    std::memset(&ps, 0xA5, sizeof ps);
-    typename TypeParam::Registro r;
-    r.CopiarPara(&ps);
-    std::vector<unsigned char> zero(sizeof ps, 0);
-    EXPECT_EQ(std::memcmp(&ps, zero.data(), sizeof ps), 0) << tolv::Layout<typename TypeParam::Estrutura>::desc.nome;
-}
-
 TYPED_TEST(ElementoCCTest, ImageTravelsWholeAndAsAListElement)
 {
     using R = typename TypeParam::Registro;
@@ -90,23 +80,6 @@ TYPED_TEST(ElementoCCTest, EveryFieldIsComparedAndNoReservedByte)
     auto erros = re_teste::CamposForaDaComparacao<R, typename TypeParam::Estrutura>(R(), n);
     EXPECT_EQ(erros, std::vector<std::string>()) << tolv::Layout<typename TypeParam::Estrutura>::desc.nome;
     EXPECT_GT(n, 0);
-}
-
-TYPED_TEST(ElementoCCTest, AssignmentAndClearing)
-{
-    using R = typename TypeParam::Registro;
-    using S = typename TypeParam::Estrutura;
-    const S padrao = Padrao<S>();
-    R a;
-    a.CopiarDe(const_cast<S*>(&padrao));
-    R b;
-    b = a;
-    EXPECT_TRUE(b == a) << tolv::Layout<S>::desc.nome;
-    b = b;
-    EXPECT_TRUE(b == a) << tolv::Layout<S>::desc.nome << " after self-assignment";
-    b.Limpar();
-    EXPECT_TRUE(b == R()) << tolv::Layout<S>::desc.nome;
-    EXPECT_TRUE(b != a) << tolv::Layout<S>::desc.nome;
 }
 
 // --- Texts of the second generation's amendments and stages ----------------------
