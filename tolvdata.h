@@ -25,4 +25,5 @@
 #include "core/Rateio.h"
 #include "core/Registro.h"
 
+#include "records/DadosCT/DadosCT.h"
 #include "records/DadosRE/DadosRE.h"

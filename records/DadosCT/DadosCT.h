@@ -1,0 +1,4 @@
+// Freight bill subsystem: every public header of DadosCT.
+#pragma once
+
+#include "records/DadosCT/DadosCT_Rateio.h"
