@@ -26,4 +26,5 @@
 #include "core/Registro.h"
 
 #include "records/DadosCT/DadosCT.h"
+#include "records/DadosEF/DadosEF.h"
 #include "records/DadosRE/DadosRE.h"

@@ -1,0 +1,4 @@
+// Fiscal-bookkeeping movement subsystem: every public header of DadosEF.
+#pragma once
+
+#include "records/DadosEF/DadosEF_Item.h"
