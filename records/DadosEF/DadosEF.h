@@ -3,3 +3,4 @@
 
 #include "records/DadosEF/DadosEF_Anexos.h"
 #include "records/DadosEF/DadosEF_Item.h"
+#include "records/DadosEF/DadosEF_Movimento.h"
