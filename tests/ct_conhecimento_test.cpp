@@ -358,13 +358,4 @@ TEST(ConhecimentoComparacao, ComplementWithoutTerminatorIsReadWithinItsField)
     EXPECT_FALSE(a == b);
 }
 
-TEST(ConhecimentoClasse, RegisteredWithItsBase)
-{
-    EXPECT_EQ(RUNTIME_CLASS(TCMCTConhecimentoTransporte)->m_pfnGetBaseClass(), RUNTIME_CLASS(TJQBaseParaDados));
-    EXPECT_EQ(RUNTIME_CLASS(TCMCTRateio)->m_pfnGetBaseClass(), RUNTIME_CLASS(TCMRateioBase));
-    EXPECT_EQ(CT().GetRuntimeClass(), RUNTIME_CLASS(TCMCTConhecimentoTransporte));
-    EXPECT_EQ(TCMCTParcela().GetRuntimeClass(), RUNTIME_CLASS(TJQBaseParaDados));
-    EXPECT_EQ(TCMCTNotaFiscal().GetRuntimeClass(), RUNTIME_CLASS(TJQBaseParaDados));
-}
-
 } // namespace
