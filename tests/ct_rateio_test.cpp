@@ -1,6 +1,4 @@
 // Apportionment lines of the freight bill and their management lines.
-#include <cstring>
-
 #include <gtest/gtest.h>
 
 #include "tests/re_teste.h"
@@ -13,27 +11,6 @@ TCMCTRateio Exemplo()
 {
     amostra::Gerador g(552);
     return amostra::RateioCT(g, 3);
-}
-
-TEST(CTRateio, SendsItsLinesAsWholeImagesOverAnyDestination)
-{
-    const TCMCTRateio r = Exemplo();
-    tagREG_RATEIO_CONHECIMENTOPS ps;
-    std::memset(&ps, 0xFF, sizeof ps);
-    r.CopiarPara(&ps);
-    ASSERT_EQ(ps.QtdGerencial, 3);
-    EXPECT_TRUE(re_teste::Bytes(ps, 528, 550)) << "reserved bytes from the record";
-    EXPECT_TRUE(re_teste::Bytes(ps, 556, 560));
-    EXPECT_EQ(ps.pGerencial[2].Quantidade.int64, r.GetGerencial(2).GetQuantidade().int64);
-    TCMCTRateio lido;
-    lido.CopiarDe(&ps);
-    EXPECT_TRUE(lido == r);
-    delete[] ps.pGerencial;
-
-    TCMCTRateio vazio;
-    std::memset(&ps, 0xFF, sizeof ps);
-    vazio.CopiarPara(&ps);
-    EXPECT_TRUE(re_teste::Bytes(ps, 0, sizeof ps)) << "count and pointer zeroed";
 }
 
 TEST(CTRateio, ComparesLinesWithQuantityButNotTheHistory)

@@ -288,26 +288,6 @@ TEST_F(MovimentoTest, HeaderTextsFillTheirFieldWithoutTerminator)
     EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&ps) + 650, "ABCDEFGHIJKLMNOPSP", 18), 0);
 }
 
-TEST_F(MovimentoTest, WideNumbersAndBlocksKeepEveryBit)
-{
-    TEFMovimento m;
-    m.SetNrDI(0xFEDCBA9876543210ull);
-    m.SetNSU(0x8000000000000001ull);
-    m.SetCodigoObra(~0ull);
-    m.SetQuantidadeVolumes(0xFFFFFFF0ul);
-    _JQ_NFE_ps id;
-    for (int k = 0; k < 24; ++k)
-        id.bytes[k] = static_cast<BYTE>(0xF0 + k);
-    m.SetRegCTeReferencia(id);
-    EXPECT_EQ(m.GetNrDI(), 0xFEDCBA9876543210ull);
-    EXPECT_EQ(m.GetNSU(), 0x8000000000000001ull);
-    EXPECT_EQ(m.GetCodigoObra(), ~0ull);
-    EXPECT_EQ(m.GetQuantidadeVolumes(), 0xFFFFFFF0ul);
-    Envia(m, nullptr);
-    EXPECT_EQ(std::memcmp(&ps.RegCTeReferencia, &id, 24), 0);
-    EXPECT_EQ(ps.NrDI, 0xFEDCBA9876543210ull);
-}
-
 TEST_F(MovimentoTest, CopiesSendWhatTheOriginalSends)
 {
     amostra::Gerador g(31);
