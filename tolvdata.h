@@ -26,5 +26,7 @@
 #include "core/Registro.h"
 
 #include "records/DadosCC/DadosCC.h"
+#include "records/DadosCT/DadosCT.h"
+#include "records/DadosEF/DadosEF.h"
 #include "records/DadosOC/DadosOC.h"
 #include "records/DadosRE/DadosRE.h"
