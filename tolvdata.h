@@ -25,4 +25,5 @@
 #include "core/Rateio.h"
 #include "core/Registro.h"
 
+#include "records/DadosES/DadosES.h"
 #include "records/DadosRE/DadosRE.h"
