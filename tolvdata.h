@@ -26,4 +26,5 @@
 #include "core/Registro.h"
 
 #include "records/DadosES/DadosES.h"
+#include "records/DadosOP/DadosOP.h"
 #include "records/DadosRE/DadosRE.h"
