@@ -26,5 +26,6 @@
 #include "core/Registro.h"
 
 #include "records/DadosES/DadosES.h"
+#include "records/DadosMestre/DadosMestre.h"
 #include "records/DadosOP/DadosOP.h"
 #include "records/DadosRE/DadosRE.h"
