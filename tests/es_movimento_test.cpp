@@ -173,9 +173,8 @@ TEST_F(MovimentoTest, ComplementIsReadOnlyWhenLengthAndPointerAreSet)
         char* ponteiro;
         const char* esperado;
     } casos[] = {
-        {12, texto, "complemento"},
-        {12, nullptr, ""},
-        {0, texto, ""},
+        {12, texto, "complemento"},  {2, texto, "complemento"}, // the length only says a text is there
+        {500, texto, "complemento"}, {12, nullptr, ""},         {0, texto, ""},
     };
     for (const auto& c : casos) {
         _REG_ES_MOVIMENTOPS s{};
@@ -224,8 +223,9 @@ TEST_F(MovimentoTest, UnreadableMemoryEndsTheListOrText)
     _REG_ES_MOVIMENTOPS s{};
     s.QtdReferencia = 40;
     s.pReferencia = refs;
+    std::memcpy(base + pagina - 3, "fim", 3); // no NUL before the page ends
     s.TamComplemento = 5;
-    s.pComplemento = base + pagina;
+    s.pComplemento = base + pagina - 3;
     s.QtdComposicao = 1;
     s.pComposicao = reinterpret_cast<_REG_ES_COMPOSICAO_PRODUTOPS*>(base + pagina);
     TESMovimento m;
@@ -233,7 +233,7 @@ TEST_F(MovimentoTest, UnreadableMemoryEndsTheListOrText)
     ASSERT_EQ(m.GetQuantidadeReferencia(), 2);
     EXPECT_EQ(m.GetReferencia(1).GetPonteiroMovRef(), 2);
     EXPECT_EQ(m.GetQuantidadeComposicao(), 0);
-    EXPECT_TRUE(m.GetComplemento().IsEmpty());
+    EXPECT_EQ(m.GetComplemento(), CString("fim")) << "the text ends where the memory does";
     munmap(base, 2 * pagina);
 }
 
