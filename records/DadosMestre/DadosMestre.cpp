@@ -94,8 +94,12 @@ void TCMMestreAutorizacoesUsuarios::CopiarPara(tagREG_CM_AUTORIZACOES_USUARIOSPS
 void TCMMestreAutorizacoesUsuarios::CopiarDe(tagREG_CM_AUTORIZACOES_USUARIOSPS* src)
 {
     Limpar();
-    tagREG_CM_AUTORIZACOES_USUARIOSPS s;
-    if (!LeBloco(s, src))
+    // Only the count and the pointer, bytes 6 to 11, are read.
+    constexpr size_t kDe = offsetof(tagREG_CM_AUTORIZACOES_USUARIOSPS, QtdUsuarios);
+    constexpr size_t kAte = offsetof(tagREG_CM_AUTORIZACOES_USUARIOSPS, Reservado12);
+    tagREG_CM_AUTORIZACOES_USUARIOSPS s{};
+    if (!src || !JQMemCpy(reinterpret_cast<unsigned char*>(&s) + kDe, reinterpret_cast<const unsigned char*>(src) + kDe,
+                          kAte - kDe, ARQ, __LINE__))
         return;
     tolv::LeValores(m_Usuarios, s.QtdUsuarios, s.pUsuarios,
                     [](const tagREG_CM_NUMERO_USUARIOPS& e) { return e.NumeroUsuario; });
