@@ -28,5 +28,8 @@
 #include "records/DadosCC/DadosCC.h"
 #include "records/DadosCT/DadosCT.h"
 #include "records/DadosEF/DadosEF.h"
+#include "records/DadosES/DadosES.h"
+#include "records/DadosMestre/DadosMestre.h"
 #include "records/DadosOC/DadosOC.h"
+#include "records/DadosOP/DadosOP.h"
 #include "records/DadosRE/DadosRE.h"
