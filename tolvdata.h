@@ -26,3 +26,4 @@
 #include "core/Registro.h"
 
 #include "records/DadosRE/DadosRE.h"
+#include "records/DadosSC/DadosSC.h"
