@@ -1,6 +1,9 @@
 // The purchase requisition: its road to the server and back, the observation's
 // cut, texts, the comparison, bad input and the freeing of received trees.
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstring>
 #include <list>
 #include <random>
@@ -214,6 +217,27 @@ TEST_F(SolicitacaoTest, ReadingTakesALongObservationWholeAndChildTextsTravelWhol
     EXPECT_EQ(lido.GetFornecedor(0).GetNomeFornecedor().GetLength(), 3000);
 }
 
+// The length only tells whether a text is there: the text goes to its NUL.
+TEST_F(SolicitacaoTest, PresentTextIsReadToItsNulWhateverItsLength)
+{
+    char completo[] = "completo";
+    char vazio[] = "";
+    tagREG_SOLICITACAO_COMPRA_FORNECEDORPS f{};
+    f.TamNomeFornecedor = 2;
+    f.pNomeFornecedor = completo;
+    f.TamObservacao = 200;
+    f.pObservacao = completo;
+    TCMSCFornecedor lido;
+    lido.CopiarDe(&f);
+    EXPECT_EQ(lido.GetNomeFornecedor(), CString("completo")) << "length 2";
+    EXPECT_EQ(lido.GetObservacao(), CString("completo")) << "length 200";
+    f.TamNomeFornecedor = 0;
+    f.pObservacao = vazio;
+    lido.CopiarDe(&f);
+    EXPECT_TRUE(lido.GetNomeFornecedor().IsEmpty()) << "length 0: no text, whatever the pointer";
+    EXPECT_TRUE(lido.GetObservacao().IsEmpty()) << "empty text";
+}
+
 // --- Comparison ---------------------------------------------------------------------
 
 TEST(SolicitacaoComparacao, WhatTheComparisonSeesInTheWholeTree)
@@ -337,6 +361,37 @@ TEST_F(SolicitacaoTest, NullArraysAndTextsReadAsEmptyAndAreSkippedWhenFreed)
         CoTaskMemFree(rateios[k].pGerencial);
     for (void* p : soltos)
         CoTaskMemFree(p);
+}
+
+TEST_F(SolicitacaoTest, UnreadableBlocksEndTheirListOrTextOnly)
+{
+    size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    auto* b = static_cast<unsigned char*>(
+        mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(b, MAP_FAILED);
+    ASSERT_EQ(mprotect(b + pagina, pagina, PROT_NONE), 0);
+    // A text whose NUL lies past the readable page, an array on the dead page.
+    std::memset(b + pagina - 4, 'z', 4);
+    TCMSCSolicitacaoCompra original = Exemplo();
+    tagREG_SOLICITACAO_COMPRAPS* srv = DoServidor(original);
+    char* texto = srv->pItem[0].pObservacao;
+    tagREG_SOLICITACAO_RATEIO_COMPRAPS* rateios = srv->pItem[2].pRateio;
+    srv->pItem[0].pObservacao = reinterpret_cast<char*>(b + pagina - 4);
+    srv->pItem[2].pRateio = reinterpret_cast<tagREG_SOLICITACAO_RATEIO_COMPRAPS*>(b + pagina);
+    char* complemento = srv->pItem[2].pComplemento;
+    srv->pItem[2].pComplemento = reinterpret_cast<char*>(b + pagina);
+    TCMSCSolicitacaoCompra r;
+    r.CopiarDe(srv);
+    EXPECT_EQ(r.GetItem(0).GetObservacao(), CString("zzzz")) << "the text ends where the memory does";
+    EXPECT_EQ(r.GetItem(0).GetQuantidadeRateio(), 2);
+    EXPECT_EQ(r.GetItem(2).GetQuantidadeRateio(), 0);
+    EXPECT_TRUE(r.GetItem(2).GetComplemento().IsEmpty()) << "first byte unreadable";
+    EXPECT_FALSE(r.GetItem(2).GetObservacao().IsEmpty());
+    EXPECT_EQ(r.GetQuantidadeFornecedor(), 2) << "the lists after it are read";
+    srv->pItem[0].pObservacao = texto;
+    srv->pItem[2].pRateio = rateios;
+    srv->pItem[2].pComplemento = complemento;
+    munmap(b, 2 * pagina);
 }
 
 // Blocks go with their count or length where the structure says so: a block
