@@ -25,5 +25,6 @@
 #include "core/Rateio.h"
 #include "core/Registro.h"
 
+#include "records/DadosOC/DadosOC.h"
 #include "records/DadosRE/DadosRE.h"
 #include "records/DadosSC/DadosSC.h"
