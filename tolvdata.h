@@ -25,6 +25,7 @@
 #include "core/Rateio.h"
 #include "core/Registro.h"
 
+#include "records/DadosCP/DadosCP.h"
 #include "records/DadosOC/DadosOC.h"
 #include "records/DadosRE/DadosRE.h"
 #include "records/DadosSC/DadosSC.h"
