@@ -114,4 +114,20 @@ TEST(CotacaoCampos, BothPurchaseApportionmentsAreRegistered)
     }
 }
 
+// No record of either document has a run-time class of its own.
+TEST(CotacaoCampos, RecordsReportTheirRegisteredBasesClass)
+{
+    EXPECT_EQ(TCMSCRateio().GetRuntimeClass(), RUNTIME_CLASS(TCMRateioBase));
+    EXPECT_EQ(TCMCPCotacaoPrecoRateio().GetRuntimeClass(), RUNTIME_CLASS(TCMRateioBase));
+    const CRuntimeClass* base = RUNTIME_CLASS(TJQBaseParaDados);
+    EXPECT_EQ(TCMSCSolicitacaoCompra().GetRuntimeClass(), base);
+    EXPECT_EQ(TCMSCItem().GetRuntimeClass(), base);
+    EXPECT_EQ(TCMSCFornecedor().GetRuntimeClass(), base);
+    EXPECT_EQ(TCMCPCotacaoPreco().GetRuntimeClass(), base);
+    EXPECT_EQ(TCMCPCotacaoPrecoItemProduto().GetRuntimeClass(), base);
+    EXPECT_EQ(TCMCPCotacaoPrecoItemFornecedor().GetRuntimeClass(), base);
+    EXPECT_EQ(TCMCPCotacaoPrecoItemParcela().GetRuntimeClass(), base);
+    EXPECT_EQ(TCMCPCotacaoPrecoItemAcompanhamento().GetRuntimeClass(), base);
+}
+
 } // namespace
