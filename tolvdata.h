@@ -26,6 +26,7 @@
 #include "core/Registro.h"
 
 #include "records/DadosCC/DadosCC.h"
+#include "records/DadosCP/DadosCP.h"
 #include "records/DadosCT/DadosCT.h"
 #include "records/DadosEF/DadosEF.h"
 #include "records/DadosES/DadosES.h"
@@ -33,3 +34,4 @@
 #include "records/DadosOC/DadosOC.h"
 #include "records/DadosOP/DadosOP.h"
 #include "records/DadosRE/DadosRE.h"
+#include "records/DadosSC/DadosSC.h"
