@@ -36,6 +36,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,6 +86,10 @@ Arvore* ArvoreDoDocumento(benchmark::State& st, const Documento& d, int itens);
 // the address space runs out), saying what failed.
 void Falha(benchmark::State& st, const Documento& d, int itens, const char* oque);
 
+// The benchmarks skipped so far, by name, with the reason (also when only
+// aggregates are shown, which leave them out).
+const std::map<std::string, std::string>& Pulados();
+
 // Releases the tree kept (at the end of the run).
 void Solta();
 
@@ -97,6 +102,10 @@ void PisoMemcmp(benchmark::State& st, const Documento& d, int itens);
 
 // Adds the benchmark sigla/oque/itens.
 void Adiciona(const Documento& d, const char* oque, int itens, Medida m);
+
+// The "min" statistic every benchmark of the table reports beside the mean
+// and median: the table reads it when only aggregates are shown.
+double Minimo(const std::vector<double>& v);
 
 // Keeps d for the whole run (the benchmarks refer to it).
 const Documento& Guarda(Documento d);
@@ -129,7 +138,12 @@ template <class R, class S> void CopiarParaZerarDelete(benchmark::State& st, con
     try {
         for (auto _ : st) {
             S ps;
-            a->registro.CopiarPara(&ps);
+            try {
+                a->registro.CopiarPara(&ps);
+            } catch (...) {
+                R::ZerarDelete(&ps); // what was written before the failure
+                throw;
+            }
             benchmark::DoNotOptimize(&ps);
             R::ZerarDelete(&ps);
         }
@@ -167,7 +181,7 @@ template <class R, class S> void CopiaConstrucao(benchmark::State& st, const Doc
             benchmark::DoNotOptimize(&b);
         }
     } catch (...) {
-        return Falha(st, d, itens, "the copy");
+        return Falha(st, d, itens, "copy construction");
     }
     Bytes(st, *a);
 }
@@ -183,7 +197,7 @@ template <class R, class S> void Igualdade(benchmark::State& st, const Documento
         for (auto _ : st)
             benchmark::DoNotOptimize(x == y);
     } catch (...) {
-        return Falha(st, d, itens, "the copy");
+        return Falha(st, d, itens, "the copy to compare with");
     }
     Bytes(st, *a);
 }

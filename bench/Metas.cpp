@@ -3,6 +3,7 @@
 #include "bench/Metas.h"
 
 #include <cstdio>
+#include <cstring>
 #include <set>
 #include <sstream>
 
@@ -76,11 +77,17 @@ public:
         int k = std::snprintf(b, sizeof b, "\n%-4s %-48s %6s", "doc", "target (best times of the run)", "N");
         for (const auto& [ajuste, _] : m_r)
             k += std::snprintf(b + k, sizeof b - static_cast<size_t>(k), "   %-22s", ajuste.c_str());
-        m_os << b << '\n';
+        Escreve(b);
     }
 
+    // A line, unless none of its benchmarks ran.
     void Linha(const std::string& doc, const std::string& meta, const std::string& n, const std::vector<Celula>& c)
     {
+        bool algo = false;
+        for (const Celula& x : c)
+            algo = algo || x.medida || std::strcmp(x.falta, "-") != 0;
+        if (!algo)
+            return;
         char b[256];
         int k = std::snprintf(b, sizeof b, "%-4s %-48s %6s", doc.c_str(), meta.c_str(), n.c_str());
         for (size_t i = 0; i < c.size(); ++i) {
@@ -94,7 +101,7 @@ public:
             }
             k += std::snprintf(b + k, sizeof b - static_cast<size_t>(k), "   %-22s", v);
         }
-        m_os << b << '\n';
+        Escreve(b);
     }
 
     void Resumo()
@@ -106,10 +113,18 @@ public:
             std::snprintf(v, sizeof v, "%d of %d", m_cumpridas[i], m_medidas[i]);
             k += std::snprintf(b + k, sizeof b - static_cast<size_t>(k), "   %-22s", v);
         }
-        m_os << b << '\n';
+        Escreve(b);
     }
 
 private:
+    // A line without the spaces its last column leaves.
+    void Escreve(const char* b)
+    {
+        std::string s(b);
+        s.erase(s.find_last_not_of(' ') + 1);
+        m_os << s << '\n';
+    }
+
     const PorAjuste& m_r;
     std::ostream& m_os;
     std::vector<int> m_cumpridas;
@@ -243,7 +258,8 @@ Resultados Desserializa(const std::string& s)
 void ReporterComMetas::ReportRuns(const std::vector<Run>& runs)
 {
     for (const Run& r : runs) {
-        if (r.run_type != Run::RT_Iteration)
+        // Every repetition, or their minimum when only aggregates are shown.
+        if (r.run_type != Run::RT_Iteration && r.aggregate_name != "min")
             continue;
         std::string nome = r.run_name.str();
         if (r.error_occurred) {
@@ -260,6 +276,8 @@ void ReporterComMetas::ReportRuns(const std::vector<Run>& runs)
 
 void ReporterComMetas::Finalize()
 {
+    for (const auto& [nome, msg] : Pulados())
+        m_resultados.pulados.emplace(nome, msg);
     if (!m_ajuste.empty())
         EscreveMetas({{m_ajuste, m_resultados}}, GetOutputStream());
     ConsoleReporter::Finalize();
