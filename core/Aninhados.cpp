@@ -77,18 +77,22 @@ void ZeraAninhados(const EstruturaDesc& d, void* ps)
 
 CString LeTextoGuardado(const char* ptr, unsigned long tamanho)
 {
+    // The length only says whether a text is there: the text runs to its NUL,
+    // or to where the caller's memory stops being readable.
     if (!ptr || tamanho == 0)
         return CString();
-    long n = JQStrNLenGuardado(ptr, tamanho);
-    if (n <= 0)
+    size_t n = JQStrLenLegivel(ptr);
+    if (n == 0)
         return CString();
+    if (n > static_cast<size_t>(std::numeric_limits<int>::max()) - 1)
+        n = static_cast<size_t>(std::numeric_limits<int>::max()) - 1;
+    char curto[256];
+    char* buf = n < sizeof curto ? curto : NovoArrayBruto<char>(n + 1);
     CString s;
-    char* buf = NovoArray<char>(static_cast<size_t>(n) + 1);
-    if (JQMemCpy(buf, ptr, static_cast<size_t>(n), "DadosCore", __LINE__)) {
-        buf[n] = 0;
+    if (JQMemCpy(buf, ptr, n, "DadosCore", __LINE__))
         s = CString(buf, static_cast<int>(n));
-    }
-    delete[] buf;
+    if (buf != curto)
+        delete[] buf;
     return s;
 }
 

@@ -275,7 +275,8 @@ template <class C> void EscreveTexto(const CString& s, C& tamanho, char*& ptr)
 
 TOLV_API CString LeTextoGuardado(const char* ptr, unsigned long tamanho);
 
-// Reads a variable text from ptr up to its NUL (tamanho bytes at most).
+// Reads a variable text: when tamanho is not 0, the text at ptr up to its NUL
+// (or up to the first unreadable byte), whatever tamanho says.
 template <class C> inline void LeTexto(CString& s, C tamanho, const char* ptr)
 {
     s = LeTextoGuardado(ptr, static_cast<unsigned long>(tamanho));

@@ -385,6 +385,26 @@ size_t tolv::JQMemLegivel(const void* p, size_t n)
     return Sonda(static_cast<const unsigned char*>(p), n - 1 > UINTPTR_MAX - inicio ? UINTPTR_MAX - inicio + 1 : n);
 }
 
+size_t tolv::JQStrLenLegivel(const char* p)
+{
+    if (!p)
+        return 0;
+    // Page by page: a fault inside one page means the page cannot be read.
+    size_t n = 0;
+    for (;;) {
+        const uintptr_t a = reinterpret_cast<uintptr_t>(p) + n;
+        if (a == 0)
+            return n; // the top of the address space
+        const size_t pedaco = AteFimDaPagina(p + n);
+        long k = JQStrNLenGuardado(p + n, pedaco);
+        if (k < 0)
+            return n;
+        n += static_cast<size_t>(k);
+        if (static_cast<size_t>(k) < pedaco)
+            return n;
+    }
+}
+
 long tolv::JQStrNLenGuardado(const char* p, size_t max)
 {
     if (!p)

@@ -17,6 +17,9 @@ namespace tolv {
 // Length of the NUL-terminated text at p, at most max bytes; -1 when p is not
 // readable up to its end (or the limit).
 TOLV_API long JQStrNLenGuardado(const char* p, size_t max);
+// Length of the text at p up to its NUL, or up to the first byte that cannot be
+// read; 0 for a null p.
+TOLV_API size_t JQStrLenLegivel(const char* p);
 // How many of the n bytes from p can be read, from p on (whole pages: a block
 // that ends inside an unreadable page gives the bytes before that page).
 TOLV_API size_t JQMemLegivel(const void* p, size_t n);

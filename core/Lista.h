@@ -69,8 +69,8 @@ public:
         int i = m_a.Emplace(std::forward<A>(args)...);
         return m_a.GetData()[i];
     }
-    // Room for n elements ahead of n appends (no element, no capacity change).
-    void Prepara(int n) { m_a.ReservaFisica(n); }
+    // Ahead of n appends: the capacity they would reach, taken at once.
+    void Prepara(int n) { m_a.ReservaParaAcrescimos(n); }
     void RemoveAt(int i) { m_a.RemoveAt(i); }
     void RemoveAll() { m_a.RemoveAll(); }
     void SetSize(int n) { m_a.SetSize(n); }
@@ -84,8 +84,7 @@ public:
         if (GetSize() == 0) {
             if (n == 0)
                 return;
-            m_a.SetSize(0);
-            m_a.ReservaFisica(n);
+            m_a.ReservaPara(n);
             for (int i = 0; i < n; ++i)
                 m_a.Emplace(src.GetData()[i]);
             return;

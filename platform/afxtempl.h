@@ -8,6 +8,19 @@
 
 #include "platform/afx.h"
 
+namespace tolv {
+// List storage kept by the calling thread for reuse: blocks released here go
+// back to the thread's cache (bounded, by size) and are handed out again by
+// TomaArmazenamento before the C library is asked. Null when the memory cannot
+// be had.
+TOLV_API void* TomaArmazenamento(size_t bytes) noexcept;
+TOLV_API void DevolveArmazenamento(void* p, size_t bytes) noexcept;
+// Releases every block the calling thread keeps (also done at thread exit).
+TOLV_API void EsvaziaArmazenamento() noexcept;
+// Bytes the calling thread keeps now.
+TOLV_API size_t ArmazenamentoGuardado() noexcept;
+} // namespace tolv
+
 template <class TYPE, class ARG_TYPE = const TYPE&> class CArray {
 public:
     CArray() = default;
@@ -23,13 +36,11 @@ public:
     bool IsEmpty() const noexcept { return m_nSize == 0; }
 
     // Resizes to nNewSize elements. nGrowBy >= 0 also sets the growth step.
-    // Growing beyond the capacity makes it max(nNewSize, capacity + step), as the
-    // framework does; new slots are zero filled before their default construction.
-    //
-    // The capacity is the framework's; the storage behind it is taken as the
-    // elements arrive (doubling, never beyond the capacity), so that many small
-    // lists do not each hold room for a hundred large records. Elements relocate
-    // bitwise, as in the framework.
+    // Storage is taken for the whole capacity: the first growth makes room for
+    // max(nNewSize, step), a growth beyond the capacity for max(nNewSize,
+    // capacity + step), and elements move only then (bitwise, as in the
+    // framework). New slots are zero filled before their default construction;
+    // a size of 0 releases the storage.
     void SetSize(int nNewSize, int nGrowBy = -1)
     {
         if (nNewSize < 0)
@@ -42,12 +53,12 @@ public:
                 return;
             }
             Destroi(0, m_nSize);
-            std::free(m_pData);
+            tolv::DevolveArmazenamento(m_pData, Bytes(m_nMaxSize));
             m_pData = nullptr;
-            m_nSize = m_nMaxSize = m_nAlocado = 0;
+            m_nSize = m_nMaxSize = 0;
             return;
         }
-        Reserva(nNewSize);
+        ReservaPara(nNewSize);
         if (nNewSize > m_nSize)
             Constroi(m_nSize, nNewSize);
         else
@@ -90,17 +101,26 @@ public:
     // Appends a copy of e built in place by the copy constructor.
     template <class... A> int Emplace(A&&... args)
     {
-        Reserva(m_nSize + 1);
+        ReservaPara(m_nSize + 1);
         ::new (static_cast<void*>(m_pData + m_nSize)) TYPE(std::forward<A>(args)...);
         return m_nSize++;
     }
 
-    // Storage for n elements ahead of the appends that will follow; the
-    // capacity of the growth rule is not changed.
-    void ReservaFisica(int n)
+    // The capacity that n more appends one by one would reach, taken now.
+    void ReservaParaAcrescimos(int n)
     {
-        if (n > m_nAlocado)
-            Realoca(n);
+        if (n <= 0 || m_nSize > 0x7FFFFFFF - n)
+            return;
+        int alvo = m_nSize + n;
+        if (alvo <= m_nMaxSize)
+            return;
+        int passo = m_nGrowBy > 0 ? m_nGrowBy : 1;
+        long long cap = m_nMaxSize;
+        if (cap == 0)
+            cap = passo;
+        if (cap < alvo)
+            cap += (static_cast<long long>(alvo) - cap + passo - 1) / passo * passo;
+        Realoca(cap > 0x7FFFFFFF ? alvo : static_cast<int>(cap));
     }
 
     void RemoveAt(int i, int nCount = 1)
@@ -116,51 +136,47 @@ public:
     }
 
 private:
+    static size_t Bytes(int n) noexcept { return sizeof(TYPE) * static_cast<size_t>(n); }
     bool Dentro(const void* p) const noexcept
     {
         const char* c = static_cast<const char*>(p);
         return m_pData && c >= reinterpret_cast<const char*>(m_pData) &&
-               c < reinterpret_cast<const char*>(m_pData + m_nAlocado);
+               c < reinterpret_cast<const char*>(m_pData + m_nMaxSize);
     }
-    int Passo() const noexcept
+
+public:
+    // Makes room for n elements by the growth rule (as SetSize(n) would),
+    // without constructing.
+    void ReservaPara(int n)
     {
-        int s = m_nSize / 8;
-        return s < 4 ? 4 : (s > 1024 ? 1024 : s);
+        if (n <= m_nMaxSize)
+            return;
+        int passo = m_nGrowBy > 0 ? m_nGrowBy : 1;
+        int cap;
+        if (m_nMaxSize == 0)
+            cap = n > passo ? n : passo;
+        else
+            cap = m_nMaxSize > 0x7FFFFFFF - passo || n > m_nMaxSize + passo ? n : m_nMaxSize + passo;
+        Realoca(cap);
     }
-    // Makes room for n elements, applying the growth rule, without constructing.
-    void Reserva(int n)
-    {
-        int cap = m_nMaxSize;
-        if (n > cap) {
-            if (cap == 0) {
-                cap = n > m_nGrowBy ? n : m_nGrowBy;
-            } else {
-                int step = m_nGrowBy > 0 ? m_nGrowBy : Passo();
-                cap += step;
-                if (cap < n)
-                    cap = n;
-            }
-        }
-        if (n > m_nAlocado) {
-            int fisico = m_nAlocado ? 2 * m_nAlocado : 4;
-            if (fisico < n)
-                fisico = n;
-            if (fisico > cap)
-                fisico = cap;
-            Realoca(fisico);
-        }
-        m_nMaxSize = cap;
-    }
-    // On failure the old block and its elements stay as they were.
+
+private:
+    // New storage of n elements, the elements moved over, the old released. On
+    // failure the old block and its elements stay as they were.
     void Realoca(int n)
     {
         if (static_cast<size_t>(n) > static_cast<size_t>(-1) / sizeof(TYPE))
             AfxThrowMemoryException();
-        void* p = std::realloc(static_cast<void*>(m_pData), sizeof(TYPE) * static_cast<size_t>(n));
+        void* p = tolv::TomaArmazenamento(Bytes(n));
         if (!p)
             AfxThrowMemoryException();
+        if (m_pData) {
+            if (m_nSize)
+                std::memcpy(p, static_cast<const void*>(m_pData), Bytes(m_nSize));
+            tolv::DevolveArmazenamento(m_pData, Bytes(m_nMaxSize));
+        }
         m_pData = static_cast<TYPE*>(p);
-        m_nAlocado = n;
+        m_nMaxSize = n;
     }
     void Constroi(int de, int ate)
     {
@@ -176,7 +192,6 @@ private:
 
     TYPE* m_pData = nullptr;
     int m_nSize = 0;
-    int m_nMaxSize = 0; // capacity by the growth rule
-    int m_nAlocado = 0; // elements the storage holds now
+    int m_nMaxSize = 0; // capacity by the growth rule, all of it allocated
     int m_nGrowBy = 0;
 };

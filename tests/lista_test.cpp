@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,73 @@ TEST(Lista, GrowsInStepsOfOneHundred)
     EXPECT_EQ(l.GetCapacidade(), 0);
 }
 
+// A caller may hold an element's address across appends, deletions and list
+// assignments while the count stays within the capacity.
+TEST_F(ListaTest, ElementAddressesHoldWithinTheCapacity)
+{
+    TCMGerencial* primeiro = d.GetPtrLinhas(0);
+    const TCMGerencial* terceiro = &d.GetLinhas(2);
+    for (int k = 3; k < 100; ++k) {
+        d.AdicionaLinhas(Linha(10 + k));
+        ASSERT_EQ(d.GetPtrLinhas(0), primeiro) << "append " << k;
+    }
+    EXPECT_EQ(&d.GetRefLinhas(2), terceiro);
+    d.DeletarLinhas(50);
+    d.DeletarLinhas(0);
+    EXPECT_EQ(d.GetPtrLinhas(0), primeiro) << "deletion moves the later elements down, in place";
+    EXPECT_EQ(primeiro->GetPonteiroGerencial(), 2);
+
+    Dono curto;
+    curto.AdicionaLinhas(Linha(7));
+    d.SetListaLinhas(curto.GetListaLinhas());
+    EXPECT_EQ(d.GetPtrLinhas(0), primeiro) << "an assignment that leaves an element";
+    EXPECT_EQ(primeiro->GetPonteiroGerencial(), 7);
+
+    for (int k = 1; k < 100; ++k)
+        d.AdicionaLinhas(Linha(k));
+    ASSERT_EQ(d.GetQuantidadeLinhas(), 100);
+    EXPECT_EQ(d.GetPtrLinhas(0), primeiro) << "the hundredth element still fits";
+    d.AdicionaLinhas(Linha(101));
+    EXPECT_EQ(d.GetListaLinhas().GetCapacidade(), 200);
+    EXPECT_EQ(d.GetLinhas(0).GetPonteiroGerencial(), 7) << "moved whole past the capacity";
+    EXPECT_EQ(d.GetLinhas(100).GetPonteiroGerencial(), 101);
+}
+
+TEST(Lista, ReadingAndAssignmentTakeTheCapacityOfTheirAppends)
+{
+    T_Lista<long> l;
+    l.Prepara(150);
+    EXPECT_EQ(l.GetCapacidade(), 200) << "150 appends from empty";
+    EXPECT_EQ(l.GetSize(), 0);
+    T_Lista<long> fonte;
+    fonte.SetSize(250);
+    T_Lista<long> c;
+    c = fonte;
+    EXPECT_EQ(c.GetCapacidade(), 250) << "a resize to the source's count";
+}
+
+// Released storage goes back to the thread's cache and is handed out again;
+// what the thread keeps is bounded and can be released.
+TEST(Lista, ReleasedStorageIsReused)
+{
+    tolv::EsvaziaArmazenamento();
+    const TCMGerencial* antes;
+    {
+        T_Lista<TCMGerencial> l;
+        l.Add(TCMGerencial());
+        antes = l.GetPtr(0);
+    }
+    T_Lista<TCMGerencial> outra;
+    outra.Add(TCMGerencial());
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_EQ(outra.GetPtr(0), antes);
+#endif
+    outra.RemoveAll();
+    tolv::EsvaziaArmazenamento();
+    EXPECT_EQ(tolv::ArmazenamentoGuardado(), 0u);
+    (void)antes;
+}
+
 TEST(Lista, TextElementsSurviveGrowthAndCopies)
 {
     T_Lista<CString> l;
@@ -181,9 +249,30 @@ TEST(Aninhados, UnreadableElementsEndTheList)
     EXPECT_EQ(l.GetSize(), 2);
     CString t;
     std::memcpy(base + pagina - 3, "xyz", 3);
-    tolv::LeTexto(t, 50ul, base + pagina - 3);
-    EXPECT_TRUE(t.IsEmpty()) << "a text that runs into unreadable memory is not taken";
+    tolv::LeTexto(t, 2ul, base + pagina - 3);
+    EXPECT_STREQ(t.GetString(), "xyz") << "an unterminated text ends where the memory stops being readable";
+    tolv::LeTexto(t, 50ul, base + pagina);
+    EXPECT_TRUE(t.IsEmpty()) << "a text whose first byte cannot be read";
     munmap(base, 2 * pagina);
+}
+
+TEST(Aninhados, PresentTextIsReadToItsNulWhateverItsLength)
+{
+    const char texto[] = "completo";
+    struct Caso {
+        unsigned long tamanho;
+        const char* esperado;
+    } casos[] = {{0, ""}, {1, "completo"}, {2, "completo"}, {9, "completo"}, {4000, "completo"}};
+    for (const Caso& c : casos) {
+        CString t("antes");
+        tolv::LeTexto(t, c.tamanho, texto);
+        EXPECT_STREQ(t.GetString(), c.esperado) << "length field " << c.tamanho;
+    }
+    // Longer than a page, across pages.
+    std::string longo(10000, 'L');
+    CString t;
+    tolv::LeTexto(t, static_cast<unsigned short>(3), longo.c_str());
+    EXPECT_EQ(t.GetLength(), 10000);
 }
 
 TEST(Aninhados, ReleasesElementsArraysFirstWithTheTaskAllocator)

@@ -111,6 +111,21 @@ TEST_F(RegistroTest, RefillWithoutObservationsEmptiesThem)
     EXPECT_EQ(r.CondicaoPgto.GetQuantidadeParcela(), 0);
 }
 
+TEST_F(RegistroTest, ObservationLengthOnlySaysATextIsThere)
+{
+    tagREG_ENTRADAPS ps{};
+    char geral[] = "completo";
+    std::string fisco(7500, 'f');
+    ps.TamObservacaoGeral = 2;
+    ps.pObservacaoGeral = geral;
+    ps.TamObservacaoFisco = 1;
+    ps.pObservacaoFisco = fisco.data();
+    TCMRERegistroEntrada r;
+    r.CopiarDe(&ps);
+    EXPECT_STREQ(r.GetObservacaoGeral().GetString(), "completo");
+    EXPECT_GE(r.GetObservacaoFisco().GetLength(), 7000) << "read to its NUL, not to the length field";
+}
+
 TEST_F(RegistroTest, ComparedFieldsMakeADifference)
 {
     const TCMRERegistroEntrada a = Exemplo();

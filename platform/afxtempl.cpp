@@ -1,0 +1,150 @@
+// The storage cache of the list container.
+#include "platform/afxtempl.h"
+
+#include <cstdint>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define TOLV_SEM_CACHE 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
+#define TOLV_SEM_CACHE 1
+#endif
+#endif
+
+namespace {
+
+#ifndef TOLV_SEM_CACHE
+
+// Blocks of one size; list storage comes in few sizes (step times element).
+constexpr unsigned kClasses = 64;
+// Bytes a thread keeps at most, and the largest block it keeps.
+constexpr size_t kLimite = size_t(256) << 20;
+constexpr size_t kMaiorBloco = size_t(16) << 20;
+
+struct Livre {
+    Livre* prox;
+};
+
+struct Classe {
+    size_t bytes;
+    Livre* livres;
+};
+
+// Trivially destructible, so that it can still be asked after the thread's
+// destructors ran (a list in a static object released at exit).
+struct Cache {
+    Classe classes[kClasses];
+    size_t total;
+    int estado; // 0 unused, 1 in use, 2 thread ended
+};
+
+thread_local Cache t_cache;
+
+void Esvazia(Cache& c) noexcept
+{
+    for (Classe& k : c.classes) {
+        while (Livre* l = k.livres) {
+            k.livres = l->prox;
+            std::free(l);
+        }
+        k.bytes = 0;
+    }
+    c.total = 0;
+}
+
+struct Guardiao {
+    ~Guardiao()
+    {
+        Esvazia(t_cache);
+        t_cache.estado = 2;
+    }
+};
+
+thread_local Guardiao t_guardiao;
+
+unsigned Inicio(size_t bytes) noexcept
+{
+    return static_cast<unsigned>((static_cast<uint32_t>(bytes) * 0x9E3779B1u) >> 26) % kClasses;
+}
+
+// The class of this size, made when there is room; null when the table is full.
+Classe* AchaClasse(Cache& c, size_t bytes, bool cria) noexcept
+{
+    unsigned i = Inicio(bytes);
+    for (unsigned k = 0; k < kClasses; ++k, i = (i + 1) % kClasses) {
+        Classe& x = c.classes[i];
+        if (x.bytes == bytes)
+            return &x;
+        if (x.bytes == 0) {
+            if (!cria)
+                return nullptr;
+            x.bytes = bytes;
+            return &x;
+        }
+    }
+    return nullptr;
+}
+
+#endif
+
+} // namespace
+
+void* tolv::TomaArmazenamento(size_t bytes) noexcept
+{
+    if (bytes < sizeof(void*))
+        bytes = sizeof(void*);
+#ifndef TOLV_SEM_CACHE
+    Cache& c = t_cache;
+    if (c.total) {
+        if (Classe* k = AchaClasse(c, bytes, false); k && k->livres) {
+            Livre* l = k->livres;
+            k->livres = l->prox;
+            c.total -= bytes;
+            return l;
+        }
+    }
+#endif
+    return std::malloc(bytes);
+}
+
+void tolv::DevolveArmazenamento(void* p, size_t bytes) noexcept
+{
+    if (!p)
+        return;
+    if (bytes < sizeof(void*))
+        bytes = sizeof(void*);
+#ifndef TOLV_SEM_CACHE
+    Cache& c = t_cache;
+    if (c.estado != 2 && bytes <= kMaiorBloco && c.total + bytes <= kLimite) {
+        if (c.estado == 0) {
+            // Registers the release at thread exit.
+            static_cast<void>(&t_guardiao);
+            c.estado = 1;
+        }
+        if (Classe* k = AchaClasse(c, bytes, true)) {
+            Livre* l = static_cast<Livre*>(p);
+            l->prox = k->livres;
+            k->livres = l;
+            c.total += bytes;
+            return;
+        }
+    }
+#endif
+    std::free(p);
+}
+
+void tolv::EsvaziaArmazenamento() noexcept
+{
+#ifndef TOLV_SEM_CACHE
+    Esvazia(t_cache);
+#endif
+}
+
+size_t tolv::ArmazenamentoGuardado() noexcept
+{
+#ifndef TOLV_SEM_CACHE
+    return t_cache.total;
+#else
+    return 0;
+#endif
+}
