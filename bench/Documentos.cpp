@@ -185,6 +185,11 @@ void Adiciona(const Documento& d, const char* oque, int itens, Medida m)
 {
     std::string nome = d.sigla + "/" + oque + "/" + std::to_string(itens);
     auto medida = [&d, itens, m, nome](benchmark::State& st) {
+        // A repetition of a benchmark that ran out of address space fails
+        // the same way: said again without trying.
+        auto p = OsPulados().find(nome);
+        if (p != OsPulados().end())
+            return Pula(st, p->second);
         m(st, d, itens);
         if (st.error_occurred())
             OsPulados()[nome] = UltimaFalha();
