@@ -74,7 +74,7 @@ public:
     void Cabecalho()
     {
         char b[256];
-        int k = std::snprintf(b, sizeof b, "\n%-4s %-48s %6s", "doc", "target (best times of the run)", "N");
+        int k = std::snprintf(b, sizeof b, "\n%-4s %-48s %6s", "doc", "target (best CPU time in this run)", "N");
         for (const auto& [ajuste, _] : m_r)
             k += std::snprintf(b + k, sizeof b - static_cast<size_t>(k), "   %-22s", ajuste.c_str());
         Escreve(b);
