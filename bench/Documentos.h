@@ -31,7 +31,10 @@
 // targets off these names for every document present.
 //
 // The record R needs a default constructor, CopiarPara(S*), CopiarDe(S*),
-// static ZerarDelete(S*) and a copy constructor, as every record has.
+// static ZerarDelete(S*) and a copy constructor, as every record has. The
+// short name is an identifier; a subsystem with more than one top record
+// registers each under a name of its own. Benchmarks of the document's own
+// (a checksum, say) go in the same file, with BENCHMARK as usual.
 #pragma once
 
 #include <cstddef>
