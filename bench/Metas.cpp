@@ -1,130 +1,273 @@
-// The targets of the road, each a ratio to a baseline of the same run.
+// The targets of every document, each a ratio to the document's own floor in
+// the same run (bench/Documentos.h names the benchmarks).
 #include "bench/Metas.h"
 
 #include <cstdio>
+#include <cstring>
+#include <set>
+#include <sstream>
+
+#include "bench/Documentos.h"
 
 namespace tolvbench {
 
 namespace {
 
-constexpr int kTamanhos[] = {10, 100, 1000, 10000};
-
-// A ratio of time to the baseline's: at most `limite` (a speed-up: at least).
-struct Razao {
-    const char* meta;
+// A conversion within `limite` times its floor at every size.
+struct Meta {
     const char* medida;
-    const char* base;
-    const char* piso; // the format's own floor over the same blocks, or null
+    const char* rotulo;
+    const char* piso;
     double limite;
-    bool porTamanho;
-    bool aceleracao;
 };
 
-constexpr Razao kRazoes[] = {
-    {"CopiarPara + ZerarDelete <= 3x memcpy", "BM_CopiarParaZerarDelete", "BM_MemcpyMesmosBytes",
-     "BM_BlocosMesmosBytes", 3.0, true, false},
-    {"CopiarDe <= 6x memcpy", "BM_CopiarDe", "BM_MemcpyMesmosBytes", nullptr, 6.0, true, false},
-    {"operator== <= 3x memcmp", "BM_IgualdadeRegistros", "BM_MemcmpMesmosBytes", "BM_MemcmpMesmosBlocos", 3.0, true,
-     false},
-    {"JQCRC32 >= 3x the byte loop", "BM_JQCRC32_64K", "BM_CRC32ByteLoop_64K", nullptr, 3.0, false, true},
+constexpr Meta kMetas[] = {
+    {"CopiarParaZerarDelete", "CopiarPara + ZerarDelete", "PisoBlocos", 1.3},
+    {"CopiarDe", "CopiarDe", "PisoBlocos", 2.0},
+    {"CopiaConstrucao", "copy construction", "PisoBlocos", 2.0},
+    {"Igualdade", "operator==", "PisoMemcmp", 2.0},
 };
 
-// The growth from 1,000 to 10,000 items of each road, beside its baseline's.
-struct Crescimento {
+// From 100 to 1,000 items a conversion grows at most this much more than its
+// floor.
+constexpr int kDe = 100;
+constexpr int kAte = 1000;
+constexpr double kCrescimentoMaximo = 1.2;
+
+// Speed-ups outside the documents.
+struct Aceleracao {
+    const char* rotulo;
     const char* medida;
     const char* base;
+    double minimo;
 };
 
-constexpr Crescimento kCrescimentos[] = {
-    {"BM_CopiarParaZerarDelete", "BM_MemcpyMesmosBytes"},
-    {"BM_CopiarDe", "BM_MemcpyMesmosBytes"},
-    {"BM_IgualdadeRegistros", "BM_MemcmpMesmosBytes"},
+constexpr Aceleracao kAceleracoes[] = {
+    {"JQCRC32 >= 3x the byte loop", "BM_JQCRC32_64K", "BM_CRC32ByteLoop_64K", 3.0},
 };
-constexpr double kCrescimentoMaximo = 12.0;
 
-std::string ComTamanho(const char* nome, int n) { return std::string(nome) + "/" + std::to_string(n); }
+std::string Nome(const std::string& doc, const char* oque, int n) { return doc + "/" + oque + "/" + std::to_string(n); }
 
-const double* Acha(const Melhores& m, const std::string& nome)
+const double* Acha(const Resultados& r, const std::string& nome)
 {
-    auto it = m.find(nome);
-    return it == m.end() || it->second <= 0 ? nullptr : &it->second;
+    auto it = r.melhores.find(nome);
+    return it == r.melhores.end() || it->second <= 0 ? nullptr : &it->second;
 }
 
-void Linha(std::ostream& os, const char* meta, const char* tamanho, double razao, const double* piso, bool cumprida,
-           int casas = 2)
+bool Presente(const Resultados& r, const std::string& nome)
 {
-    char b[224];
-    char p[16] = "";
-    if (piso)
-        std::snprintf(p, sizeof p, "%.2fx", *piso);
-    std::snprintf(b, sizeof b, "%-50s %7s %8.*fx %8s   %s\n", meta, tamanho, casas, razao, p,
-                  cumprida ? "met" : "missed");
-    os << b;
+    return r.melhores.count(nome) != 0 || r.pulados.count(nome) != 0;
+}
+
+// One cell of a line: the ratio and the verdict, or why there is none.
+struct Celula {
+    double razao = 0;
+    bool medida = false;
+    bool cumprida = false;
+    const char* falta = "-"; // "skipped" when a benchmark of the line was
+};
+
+class Tabela {
+public:
+    Tabela(const PorAjuste& r, std::ostream& os) : m_r(r), m_os(os), m_cumpridas(r.size()), m_medidas(r.size()) {}
+
+    void Cabecalho()
+    {
+        char b[256];
+        int k = std::snprintf(b, sizeof b, "\n%-4s %-48s %6s", "doc", "target (best CPU time in this run)", "N");
+        for (const auto& [ajuste, _] : m_r)
+            k += std::snprintf(b + k, sizeof b - static_cast<size_t>(k), "   %-22s", ajuste.c_str());
+        Escreve(b);
+    }
+
+    // A line, unless none of its benchmarks ran.
+    void Linha(const std::string& doc, const std::string& meta, const std::string& n, const std::vector<Celula>& c)
+    {
+        bool algo = false;
+        for (const Celula& x : c)
+            algo = algo || x.medida || std::strcmp(x.falta, "-") != 0;
+        if (!algo)
+            return;
+        char b[256];
+        int k = std::snprintf(b, sizeof b, "%-4s %-48s %6s", doc.c_str(), meta.c_str(), n.c_str());
+        for (size_t i = 0; i < c.size(); ++i) {
+            char v[32];
+            if (c[i].medida) {
+                std::snprintf(v, sizeof v, "%6.2fx  %s", c[i].razao, c[i].cumprida ? "met" : "not met");
+                ++m_medidas[i];
+                m_cumpridas[i] += c[i].cumprida;
+            } else {
+                std::snprintf(v, sizeof v, "%7s", c[i].falta);
+            }
+            k += std::snprintf(b + k, sizeof b - static_cast<size_t>(k), "   %-22s", v);
+        }
+        Escreve(b);
+    }
+
+    void Resumo()
+    {
+        char b[256];
+        int k = std::snprintf(b, sizeof b, "%-4s %-48s %6s", "", "targets met", "");
+        for (size_t i = 0; i < m_r.size(); ++i) {
+            char v[32];
+            std::snprintf(v, sizeof v, "%d of %d", m_cumpridas[i], m_medidas[i]);
+            k += std::snprintf(b + k, sizeof b - static_cast<size_t>(k), "   %-22s", v);
+        }
+        Escreve(b);
+    }
+
+private:
+    // A line without the spaces its last column leaves.
+    void Escreve(const char* b)
+    {
+        std::string s(b);
+        s.erase(s.find_last_not_of(' ') + 1);
+        m_os << s << '\n';
+    }
+
+    const PorAjuste& m_r;
+    std::ostream& m_os;
+    std::vector<int> m_cumpridas;
+    std::vector<int> m_medidas;
+};
+
+// The ratio a / b of two benchmarks of one run, or why there is none.
+Celula Razao(const Resultados& r, const std::string& a, const std::string& b, double limite)
+{
+    Celula c;
+    const double* ta = Acha(r, a);
+    const double* tb = Acha(r, b);
+    if (ta && tb) {
+        c.medida = true;
+        c.razao = *ta / *tb;
+        c.cumprida = c.razao <= limite;
+    } else if (r.pulados.count(a) || r.pulados.count(b)) {
+        c.falta = "skipped";
+    }
+    return c;
+}
+
+// The growth of a from kDe to kAte items over the growth of its floor p.
+Celula Crescimento(const Resultados& r, const std::string& doc, const Meta& m)
+{
+    Celula c;
+    const double* a0 = Acha(r, Nome(doc, m.medida, kDe));
+    const double* a1 = Acha(r, Nome(doc, m.medida, kAte));
+    const double* p0 = Acha(r, Nome(doc, m.piso, kDe));
+    const double* p1 = Acha(r, Nome(doc, m.piso, kAte));
+    if (a0 && a1 && p0 && p1) {
+        c.medida = true;
+        c.razao = (*a1 / *a0) / (*p1 / *p0);
+        c.cumprida = c.razao <= kCrescimentoMaximo;
+    }
+    return c;
 }
 
 } // namespace
 
-void EscreveMetas(const Melhores& m, std::ostream& os)
+void EscreveMetas(const PorAjuste& r, std::ostream& os)
 {
-    bool cabecalho = false;
-    auto abre = [&] {
-        if (cabecalho)
-            return;
-        cabecalho = true;
-        char b[160];
-        std::snprintf(b, sizeof b, "%-50s %7s %9s %8s   %s\n", "target (best time of this run)", "N", "ratio", "floor",
-                      "verdict");
-        os << '\n' << b;
-    };
-    for (const Razao& r : kRazoes) {
-        auto uma = [&](const std::string& medida, const std::string& base, const std::string& piso, const char* n) {
-            const double* t = Acha(m, medida);
-            const double* t0 = Acha(m, base);
-            if (!t || !t0)
-                return;
-            abre();
-            double razao = r.aceleracao ? *t0 / *t : *t / *t0;
-            const double* tp = r.piso ? Acha(m, piso) : nullptr;
-            double rp = tp ? *tp / *t0 : 0;
-            Linha(os, r.meta, n, razao, tp ? &rp : nullptr, r.aceleracao ? razao >= r.limite : razao <= r.limite);
+    // The documents present: every one has its floor of blocks.
+    std::set<std::string> docs;
+    for (const auto& [_, res] : r) {
+        auto junta = [&](const std::string& nome) {
+            size_t k = nome.find("/PisoBlocos/");
+            if (k != std::string::npos)
+                docs.insert(nome.substr(0, k));
         };
-        if (!r.porTamanho) {
-            uma(r.medida, r.base, "", "");
-            continue;
+        for (const auto& [nome, _t] : res.melhores)
+            junta(nome);
+        for (const auto& [nome, _m] : res.pulados)
+            junta(nome);
+    }
+    Tabela t(r, os);
+    t.Cabecalho();
+    std::vector<Celula> c(r.size());
+    for (const std::string& doc : docs) {
+        for (const Meta& m : kMetas) {
+            bool algum = false;
+            for (int n : kItens)
+                for (const auto& [_, res] : r)
+                    algum = algum || Presente(res, Nome(doc, m.medida, n));
+            if (!algum)
+                continue;
+            char rotulo[96];
+            std::snprintf(rotulo, sizeof rotulo, "%s <= %.1fx floor", m.rotulo, m.limite);
+            for (int n : kItens) {
+                for (size_t i = 0; i < r.size(); ++i)
+                    c[i] = Razao(r[i].second, Nome(doc, m.medida, n), Nome(doc, m.piso, n), m.limite);
+                t.Linha(doc, rotulo, std::to_string(n), c);
+            }
+            std::snprintf(rotulo, sizeof rotulo, "  its growth %d to %d <= %.1fx the floor's", kDe, kAte,
+                          kCrescimentoMaximo);
+            for (size_t i = 0; i < r.size(); ++i)
+                c[i] = Crescimento(r[i].second, doc, m);
+            t.Linha(doc, rotulo, "", c);
         }
-        for (int n : kTamanhos)
-            uma(ComTamanho(r.medida, n), ComTamanho(r.base, n), r.piso ? ComTamanho(r.piso, n) : "",
-                std::to_string(n).c_str());
     }
-    for (const Crescimento& c : kCrescimentos) {
-        const double* a = Acha(m, ComTamanho(c.medida, 1000));
-        const double* b = Acha(m, ComTamanho(c.medida, 10000));
-        const double* a0 = Acha(m, ComTamanho(c.base, 1000));
-        const double* b0 = Acha(m, ComTamanho(c.base, 10000));
-        if (!a || !b)
-            continue;
-        abre();
-        double g = *b / *a;
-        char meta[96];
-        std::snprintf(meta, sizeof meta, "%s 10000/1000 <= %.0fx", c.medida + 3, kCrescimentoMaximo);
-        Linha(os, meta, "", g, nullptr, g <= kCrescimentoMaximo, 1);
-        if (!a0 || !b0)
-            continue;
-        // The same rule read as a ratio to the baseline, whose own growth
-        // includes the step out of the caches.
-        double g0 = *b0 / *a0;
-        std::snprintf(meta, sizeof meta, "  beside %s (grows %.1fx) <= %.1fx", c.base + 3, g0, kCrescimentoMaximo / 10);
-        Linha(os, meta, "", g / g0, nullptr, g / g0 <= kCrescimentoMaximo / 10);
+    for (const Aceleracao& a : kAceleracoes) {
+        bool algum = false;
+        for (size_t i = 0; i < r.size(); ++i) {
+            const double* tm = Acha(r[i].second, a.medida);
+            const double* tb = Acha(r[i].second, a.base);
+            c[i] = Celula();
+            if (tm && tb) {
+                algum = true;
+                c[i].medida = true;
+                c[i].razao = *tb / *tm;
+                c[i].cumprida = c[i].razao >= a.minimo;
+            }
+        }
+        if (algum)
+            t.Linha("", a.rotulo, "", c);
     }
+    t.Resumo();
+}
+
+std::string Serializa(const Resultados& r)
+{
+    std::ostringstream s;
+    s.precision(17);
+    for (const auto& [nome, ns] : r.melhores)
+        s << "T\t" << nome << '\t' << ns << '\n';
+    for (const auto& [nome, msg] : r.pulados)
+        s << "P\t" << nome << '\t' << msg << '\n';
+    return s.str();
+}
+
+Resultados Desserializa(const std::string& s)
+{
+    Resultados r;
+    std::istringstream in(s);
+    std::string linha;
+    while (std::getline(in, linha)) {
+        size_t a = linha.find('\t');
+        size_t b = a == std::string::npos ? a : linha.find('\t', a + 1);
+        if (b == std::string::npos)
+            continue;
+        std::string nome = linha.substr(a + 1, b - a - 1);
+        std::string resto = linha.substr(b + 1);
+        if (linha[0] == 'T')
+            r.melhores[nome] = std::stod(resto);
+        else
+            r.pulados[nome] = resto;
+    }
+    return r;
 }
 
 void ReporterComMetas::ReportRuns(const std::vector<Run>& runs)
 {
     for (const Run& r : runs) {
-        if (r.error_occurred || r.run_type != Run::RT_Iteration)
+        // Every repetition, or their minimum when only aggregates are shown.
+        if (r.run_type != Run::RT_Iteration && r.aggregate_name != "min")
             continue;
-        double ns = r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit) * 1e9;
-        auto [it, novo] = m_melhores.emplace(r.run_name.str(), ns);
+        std::string nome = r.run_name.str();
+        if (r.error_occurred) {
+            m_resultados.pulados[nome] = r.error_message;
+            continue;
+        }
+        double ns = r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit) * 1e9;
+        auto [it, novo] = m_resultados.melhores.emplace(nome, ns);
         if (!novo && ns < it->second)
             it->second = ns;
     }
@@ -133,7 +276,10 @@ void ReporterComMetas::ReportRuns(const std::vector<Run>& runs)
 
 void ReporterComMetas::Finalize()
 {
-    EscreveMetas(m_melhores, GetOutputStream());
+    for (const auto& [nome, msg] : Pulados())
+        m_resultados.pulados.emplace(nome, msg);
+    if (!m_ajuste.empty())
+        EscreveMetas({{m_ajuste, m_resultados}}, GetOutputStream());
     ConsoleReporter::Finalize();
 }
 
