@@ -4,27 +4,6 @@
 
 namespace tolv {
 
-namespace {
-
-unsigned long LeContagem(const unsigned char* ps, const AninhadoDesc& a)
-{
-    switch (a.tamanhoContagem) {
-    case 1: return ps[a.offsetContagem];
-    case 2: {
-        unsigned short v;
-        std::memcpy(&v, ps + a.offsetContagem, 2);
-        return v;
-    }
-    default: {
-        unsigned long v;
-        std::memcpy(&v, ps + a.offsetContagem, 4);
-        return v;
-    }
-    }
-}
-
-} // namespace
-
 void LiberaArray(const AninhadoDesc& a, void* ptr, unsigned long count, Liberacao modo)
 {
     if (!ptr)
@@ -47,7 +26,7 @@ void LiberaAninhados(const EstruturaDesc& d, void* ps, Liberacao modo)
         const AninhadoDesc& a = d.aninhados[i];
         void* ptr;
         std::memcpy(&ptr, b + a.offsetPonteiro, sizeof ptr);
-        LiberaArray(a, ptr, LeContagem(b, a), modo);
+        LiberaArray(a, ptr, ContagemDe(ps, a), modo);
     }
 }
 
@@ -60,7 +39,7 @@ void LiberaAninhado(const EstruturaDesc& d, void* ps, unsigned offsetPonteiro, L
             continue;
         void* ptr;
         std::memcpy(&ptr, b + a.offsetPonteiro, sizeof ptr);
-        LiberaArray(a, ptr, LeContagem(b, a), modo);
+        LiberaArray(a, ptr, ContagemDe(ps, a), modo);
         return;
     }
 }

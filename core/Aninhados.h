@@ -71,12 +71,23 @@ template <class F> struct AoSair {
 template <class F> AoSair(F) -> AoSair<F>;
 
 // Releases the array at p (of element type E) and its elements' own arrays.
+// A count as a number of elements: a zero or negative signed count is none.
+template <class C> inline size_t Elementos(C count) noexcept
+{
+    if constexpr (std::is_signed_v<C>) {
+        if (count <= 0)
+            return 0;
+    }
+    return static_cast<size_t>(count);
+}
+
 template <class E, class C> inline void LiberaLista(E*& p, C count, Liberacao modo)
 {
     if (!p)
         return;
     if constexpr (Layout<E>::nAninhados > 0) {
-        for (unsigned long k = 0; k < static_cast<unsigned long>(count); ++k)
+        const size_t n = Elementos(count);
+        for (size_t k = 0; k < n; ++k)
             LiberaAninhados(Layout<E>::desc, p + k, modo);
     }
     if (modo == Liberacao::Delete)
@@ -240,7 +251,7 @@ template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const 
 {
     if (!ptr)
         return;
-    size_t n = static_cast<size_t>(count);
+    size_t n = Elementos(count);
     if (n > std::numeric_limits<size_t>::max() / sizeof(E))
         n = std::numeric_limits<size_t>::max() / sizeof(E);
     n = JQMemLegivel(ptr, n * sizeof(E)) / sizeof(E);
@@ -256,9 +267,9 @@ template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C
 {
     if (!ptr)
         return;
-    unsigned long n = static_cast<unsigned long>(count);
+    const size_t n = Elementos(count);
     E e;
-    for (unsigned long k = 0; k < n; ++k) {
+    for (size_t k = 0; k < n; ++k) {
         if (!JQMemCpy(&e, ptr + k, sizeof(E), "DadosCore", __LINE__))
             return;
         l.Add(conv(e));

@@ -72,7 +72,27 @@ struct AninhadoDesc {
     unsigned tamanhoContagem;
     const EstruturaDesc* elemento; // null for texts
     void (*apagaArray)(void*);     // delete[] with the element type
+    bool contagemComSinal;         // a negative count counts nothing
 };
+
+// The count of a nested array as ps holds it: a negative signed count gives 0.
+inline unsigned long ContagemDe(const void* ps, const AninhadoDesc& a) noexcept
+{
+    const unsigned char* b = static_cast<const unsigned char*>(ps) + a.offsetContagem;
+    switch (a.tamanhoContagem) {
+    case 1: return a.contagemComSinal && static_cast<signed char>(*b) < 0 ? 0 : *b;
+    case 2: {
+        unsigned short v;
+        std::memcpy(&v, b, 2);
+        return a.contagemComSinal && static_cast<short>(v) < 0 ? 0 : v;
+    }
+    default: {
+        unsigned long v;
+        std::memcpy(&v, b, 4);
+        return a.contagemComSinal && static_cast<long>(v) < 0 ? 0 : v;
+    }
+    }
+}
 
 struct EstruturaDesc {
     const char* nome;
@@ -254,7 +274,8 @@ constexpr std::array<AninhadoDesc, (M ? M : 1)> ColetaAninhados(const CampoDesc 
         const CampoDesc& cont = CampoPorNome(c, c[i].contagem);
         if (cont.tipo != Tipo::Natural && cont.tipo != Tipo::Inteiro)
             throw "contagem deve ser inteira";
-        r[k++] = AninhadoDesc{c[i].offset, cont.offset, cont.tamanho, c[i].elemento, apaga[i]};
+        r[k++] =
+            AninhadoDesc{c[i].offset, cont.offset, cont.tamanho, c[i].elemento, apaga[i], cont.tipo == Tipo::Inteiro};
     }
     return r;
 }

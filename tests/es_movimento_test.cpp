@@ -68,7 +68,7 @@ TESMovimento Movimento()
     return m;
 }
 
-class MovimentoTest : public testing::Test {
+class MovimentoESTest : public testing::Test {
 protected:
     void TearDown() override
     {
@@ -79,7 +79,7 @@ protected:
     _REG_ES_MOVIMENTOPS volta{};
 };
 
-TEST_F(MovimentoTest, TreeTravelsAndComesBackWhole)
+TEST_F(MovimentoESTest, TreeTravelsAndComesBackWhole)
 {
     std::memset(&ps, 0xFF, sizeof ps);
     TESMovimento original = Movimento();
@@ -124,7 +124,7 @@ TEST_F(MovimentoTest, TreeTravelsAndComesBackWhole)
     EXPECT_TRUE(amostra::Iguais(tolv::Layout<_REG_ES_MOVIMENTOPS>::desc, &ps, &volta, onde)) << onde;
 }
 
-TEST_F(MovimentoTest, CopiesKeepTheLinesAndTheirQuantities)
+TEST_F(MovimentoESTest, CopiesKeepTheLinesAndTheirQuantities)
 {
     TESMovimento m = Movimento();
     TESMovimento copia(m);
@@ -137,14 +137,14 @@ TEST_F(MovimentoTest, CopiesKeepTheLinesAndTheirQuantities)
     }
 }
 
-TEST_F(MovimentoTest, EmptyMovementSendsZeroCountsNullPointersAndNoText)
+TEST_F(MovimentoESTest, EmptyMovementSendsZeroCountsNullPointersAndNoText)
 {
     std::memset(&ps, 0xFF, sizeof ps);
     TESMovimento().CopiarPara(&ps);
     EXPECT_TRUE(Bytes(ps, 0, sizeof ps));
 }
 
-TEST_F(MovimentoTest, FixedTextsWithoutTerminatorReadBackWhole)
+TEST_F(MovimentoESTest, FixedTextsWithoutTerminatorReadBackWhole)
 {
     const std::string lote(36, 'L'), doc(16, 'D');
     TESMovimento m;
@@ -165,7 +165,7 @@ TEST_F(MovimentoTest, FixedTextsWithoutTerminatorReadBackWhole)
     EXPECT_EQ(m.GetVolume().GetLength(), 36);
 }
 
-TEST_F(MovimentoTest, ComplementIsReadOnlyWhenLengthAndPointerAreSet)
+TEST_F(MovimentoESTest, ComplementIsReadOnlyWhenLengthAndPointerAreSet)
 {
     char texto[] = "complemento";
     const struct {
@@ -192,7 +192,7 @@ TEST_F(MovimentoTest, ComplementIsReadOnlyWhenLengthAndPointerAreSet)
     EXPECT_EQ(ps.TamComplemento, 100001ul) << "the length is 32 bits wide";
 }
 
-TEST_F(MovimentoTest, NullArraysReadAsEmptyWhateverTheirCounts)
+TEST_F(MovimentoESTest, NullArraysReadAsEmptyWhateverTheirCounts)
 {
     _REG_ES_MOVIMENTOPS s{};
     s.QtdContabil = 5;
@@ -210,7 +210,7 @@ TEST_F(MovimentoTest, NullArraysReadAsEmptyWhateverTheirCounts)
     EXPECT_EQ(m.GetContabil(0).GetQuantidadeGerencial(), 0);
 }
 
-TEST_F(MovimentoTest, UnreadableMemoryEndsTheListOrText)
+TEST_F(MovimentoESTest, UnreadableMemoryEndsTheListOrText)
 {
     const size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
     auto* base =
@@ -237,7 +237,7 @@ TEST_F(MovimentoTest, UnreadableMemoryEndsTheListOrText)
     munmap(base, 2 * pagina);
 }
 
-TEST_F(MovimentoTest, ZerarDeleteNullsWhatItReleasesAndKeepsTheRest)
+TEST_F(MovimentoESTest, ZerarDeleteNullsWhatItReleasesAndKeepsTheRest)
 {
     Movimento().CopiarPara(&ps);
     _REG_ES_MOVIMENTOPS antes = ps;
@@ -264,7 +264,7 @@ TEST_F(MovimentoTest, ZerarDeleteNullsWhatItReleasesAndKeepsTheRest)
 }
 
 // The other side's tree, every array from the task allocator, some of count 0.
-TEST_F(MovimentoTest, ZerarGlobalAllocReleasesTaskAllocatorTreesWhateverTheCounts)
+TEST_F(MovimentoESTest, ZerarGlobalAllocReleasesTaskAllocatorTreesWhateverTheCounts)
 {
     Movimento().CopiarPara(&ps);
     _REG_ES_MOVIMENTOPS servidor;
@@ -282,7 +282,7 @@ TEST_F(MovimentoTest, ZerarGlobalAllocReleasesTaskAllocatorTreesWhateverTheCount
     }
 }
 
-TEST_F(MovimentoTest, ListTooLongForItsCountIsRefusedAndTheRestStillReleased)
+TEST_F(MovimentoESTest, ListTooLongForItsCountIsRefusedAndTheRestStillReleased)
 {
     TESMovimento m = Movimento();
     m.GetListaReferencia().SetSize(65536);

@@ -24,6 +24,11 @@ TOLV_ESTRUTURA(tagTESTE_PAIPS, 20)
     F(0,  ULONG, QtdPais, NO)                                                 \
     F(4,  ARR(tagTESTE_PAIPS, QtdPais), pPais, NO)
 TOLV_ESTRUTURA(tagTESTE_AVOPS, 8)
+
+#define TOLV_LAYOUT_tagTESTE_SINALPS(F)                                       \
+    F(0,  LONG, QtdPais, NO)                                                  \
+    F(4,  ARR(tagTESTE_PAIPS, QtdPais), pPais, NO)
+TOLV_ESTRUTURA(tagTESTE_SINALPS, 8)
 // clang-format on
 
 namespace {
@@ -231,6 +236,22 @@ TEST(Aninhados, NullPointersReadAsEmptyAndAreSkipped)
     avo.QtdPais = 0x7FFFFFFF; // null array: its count is never walked
     tolv::LiberaAninhados(&avo, tolv::Liberacao::CoTaskMem);
     tolv::LiberaAninhados(&avo, tolv::Liberacao::Delete);
+}
+
+TEST(Aninhados, NegativeSignedCountsCountNothing)
+{
+    tagREG_CM_GERENCIALPS linhas[1] = {};
+    T_Lista<TCMGerencial> l;
+    tolv::LeLista(l, -1L, linhas);
+    tolv::LeLista(l, 0L, linhas);
+    EXPECT_EQ(l.GetSize(), 0) << "read as empty";
+    tagTESTE_SINALPS ps{};
+    ps.QtdPais = -1;
+    // The array is released, its elements are not walked (theirs would fault).
+    ps.pPais = static_cast<tagTESTE_PAIPS*>(CoTaskMemAlloc(sizeof(tagTESTE_PAIPS)));
+    std::memset(ps.pPais, 0xFF, sizeof(tagTESTE_PAIPS));
+    tolv::LiberaAninhados(&ps, tolv::Liberacao::CoTaskMem);
+    EXPECT_EQ(tolv::ContagemDe(&ps, tolv::Layout<tagTESTE_SINALPS>::desc.aninhados[0]), 0ul);
 }
 
 TEST(Aninhados, UnreadableElementsEndTheList)

@@ -9,12 +9,8 @@ namespace amostra {
 
 namespace {
 
-unsigned long LeContagem(const unsigned char* b, const tolv::AninhadoDesc& a)
-{
-    unsigned long v = 0;
-    std::memcpy(&v, b + a.offsetContagem, a.tamanhoContagem);
-    return v;
-}
+// A negative signed count walks nothing, as the freeing walks do.
+unsigned long LeContagem(const unsigned char* b, const tolv::AninhadoDesc& a) { return tolv::ContagemDe(b, a); }
 
 void EscreveContagem(unsigned char* b, const tolv::AninhadoDesc& a, unsigned long v)
 {
