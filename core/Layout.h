@@ -362,14 +362,46 @@ TOLV_API const EstruturaDesc* EstruturaPorNome(const char* nome);
     }
 
 // --- Accessors inside a record class (over its member m_ps) ----------------------
+namespace tolv {
+// A field of a packed structure, by its address: a type that needs alignment
+// goes through an aligned copy, since the packing may not give it its own.
+template <class K> typename K::value LeCampo(const void* p)
+{
+    using St = typename K::storage;
+    if constexpr (alignof(St) == 1) {
+        return K::get(*static_cast<const St*>(p));
+    } else {
+        St s;
+        std::memcpy(static_cast<void*>(&s), p, sizeof s);
+        return K::get(s);
+    }
+}
+template <class K> void GravaCampo(void* p, typename K::arg v)
+{
+    using St = typename K::storage;
+    if constexpr (alignof(St) == 1) {
+        K::set(*static_cast<St*>(p), v);
+    } else {
+        St s;
+        std::memcpy(static_cast<void*>(&s), p, sizeof s);
+        K::set(s, v);
+        std::memcpy(p, static_cast<const void*>(&s), sizeof s);
+    }
+}
+} // namespace tolv
+
+#define TOLV_AC_ENDERECO(name) (reinterpret_cast<const unsigned char*>(&m_ps) + offsetof(decltype(m_ps), name))
 // Campo_X names the kind of field X, for comparisons that go by its getter.
 #define TOLV_AC_RW(kind, name)                                                                                         \
     using Campo_##name = TOLV_K(kind);                                                                                 \
-    TOLV_K(kind)::value Get##name() const { return TOLV_K(kind)::get(m_ps.name); }                                     \
-    void Set##name(TOLV_K(kind)::arg v) { TOLV_K(kind)::set(m_ps.name, v); }
+    TOLV_K(kind)::value Get##name() const { return ::tolv::LeCampo<TOLV_K(kind)>(TOLV_AC_ENDERECO(name)); }            \
+    void Set##name(TOLV_K(kind)::arg v)                                                                                \
+    {                                                                                                                  \
+        ::tolv::GravaCampo<TOLV_K(kind)>(const_cast<unsigned char*>(TOLV_AC_ENDERECO(name)), v);                       \
+    }
 #define TOLV_AC_RO(kind, name)                                                                                         \
     using Campo_##name = TOLV_K(kind);                                                                                 \
-    TOLV_K(kind)::value Get##name() const { return TOLV_K(kind)::get(m_ps.name); }
+    TOLV_K(kind)::value Get##name() const { return ::tolv::LeCampo<TOLV_K(kind)>(TOLV_AC_ENDERECO(name)); }
 #define TOLV_AC_NO(kind, name)
 #define TOLV_L_ACESSOR(off, kind, name, acc) TOLV_AC_##acc(kind, name)
 
