@@ -25,4 +25,13 @@
 #include "core/Rateio.h"
 #include "core/Registro.h"
 
+#include "records/DadosCC/DadosCC.h"
+#include "records/DadosCP/DadosCP.h"
+#include "records/DadosCT/DadosCT.h"
+#include "records/DadosEF/DadosEF.h"
+#include "records/DadosES/DadosES.h"
+#include "records/DadosMestre/DadosMestre.h"
+#include "records/DadosOC/DadosOC.h"
+#include "records/DadosOP/DadosOP.h"
 #include "records/DadosRE/DadosRE.h"
+#include "records/DadosSC/DadosSC.h"

@@ -104,6 +104,11 @@ template <class E> inline E* NovoArray(size_t n)
     if (n > std::numeric_limits<size_t>::max() / sizeof(E))
         AfxThrowMemoryException();
     E* p = new (std::nothrow) E[n]();
+    if (!p) {
+        // The list storage the thread keeps gives way first.
+        EsvaziaArmazenamento();
+        p = new (std::nothrow) E[n]();
+    }
     if (!p)
         AfxThrowMemoryException();
     return p;
@@ -123,6 +128,10 @@ template <class E> inline E* NovoArrayBruto(size_t n)
     if (n > std::numeric_limits<size_t>::max() / sizeof(E))
         AfxThrowMemoryException();
     E* p = new (std::nothrow) E[n];
+    if (!p) {
+        EsvaziaArmazenamento();
+        p = new (std::nothrow) E[n];
+    }
     if (!p)
         AfxThrowMemoryException();
     return p;

@@ -32,7 +32,8 @@ TOLV_ESTRUTURA(_REG_ES_GERENCIALPS, 16)
     F(8,  RES(8),  Reservado8,            NO)                \
     F(16, LONG,    PonteiroClassificacao, NO)                \
     F(20, LONG,    PonteiroGerencial,     NO)                \
-    F(24, RES(32), Reservado24,           NO)
+    F(24, USHORT,  DataEntrada,           NO)                \
+    F(26, RES(30), Reservado26,           NO)
 TOLV_ESTRUTURA(_REG_EF_NF_GERENCIAL_PS, 56)
 
 // Only the three fields read here; the owner's structure may be longer.

@@ -18,16 +18,16 @@ namespace {
 // Blocks of one size; list storage comes in few sizes (step times element).
 constexpr unsigned kClasses = 64;
 // Bytes a thread keeps at most, and the largest block it keeps.
-constexpr size_t kLimite = size_t(256) << 20;
+constexpr size_t kLimite = size_t(512) << 20;
 constexpr size_t kMaiorBloco = size_t(16) << 20;
 
-struct Livre {
-    Livre* prox;
-};
-
+// The free blocks of one size, as a stack of addresses kept apart from the
+// blocks: handing one out does not read it, and the next one is prefetched.
 struct Classe {
     size_t bytes;
-    Livre* livres;
+    void** blocos;
+    unsigned n;
+    unsigned capacidade;
 };
 
 // Trivially destructible, so that it can still be asked after the thread's
@@ -43,11 +43,10 @@ thread_local Cache t_cache;
 void Esvazia(Cache& c) noexcept
 {
     for (Classe& k : c.classes) {
-        while (Livre* l = k.livres) {
-            k.livres = l->prox;
-            std::free(l);
-        }
-        k.bytes = 0;
+        for (unsigned i = 0; i < k.n; ++i)
+            std::free(k.blocos[i]);
+        std::free(k.blocos);
+        k = Classe{};
     }
     c.total = 0;
 }
@@ -61,6 +60,20 @@ struct Guardiao {
 };
 
 thread_local Guardiao t_guardiao;
+
+bool Empilha(Classe& k, void* p) noexcept
+{
+    if (k.n == k.capacidade) {
+        unsigned nova = k.capacidade ? 2 * k.capacidade : 64;
+        void* b = std::realloc(static_cast<void*>(k.blocos), nova * sizeof(void*));
+        if (!b)
+            return false;
+        k.blocos = static_cast<void**>(b);
+        k.capacidade = nova;
+    }
+    k.blocos[k.n++] = p;
+    return true;
+}
 
 unsigned Inicio(size_t bytes) noexcept
 {
@@ -96,15 +109,24 @@ void* tolv::TomaArmazenamento(size_t bytes) noexcept
 #ifndef TOLV_SEM_CACHE
     Cache& c = t_cache;
     if (c.total) {
-        if (Classe* k = AchaClasse(c, bytes, false); k && k->livres) {
-            Livre* l = k->livres;
-            k->livres = l->prox;
+        if (Classe* k = AchaClasse(c, bytes, false); k && k->n) {
+            void* p = k->blocos[--k->n];
+            if (k->n)
+                __builtin_prefetch(k->blocos[k->n - 1], 1);
             c.total -= bytes;
-            return l;
+            return p;
         }
     }
 #endif
-    return std::malloc(bytes);
+    void* p = std::malloc(bytes);
+#ifndef TOLV_SEM_CACHE
+    if (!p && c.total) {
+        // What the thread keeps gives way to what it needs.
+        Esvazia(c);
+        p = std::malloc(bytes);
+    }
+#endif
+    return p;
 }
 
 void tolv::DevolveArmazenamento(void* p, size_t bytes) noexcept
@@ -121,10 +143,7 @@ void tolv::DevolveArmazenamento(void* p, size_t bytes) noexcept
             static_cast<void>(&t_guardiao);
             c.estado = 1;
         }
-        if (Classe* k = AchaClasse(c, bytes, true)) {
-            Livre* l = static_cast<Livre*>(p);
-            l->prox = k->livres;
-            k->livres = l;
+        if (Classe* k = AchaClasse(c, bytes, true); k && Empilha(*k, p)) {
             c.total += bytes;
             return;
         }

@@ -1,6 +1,7 @@
 // OLE Automation currency and decimal arithmetic on 32-bit limbs.
 #include "platform/oleauto.h"
 
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -57,6 +58,39 @@ uint32_t DivPeq(Grande& n, uint32_t d)
 }
 
 void Incrementa(Grande& n) { MulPeq(n, 1, 1); }
+
+// n = n * 2^k (0 <= k, nothing shifted out of the top limb).
+void DeslocaEsquerda(Grande& n, int k)
+{
+    Grande r;
+    int limbs = k / 32, bits = k % 32;
+    for (int i = Grande::N - 1; i >= limbs; --i) {
+        uint64_t v = static_cast<uint64_t>(n.w[i - limbs]) << bits;
+        if (bits && i - limbs - 1 >= 0)
+            v |= n.w[i - limbs - 1] >> (32 - bits);
+        r.w[i] = static_cast<uint32_t>(v);
+    }
+    n = r;
+}
+
+// n = n / 2^k rounded half to even (0 < k < 192).
+void DivideDoisArredonda(Grande& n, int k)
+{
+    bool metade = n.Bit(k - 1), abaixo = false;
+    for (int i = 0; i < k - 1 && !abaixo; ++i)
+        abaixo = n.Bit(i);
+    Grande q;
+    int limbs = k / 32, bits = k % 32;
+    for (int i = 0; i + limbs < Grande::N; ++i) {
+        uint64_t v = n.w[i + limbs] >> bits;
+        if (bits && i + limbs + 1 < Grande::N)
+            v |= static_cast<uint64_t>(n.w[i + limbs + 1]) << (32 - bits);
+        q.w[i] = static_cast<uint32_t>(v);
+    }
+    n = q;
+    if (metade && (abaixo || (n.w[0] & 1u)))
+        Incrementa(n);
+}
 
 int Compara(const Grande& a, const Grande& b)
 {
@@ -164,14 +198,11 @@ uint64_t MagnitudeCY(const CY& c, bool& negativo)
 }
 
 // Decimal digits and power of ten of a finite, non-negative double:
-// valor = digitos * 10^expoente. precisao < 0 asks for the shortest form
-// that reads back as the same double, otherwise that many significant digits.
+// valor = digitos * 10^expoente, rounded to precisao significant digits.
 void Decompoe(double valor, int precisao, uint64_t& digitos, int& expoente)
 {
     char buf[64];
-    std::to_chars_result r =
-        precisao < 0 ? std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific)
-                     : std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific, precisao - 1);
+    std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific, precisao - 1);
     digitos = 0;
     int casas = 0;
     bool depoisPonto = false;
@@ -236,29 +267,30 @@ HRESULT VarCyFromR8(double dblIn, CY* pcyOut)
         return E_INVALIDARG;
     if (!Finito(dblIn))
         return DISP_E_OVERFLOW;
-    if (dblIn == 0) {
-        pcyOut->int64 = 0;
-        return S_OK;
+    // The double's exact value, mantissa * 2^expoente, times 10,000: at most
+    // 67 bits before the shift, so the product and its rounding are exact.
+    const uint64_t bits = std::bit_cast<uint64_t>(dblIn);
+    const int campo = static_cast<int>((bits >> 52) & 0x7FF);
+    uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
+    int expoente = -1074;
+    if (campo != 0) {
+        mantissa |= uint64_t{1} << 52;
+        expoente = campo - 1075;
     }
-    // The shortest decimal form of the double, so that a tie is a tie of the
-    // amount as written (0.00015 is a tie, though its binary product with
-    // 10,000 falls just below 1.5).
-    bool negativo = dblIn < 0;
-    uint64_t digitos;
-    int expoente;
-    Decompoe(negativo ? -dblIn : dblIn, -1, digitos, expoente);
-    int e = expoente + 4;
-    if (e > 19)
+    Grande m = Grande::De64(mantissa);
+    MulPeq(m, 10000);
+    if (expoente > 63) {
         return DISP_E_OVERFLOW;
-    Grande m = Grande::De64(digitos);
-    if (e >= 0) {
-        for (int i = 0; i < e; ++i)
-            MulPeq(m, 10);
-    } else {
-        DivideArredonda(m, -e);
+    } else if (expoente > 0) {
+        DeslocaEsquerda(m, expoente);
+    } else if (expoente < -67) {
+        // Less than half of one ten-thousandth.
+        m = Grande();
+    } else if (expoente < 0) {
+        DivideDoisArredonda(m, -expoente);
     }
     CY r;
-    if (!ParaCY(m, negativo, &r))
+    if (!ParaCY(m, (bits >> 63) != 0, &r))
         return DISP_E_OVERFLOW;
     *pcyOut = r;
     return S_OK;

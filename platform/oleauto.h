@@ -14,8 +14,9 @@ extern "C" {
 TOLV_API HRESULT VarCyAdd(CY cyLeft, CY cyRight, LPCY pcyResult);
 // Product rounded to four decimals; DISP_E_OVERFLOW outside the CY range.
 TOLV_API HRESULT VarCyMul(CY cyLeft, CY cyRight, LPCY pcyResult);
-// dblIn times 10,000 rounded to an integer; DISP_E_OVERFLOW outside the CY
-// range and for NaN or infinity.
+// The exact binary value of dblIn times 10,000, rounded half to even (0.00015
+// is a little below 1.5 ten-thousandths and gives 1); DISP_E_OVERFLOW outside
+// the CY range and for NaN or infinity.
 TOLV_API HRESULT VarCyFromR8(double dblIn, CY* pcyOut);
 // Rounded to four decimals; DISP_E_OVERFLOW outside the CY range,
 // E_INVALIDARG for a malformed decimal.

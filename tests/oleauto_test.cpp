@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
 #include <cstdint>
+#include <iomanip>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -135,19 +140,110 @@ TEST(VarCy, ProductRoundsHalfToEvenAtFourDecimals)
     EXPECT_EQ(CyMul(kMaxCy / 2 + 10000, 20000), 99) << "overflow";
 }
 
-TEST(VarCyFromR8, TiesAtTheFourthDecimalGoToEvenAndOutOfRangeOverflows)
+TEST(VarCyFromR8, RoundsTheExactBinaryValueHalfToEven)
 {
-    EXPECT_EQ(CyDeR8(0.00005), 0);
-    EXPECT_EQ(CyDeR8(0.00015), 2);
-    EXPECT_EQ(CyDeR8(0.00025), 2);
-    EXPECT_EQ(CyDeR8(-0.00035), -4);
-    EXPECT_EQ(CyDeR8(1.00005), 10000);
-    EXPECT_EQ(CyDeR8(1.23456), 12346);
-    EXPECT_EQ(CyDeR8(1.4999999999999998), 15000);
-    EXPECT_EQ(CyDeR8(-0.0), 0);
-    EXPECT_EQ(CyDeR8(922337203685477.0), 9223372036854770000LL);
-    for (double d : {1e15, -922337203685477.625, 1e300, kInf, -kInf, kNaN})
-        EXPECT_EQ(CyDeR8(d), 99) << d;
+    struct Caso {
+        double d;
+        LONGLONG cy; // 99: overflow, result left in place
+        const char* o_que;
+    };
+    const Caso casos[] = {
+        {-461168601842738.81, -4611686018427388125LL, "-461168601842738.8125 exactly"},
+        {0.00015, 1, "a little below 1.5"},
+        {-0.00035, -3, "a little above -3.5"},
+        {0.00005, 1, "a little above 0.5"},
+        {0.00025, 3, "a little above 2.5"},
+        {1.00005, 10001, "a little above 10000.5"},
+        {1.23456, 12346, ""},
+        {1.4999999999999998, 15000, ""},
+        {1.2345, 12345, "a little below 12345"},
+        {0.03125, 312, "exact tie"},
+        {0.09375, 938, "exact tie"},
+        {-0.03125, -312, "exact tie"},
+        {-0.09375, -938, "exact tie"},
+        {140737488355328.03125, 1407374883553280312LL, "exact tie, 2^47 + 1/32"},
+        {140737488355328.09375, 1407374883553280938LL, "exact tie, 2^47 + 3/32"},
+        {0.0, 0, ""},
+        {-0.0, 0, ""},
+        {5e-324, 0, "smallest subnormal"},
+        {-5e-324, 0, "smallest subnormal"},
+        {922337203685477.5, 9223372036854775000LL, "largest in range"},
+        {-922337203685477.5, -9223372036854775000LL, "smallest in range"},
+        {922337203685477.625, 99, "next double up"},
+        {-922337203685477.625, 99, "next double down"},
+        {1e15, 99, ""},
+        {std::numeric_limits<double>::max(), 99, ""},
+        {kInf, 99, ""},
+        {-kInf, 99, ""},
+        {kNaN, 99, ""},
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(CyDeR8(c.d), c.cy) << std::hexfloat << c.d << " " << c.o_que;
+}
+
+// The x87 product of a double (53 significant bits) and 10,000 (625 x 2^4,
+// 10 significant bits) fits the 64-bit mantissa of long double: it is the
+// exact value, rounded here half to even by hand. false: outside the range.
+static_assert(std::numeric_limits<long double>::digits >= 64, "needs the x87 extended format");
+
+bool Referencia(double d, LONGLONG& cy)
+{
+    if (!std::isfinite(d))
+        return false;
+    long double p = static_cast<long double>(d) * 10000.0L;
+    long double piso = std::floor(p);
+    long double fracao = p - piso;
+    if (fracao > 0.5L || (fracao == 0.5L && std::fmod(piso, 2.0L) != 0))
+        piso += 1;
+    if (piso < -9223372036854775808.0L || piso > 9223372036854775807.0L)
+        return false;
+    cy = static_cast<LONGLONG>(piso);
+    return true;
+}
+
+TEST(VarCyFromR8, AgreesWithTheExactProductOverManyDoubles)
+{
+    std::vector<double> entradas;
+    std::mt19937_64 gerador(22);
+    for (int i = 0; i < 100000; ++i)
+        entradas.push_back(std::bit_cast<double>(gerador()));
+    // Random mantissas with exponents from 2^-20 to 2^55, where amounts live.
+    for (int i = 0; i < 100000; ++i) {
+        uint64_t b = gerador();
+        uint64_t expoente = 1003 + b % 76;
+        entradas.push_back(std::bit_cast<double>((b & 0x800FFFFFFFFFFFFFull) | (expoente << 52)));
+    }
+    // Around every power of ten: round amounts, amounts one or two
+    // ten-thousandths or a half away, and the doubles next to each.
+    for (int k = -6; k <= 15; ++k) {
+        const double p = std::pow(10.0, k);
+        for (double m : {1.0, 1.5, 2.5, 3.0, 5.0, 9.25}) {
+            for (double desvio : {0.0, 0.00005, -0.00005, 0.0001, -0.0001, 0.00015, -0.00015}) {
+                double x = m * p + desvio;
+                for (int u = 0; u < 16; ++u) {
+                    x = std::nextafter(x, 0.0);
+                }
+                for (int u = 0; u < 33; ++u, x = std::nextafter(x, kInf)) {
+                    entradas.push_back(x);
+                    entradas.push_back(-x);
+                }
+            }
+        }
+    }
+    int falhas = 0;
+    for (double d : entradas) {
+        LONGLONG esperado = 99;
+        bool cabe = Referencia(d, esperado);
+        CY r = Cy(99);
+        HRESULT hr = VarCyFromR8(d, &r);
+        if ((cabe ? hr == S_OK : hr == DISP_E_OVERFLOW) && r.int64 == esperado)
+            continue;
+        if (++falhas <= 10)
+            ADD_FAILURE() << "VarCyFromR8(" << std::hexfloat << d << " = " << std::defaultfloat << std::setprecision(17)
+                          << d << ") gave hr " << hr << ", " << r.int64 << "; expected "
+                          << (cabe ? std::to_string(esperado) : "overflow");
+    }
+    EXPECT_EQ(falhas, 0) << "of " << entradas.size() << " doubles";
 }
 
 TEST(VarDecFrom, CurrencyKeepsScaleFourAndDoublesFifteenDigits)

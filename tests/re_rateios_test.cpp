@@ -161,16 +161,62 @@ TEST_F(RateioProdutoTest, ListsAndOneFixedAssetTravelInTheirSlots)
     EXPECT_EQ(ps.pAtivoImobilizado, nullptr);
 }
 
-TEST(RateioProduto, TwoFixedAssetsAreRefusedWithTheStructureReleasable)
+// Zero, one, two or three fixed assets: the structure is written whole, with
+// the asset only when there is exactly one, and the record stays as it was.
+TEST(RateioProduto, TheStructureCarriesOneFixedAssetAtMost)
 {
+    for (int ativos : {0, 1, 2, 3}) {
+        SCOPED_TRACE(std::to_string(ativos) + " fixed assets");
+        const TCMRERateioProduto original = RateioProduto(ativos);
+        tagREG_RATEIOPRODUTO_ENTRADAPS ps;
+        std::memset(&ps, 0x5C, sizeof ps);
+        EXPECT_NO_THROW(original.CopiarPara(&ps));
+        EXPECT_EQ(ps.NEWValor.int64, 1500000);
+        EXPECT_STREQ(ps.ComplementoHistorico, "compra de material");
+        EXPECT_EQ(ps.QtdGerencialOrigem + ps.QtdGerencial + ps.QtdGerencialFilialClassificacao, 4);
+        if (ativos == 1) {
+            ASSERT_EQ(ps.QtdAtivoImobilizado, 1);
+            EXPECT_STREQ(ps.pAtivoImobilizado[0].Plaqueta, "PLQ-0");
+        } else {
+            EXPECT_EQ(ps.QtdAtivoImobilizado, 0);
+            EXPECT_EQ(ps.pAtivoImobilizado, nullptr);
+        }
+        EXPECT_TRUE(original == RateioProduto(ativos)) << "the record is unchanged";
+        TCMRERateioProduto lido;
+        lido.CopiarDe(&ps);
+        EXPECT_EQ(lido.GetQuantidadeAtivoImobilizado(), ativos == 1 ? 1 : 0);
+        lido.RemoveTodosAtivoImobilizado();
+        TCMRERateioProduto semAtivos = RateioProduto(0);
+        EXPECT_TRUE(lido == semAtivos) << "everything else travelled";
+        tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete); // the sanitizers check that nothing leaks
+    }
+}
+
+// Past 65,535 entries the management lists are refused, the fixed assets are not.
+TEST(RateioProduto, OnlyTheFixedAssetListIsNeverTooLong)
+{
+    TCMRERateioProduto r = RateioProduto(0);
+    r.GetListaAtivoImobilizado().SetSize(65536);
     tagREG_RATEIOPRODUTO_ENTRADAPS ps;
-    std::memset(&ps, 0x5C, sizeof ps);
-    EXPECT_TRUE(LancaArgumentoInvalido([&] { RateioProduto(2).CopiarPara(&ps); }));
-    EXPECT_EQ(ps.pGerencialOrigem, nullptr);
-    EXPECT_EQ(ps.pGerencial, nullptr);
-    EXPECT_EQ(ps.pGerencialFilialClassificacao, nullptr);
-    EXPECT_EQ(ps.pAtivoImobilizado, nullptr) << "no array allocated, none to release";
+    EXPECT_NO_THROW(r.CopiarPara(&ps));
     EXPECT_EQ(ps.QtdAtivoImobilizado, 0);
+    EXPECT_EQ(ps.pAtivoImobilizado, nullptr);
+    tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete);
+
+    using Lista = T_Lista<TCMGerencial>& (TCMRERateioProduto::*)();
+    const std::pair<const char*, Lista> listas[] = {
+        {"GerencialOrigem", &TCMRERateioProduto::GetListaGerencialOrigem},
+        {"Gerencial", &TCMRERateioProduto::GetListaGerencial},
+        {"GerencialFilialClassificacao", &TCMRERateioProduto::GetListaGerencialFilialClassificacao},
+    };
+    for (const auto& [nome, lista] : listas) {
+        TCMRERateioProduto longo = RateioProduto(2);
+        (longo.*lista)().SetSize(65536);
+        std::memset(&ps, 0x5C, sizeof ps);
+        EXPECT_TRUE(LancaArgumentoInvalido([&] { longo.CopiarPara(&ps); })) << nome;
+        EXPECT_EQ(ps.pAtivoImobilizado, nullptr) << nome;
+        tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete); // what was written is released
+    }
 }
 
 TEST_F(RateioProdutoTest, OnlyACountOfOneBringsAnAssetAndNullArraysReadAsEmpty)

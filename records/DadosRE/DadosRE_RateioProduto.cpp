@@ -96,9 +96,6 @@ bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
     return tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico);
 }
 
-// The structure has room for one fixed asset: a line holding more is refused
-// instead of being sent without any (the structure is written, without nested
-// arrays, so it can still be released).
 void TCMRERateioProduto::CopiarPara(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const
 {
     if (JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__))
@@ -108,13 +105,13 @@ void TCMRERateioProduto::CopiarPara(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const
 void TCMRERateioProduto::EscreveAninhados(tagREG_RATEIOPRODUTO_ENTRADAPS* dst) const
 {
     tolv::ZeraAninhados(dst);
-    if (m_AtivoImobilizado.GetSize() > 1)
-        AfxThrowInvalidArgException();
     tolv::EscreveLista(m_GerencialOrigem, dst->QtdGerencialOrigem, dst->pGerencialOrigem);
     tolv::EscreveLista(m_Gerencial, dst->QtdGerencial, dst->pGerencial);
     tolv::EscreveLista(m_GerencialFilialClassificacao, dst->QtdGerencialFilialClassificacao,
                        dst->pGerencialFilialClassificacao);
-    tolv::EscreveLista(m_AtivoImobilizado, dst->QtdAtivoImobilizado, dst->pAtivoImobilizado);
+    // The structure carries at most one fixed asset: with two or more, none.
+    if (m_AtivoImobilizado.GetSize() == 1)
+        tolv::EscreveLista(m_AtivoImobilizado, dst->QtdAtivoImobilizado, dst->pAtivoImobilizado);
 }
 
 void TCMRERateioProduto::CopiarDe(tagREG_RATEIOPRODUTO_ENTRADAPS* src)

@@ -1,0 +1,87 @@
+#include "records/DadosCT/DadosCT_Documentos.h"
+
+#include "core/Comparacao.h"
+
+#define ARQ "DadosCT"
+
+TOLV_REGISTRA_ESTRUTURA(tagREG_FATURA_CONHECIMENTOPS)
+TOLV_REGISTRA_ESTRUTURA(tagREG_NOTAFISCAL_CONHECIMENTOPS)
+
+// --- TCMCTParcela ----------------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMCTParcela, TJQBaseParaDados)
+
+void TCMCTParcela::OnLimpar()
+{
+    tolv::ZeraPropria(m_ps);
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMCTParcela::OnCopiar(const TJQBaseParaDados* src)
+{
+    JQMemCpy(&m_ps, &static_cast<const TCMCTParcela*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+bool TCMCTParcela::operator==(const TCMCTParcela& o) const
+{
+    // clang-format off
+    IGUAL(ValorParcela); IGUAL(RegDataVencimento); IGUAL(NumeroDaParcela); IGUAL(PonteiroTipoVencimento);
+    IGUAL(NumeroDocumento); IGUAL(PonteiroFormaPagamento);
+    // clang-format on
+    return true;
+}
+
+void TCMCTParcela::CopiarPara(tagREG_FATURA_CONHECIMENTOPS* dst) const
+{
+    JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__);
+}
+
+void TCMCTParcela::CopiarDe(tagREG_FATURA_CONHECIMENTOPS* src)
+{
+    Limpar();
+    LeDe(src);
+}
+
+void TCMCTParcela::LeDe(tagREG_FATURA_CONHECIMENTOPS* src) { tolv::LeBloco(m_ps, src, ARQ); }
+
+// --- TCMCTNotaFiscal -------------------------------------------------------------
+
+TOLV_PADRAO_IMPL(TCMCTNotaFiscal, TJQBaseParaDados)
+
+void TCMCTNotaFiscal::OnLimpar()
+{
+    tolv::ZeraPropria(m_ps);
+    TJQBaseParaDados::OnLimpar();
+}
+
+void TCMCTNotaFiscal::OnCopiar(const TJQBaseParaDados* src)
+{
+    JQMemCpy(&m_ps, &static_cast<const TCMCTNotaFiscal*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    TJQBaseParaDados::OnCopiar(src);
+}
+
+// RegNFe and TipoNota are not compared.
+bool TCMCTNotaFiscal::operator==(const TCMCTNotaFiscal& o) const
+{
+    // clang-format off
+    IGUAL(ValorMercadorias); IGUAL(ValorDocumentoFiscal); IGUAL(PesoBrutoTotal); IGUAL(PesoLiquidoTotal);
+    IGUAL(QtdVolumes); IGUAL(PonteiroFornecedor); IGUAL(PonteiroTipoDocumento); IGUAL(RegDataEmissao);
+    IGUAL(MarcaVolume); IGUAL(Volumes); IGUAL(NumeroVolumes); IGUAL(NumeroNF); IGUAL(NaturezaVolumes);
+    IGUAL(EspecieVolume); IGUAL(SerieNF);
+    // clang-format on
+    return true;
+}
+
+void TCMCTNotaFiscal::CopiarPara(tagREG_NOTAFISCAL_CONHECIMENTOPS* dst) const
+{
+    JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__);
+}
+
+void TCMCTNotaFiscal::CopiarDe(tagREG_NOTAFISCAL_CONHECIMENTOPS* src)
+{
+    Limpar();
+    LeDe(src);
+}
+
+void TCMCTNotaFiscal::LeDe(tagREG_NOTAFISCAL_CONHECIMENTOPS* src) { tolv::LeBloco(m_ps, src, ARQ); }

@@ -1,0 +1,7 @@
+#include "records/DadosSC/DadosSC_Rateio.h"
+
+#include "records/DadosSC/DadosSC_RateioCompra.h"
+
+TOLV_REGISTRA_ESTRUTURA(tagREG_SOLICITACAO_RATEIO_COMPRAPS)
+
+TOLV_RATEIO_COMPRA_IMPL(TCMSCRateio, tagREG_SOLICITACAO_RATEIO_COMPRAPS, "DadosSC")

@@ -1,0 +1,166 @@
+// What holds for every contract record that travels as an element of a nested
+// array, in both generations.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/re_teste.h"
+#include "tolvdata.h"
+
+namespace {
+
+template <class R, class E> struct Elemento {
+    using Registro = R;
+    using Estrutura = E;
+};
+
+template <class P> class ElementoCCTest : public testing::Test {
+};
+
+using Elementos = testing::Types<Elemento<TCMCC2Aditivo, tagREG_ADITIVO_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCC2Reajuste, tagREG_REAJUSTE_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCC2NotaFiscal, tagREG_NOTA_FISCAL_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCC2Classificacao, tagREG_CLASSIFICACAO_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCC2Execucao, tagREG_EXECUCAO_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCC2Parcela, tagREG_PARCELA_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCCAditivo, tagREG_CM_ADITIVO_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCCReajuste, tagREG_CM_REAJUSTE_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCCNotaFiscal, tagREG_CM_NOTA_FISCAL_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCCUsuario, tagREG_CM_USUARIO_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCCClassificacao, tagREG_CM_CLASSIFICACAO_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCCExecucao, tagREG_CM_EXECUCAO_CONTRATO_COMPRAPS>,
+                                 Elemento<TCMCCParcela, tagREG_CM_PARCELA_CONTRATO_COMPRAPS>>;
+TYPED_TEST_SUITE(ElementoCCTest, Elementos);
+
+// Every byte of the structure, reserved ones included, goes both ways.
+template <class S> S Padrao()
+{
+    S s;
+    auto* b = reinterpret_cast<unsigned char*>(&s);
+    for (size_t k = 0; k < sizeof s; ++k)
+        b[k] = static_cast<unsigned char>(k * 7 + 1);
+    tolv::ZeraAninhados(&s);
+    return s;
+}
+
+TYPED_TEST(ElementoCCTest, ImageTravelsWholeAndAsAListElement)
+{
+    using R = typename TypeParam::Registro;
+    using S = typename TypeParam::Estrutura;
+    static_assert(tolv::EscritaPropria<R> && tolv::LeituraPropria<R> == (tolv::Layout<S>::nAninhados == 0));
+    const S padrao = Padrao<S>();
+    R r;
+    r.CopiarDe(const_cast<S*>(&padrao));
+    S so;
+    r.CopiarPara(&so);
+    EXPECT_EQ(std::memcmp(&so, &padrao, sizeof so), 0) << tolv::Layout<S>::desc.nome << ": reserved bytes travel";
+
+    T_Lista<R> l;
+    l.Add(r);
+    l.Add(r);
+    unsigned short n = 0;
+    S* p = nullptr;
+    tolv::EscreveLista(l, n, p);
+    ASSERT_EQ(n, 2);
+    for (int k = 0; k < 2; ++k)
+        EXPECT_EQ(std::memcmp(&p[k], &so, sizeof so), 0) << tolv::Layout<S>::desc.nome << " element " << k;
+    T_Lista<R> lida;
+    tolv::LeLista(lida, n, p);
+    ASSERT_EQ(lida.GetSize(), 2);
+    EXPECT_TRUE(lida[1] == r) << tolv::Layout<S>::desc.nome;
+    delete[] p;
+}
+
+TYPED_TEST(ElementoCCTest, EveryFieldIsComparedAndNoReservedByte)
+{
+    using R = typename TypeParam::Registro;
+    int n = 0;
+    auto erros = re_teste::CamposForaDaComparacao<R, typename TypeParam::Estrutura>(R(), n);
+    EXPECT_EQ(erros, std::vector<std::string>()) << tolv::Layout<typename TypeParam::Estrutura>::desc.nome;
+    EXPECT_GT(n, 0);
+}
+
+// --- Texts of the second generation's amendments and stages ----------------------
+
+template <class R, class S> void DescricaoViaja(const char* nome)
+{
+    S ps;
+    std::memset(&ps, 0xFF, sizeof ps);
+    R r;
+    r.SetDescricao("");
+    r.CopiarPara(&ps);
+    EXPECT_EQ(ps.TamDescricao, 0) << nome;
+    EXPECT_EQ(ps.pDescricao, nullptr) << nome << ": an empty text is no block";
+    r.SetDescricao("cinco");
+    r.CopiarPara(&ps);
+    ASSERT_EQ(ps.TamDescricao, 6) << nome;
+    EXPECT_STREQ(ps.pDescricao, "cinco") << nome;
+    R lido;
+    lido.SetDescricao("velha");
+    lido.CopiarDe(&ps);
+    EXPECT_EQ(lido.GetDescricao(), CString("cinco")) << nome;
+    EXPECT_TRUE(lido == r) << nome;
+    lido.SetDescricao("Cinco");
+    EXPECT_TRUE(lido != r) << nome << ": compared case included";
+    tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete);
+
+    std::string longa(65534, 'd');
+    r.SetDescricao(longa.c_str());
+    r.CopiarPara(&ps);
+    EXPECT_EQ(ps.TamDescricao, 65535) << nome;
+    tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete);
+    r.SetDescricao((longa + "d").c_str());
+    std::memset(&ps, 0xFF, sizeof ps);
+    EXPECT_TRUE(re_teste::LancaArgumentoInvalido([&] { r.CopiarPara(&ps); })) << nome;
+    EXPECT_EQ(ps.TamDescricao, 0) << nome << ": no truncated length";
+    EXPECT_EQ(ps.pDescricao, nullptr) << nome;
+}
+
+TEST(ElementosCC2, DescriptionTravelsAsLengthPlusOne)
+{
+    DescricaoViaja<TCMCC2Aditivo, tagREG_ADITIVO_CONTRATO_COMPRAPS>("TCMCC2Aditivo");
+    DescricaoViaja<TCMCC2Execucao, tagREG_EXECUCAO_CONTRATO_COMPRAPS>("TCMCC2Execucao");
+}
+
+TEST(ElementosCC2, DateSettersZeroTheSlotTailAndOnlyTheDateIsCompared)
+{
+    tagREG_PARCELA_CONTRATO_COMPRAPS ps;
+    std::memset(&ps, 0x11, sizeof ps);
+    TCMCC2Parcela p;
+    p.CopiarDe(&ps);
+    TCMCC2Parcela q;
+    q.CopiarDe(&ps);
+    q.SetRegDataVencimento(p.GetRegDataVencimento());
+    EXPECT_TRUE(p == q) << "the 4 bytes after the date are not compared";
+    tagREG_PARCELA_CONTRATO_COMPRAPS w;
+    q.CopiarPara(&w);
+    const auto* b = reinterpret_cast<const unsigned char*>(&w);
+    EXPECT_TRUE(re_teste::Bytes(w, 4, 8)) << "zeroed by the setter";
+    EXPECT_EQ(b[12], 0x11) << "the next slot's tail is as read";
+    q.SetPeriodoJuros('M');
+    EXPECT_EQ(b[67], 0x11);
+    EXPECT_EQ(q.GetPeriodoJuros(), 'M');
+}
+
+TEST(ElementosCC, FixedTextsAreCutByTheirSetters)
+{
+    TCMCCAditivo a;
+    std::string d(121, 'a');
+    a.SetDescricaoAditivo(d.c_str());
+    EXPECT_EQ(a.GetDescricaoAditivo().GetLength(), 121);
+    a.SetDescricaoAditivo((d + "bc").c_str());
+    EXPECT_EQ(a.GetDescricaoAditivo(), CString(d.c_str()));
+    TCMCCExecucao e;
+    e.SetDescricao(CString(std::string(600, 'e').c_str()));
+    EXPECT_EQ(e.GetDescricao().GetLength(), 513);
+    e.SetNome(CString(std::string(60, 'n').c_str()));
+    EXPECT_EQ(e.GetNome().GetLength(), 51);
+    tagREG_CM_EXECUCAO_CONTRATO_COMPRAPS ps;
+    e.CopiarPara(&ps);
+    EXPECT_TRUE(re_teste::Bytes(ps, 51, 56)) << "Nome's terminator and the reserved bytes after it";
+    EXPECT_EQ(reinterpret_cast<const unsigned char*>(&ps)[581], 0) << "Descricao's terminator";
+}
+
+} // namespace

@@ -1,0 +1,387 @@
+// Inventory movement: the movement, its postings, composition lines and
+// references, and the freeing of its structure.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/re_teste.h"
+#include "tools/AmostraES.h"
+#include "tools/Amostras.h"
+
+namespace {
+
+using re_teste::Bytes;
+using re_teste::LancaArgumentoInvalido;
+
+TCMGerencial Linha(long conta, long long valor)
+{
+    TCMGerencial g = re_teste::Linha(conta, valor);
+    EXPECT_NE(g.GetQuantidade().int64, 0);
+    return g;
+}
+
+TESMovimento Movimento()
+{
+    TESMovimento m;
+    m.SetValorICMS(JQCY(18000));
+    m.SetPonteiroCFOP(1102);
+    m.SetNumeroLote("L-77");
+    m.SetDocumento("NF 123");
+    m.SetQuantidade(JQCY(40000));
+    m.Setv8ValorUnitario(JQCY(125000));
+    m.SetComposicao(1);
+    m.SetPonteiroFilial(3);
+    m.SetDataQuemGerou(55600);
+    m.SetPercentualConteudoImportacao(40);
+    m.SetControleSaldosIndEPT(9);
+    _REG_POSICAO_PRODUTOPS pos{};
+    pos.PonteiroProduto = 4711;
+    pos.PonteiroItemGrade2 = 2;
+    m.SetRegPosicaoProduto(pos);
+    m.SetComplemento("lote");
+    for (int k = 0; k < 2; ++k) {
+        TESMovimentoContabil c;
+        c.SetValor(JQCY(1000 * (k + 1)));
+        c.SetPonteiroHistorico(static_cast<unsigned short>(10 + k));
+        c.SetCompHistorico("historico");
+        if (k == 0) {
+            c.AdicionaGerencial(Linha(70, 5000));
+            c.AdicionaGerencial(Linha(71, 7000));
+        }
+        m.AdicionaContabil(c);
+    }
+    TESMovimentoComposicao comp;
+    comp.SetregPosProduto(pos);
+    comp.Set4PIUnitaria(JQCY(333));
+    comp.SetConteudoImportado(-2);
+    m.AdicionaComposicao(comp);
+    for (long k = 0; k < 3; ++k) {
+        TESMovimentoReferencia r;
+        r.SetPonteiroMovRef(900 + k);
+        m.AdicionaReferencia(r);
+    }
+    return m;
+}
+
+class MovimentoTest : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        TESMovimento::ZerarDelete(&ps);
+        TESMovimento::ZerarDelete(&volta);
+    }
+    _REG_ES_MOVIMENTOPS ps{};
+    _REG_ES_MOVIMENTOPS volta{};
+};
+
+TEST_F(MovimentoTest, TreeTravelsAndComesBackWhole)
+{
+    std::memset(&ps, 0xFF, sizeof ps);
+    TESMovimento original = Movimento();
+    original.SetComplemento("lote1");
+    original.CopiarPara(&ps);
+    EXPECT_EQ(ps.QtdContabil, 2);
+    EXPECT_EQ(ps.QtdComposicao, 1);
+    EXPECT_EQ(ps.QtdReferencia, 3);
+    ASSERT_EQ(ps.TamComplemento, 6ul);
+    EXPECT_EQ(std::memcmp(ps.pComplemento, "lote1", 6), 0);
+    EXPECT_TRUE(Bytes(ps, 532, 536) && Bytes(ps, 540, 544) && Bytes(ps, 548, 552) && Bytes(ps, 564, 568))
+        << "reserved bytes come from the record";
+
+    const _REG_ES_CONTABILIZACAOPS& c0 = ps.pContabil[0];
+    ASSERT_EQ(c0.QtdGerencial, 2) << "count at 30";
+    EXPECT_EQ(offsetof(_REG_ES_CONTABILIZACAOPS, QtdGerencial), 30u);
+    EXPECT_EQ(c0.pGerencial[1].PonteiroGerencial, 71);
+    EXPECT_EQ(c0.pGerencial[1].PonteiroClassificacao, 710);
+    EXPECT_EQ(c0.pGerencial[1].Valor.int64, 7000);
+    EXPECT_EQ(ps.pContabil[1].QtdGerencial, 0);
+    EXPECT_EQ(ps.pContabil[1].pGerencial, nullptr);
+    EXPECT_EQ(ps.pComposicao[0].Valor4PIUnitaria.int64, 333);
+    EXPECT_EQ(ps.pReferencia[2].PonteiroMovRef, 902);
+
+    TESMovimento lido = Movimento();
+    lido.CopiarDe(&ps);
+    EXPECT_EQ(lido.GetComplemento(), CString("lote1"));
+    EXPECT_EQ(lido.GetComposicao(), 1) << "the field at 516";
+    EXPECT_EQ(lido.GetComposicao(0).Get4PIUnitaria().int64, 333) << "the list";
+    EXPECT_EQ(lido.GetQuantidade().int64, 40000);
+    EXPECT_EQ(lido.GetQuantidadeContabil(), 2);
+    EXPECT_EQ(lido.GetQuantidadeReferencia(), 3);
+    const TESMovimentoContabil& c = lido.GetContabil(0);
+    ASSERT_EQ(c.GetQuantidadeGerencial(), 2);
+    EXPECT_EQ(c.GetGerencial(0).GetQuantidade().int64, 0) << "the 16-byte lines carry no quantity";
+    EXPECT_EQ(c.GetGerencial(0).GetPonteiroClassificacao(), 700);
+    EXPECT_EQ(c.GetCompHistorico(), CString("historico"));
+
+    // Sent again, the tree is the same, byte for byte.
+    lido.CopiarPara(&volta);
+    std::string onde;
+    EXPECT_TRUE(amostra::Iguais(tolv::Layout<_REG_ES_MOVIMENTOPS>::desc, &ps, &volta, onde)) << onde;
+}
+
+TEST_F(MovimentoTest, CopiesKeepTheLinesAndTheirQuantities)
+{
+    TESMovimento m = Movimento();
+    TESMovimento copia(m);
+    TESMovimento atribuido;
+    atribuido = m;
+    for (const TESMovimento* r : {&copia, &atribuido}) {
+        ASSERT_EQ(r->GetQuantidadeContabil(), 2);
+        EXPECT_TRUE(r->GetContabil(0) == &m.GetContabil(0)) << "lines with their quantities";
+        EXPECT_EQ(r->GetComplemento(), CString("lote"));
+    }
+}
+
+TEST_F(MovimentoTest, EmptyMovementSendsZeroCountsNullPointersAndNoText)
+{
+    std::memset(&ps, 0xFF, sizeof ps);
+    TESMovimento().CopiarPara(&ps);
+    EXPECT_TRUE(Bytes(ps, 0, sizeof ps));
+}
+
+TEST_F(MovimentoTest, FixedTextsWithoutTerminatorReadBackWhole)
+{
+    const std::string lote(36, 'L'), doc(16, 'D');
+    TESMovimento m;
+    m.SetDataFabricacao(0xABCD);
+    m.SetQuantidade(JQCY(-1));
+    m.SetNumeroLote((lote + "excesso").c_str());
+    m.SetDocumento((doc + "excesso").c_str());
+    EXPECT_EQ(std::string(m.GetNumeroLote().GetString()), lote);
+    EXPECT_EQ(std::string(m.GetDocumento().GetString()), doc);
+    EXPECT_EQ(m.GetDataFabricacao(), 0xABCD) << "the byte after the lot";
+    EXPECT_EQ(m.GetQuantidade().int64, -1) << "the bytes after the document";
+    m.CopiarPara(&ps);
+    TESMovimento lido;
+    lido.CopiarDe(&ps);
+    EXPECT_EQ(std::string(lido.GetNumeroLote().GetString()), lote);
+    EXPECT_EQ(std::string(lido.GetDocumento().GetString()), doc);
+    m.SetVolume(std::string(40, 'V').c_str());
+    EXPECT_EQ(m.GetVolume().GetLength(), 36);
+}
+
+TEST_F(MovimentoTest, ComplementIsReadOnlyWhenLengthAndPointerAreSet)
+{
+    char texto[] = "complemento";
+    const struct {
+        unsigned long tamanho;
+        char* ponteiro;
+        const char* esperado;
+    } casos[] = {
+        {12, texto, "complemento"},  {2, texto, "complemento"}, // the length only says a text is there
+        {500, texto, "complemento"}, {12, nullptr, ""},         {0, texto, ""},
+    };
+    for (const auto& c : casos) {
+        _REG_ES_MOVIMENTOPS s{};
+        s.TamComplemento = c.tamanho;
+        s.pComplemento = c.ponteiro;
+        TESMovimento m = Movimento();
+        m.CopiarDe(&s);
+        EXPECT_EQ(m.GetComplemento(), CString(c.esperado)) << "length " << c.tamanho;
+        EXPECT_EQ(m.GetQuantidadeContabil(), 0);
+    }
+    std::string longo(100000, 'c');
+    TESMovimento m;
+    m.SetComplemento(longo.c_str());
+    m.CopiarPara(&ps);
+    EXPECT_EQ(ps.TamComplemento, 100001ul) << "the length is 32 bits wide";
+}
+
+TEST_F(MovimentoTest, NullArraysReadAsEmptyWhateverTheirCounts)
+{
+    _REG_ES_MOVIMENTOPS s{};
+    s.QtdContabil = 5;
+    s.QtdComposicao = 6;
+    s.QtdReferencia = 7;
+    TESMovimento m = Movimento();
+    m.CopiarDe(&s);
+    EXPECT_EQ(m.GetQuantidadeContabil() + m.GetQuantidadeComposicao() + m.GetQuantidadeReferencia(), 0);
+    _REG_ES_CONTABILIZACAOPS c{};
+    c.QtdGerencial = 9;
+    s.QtdContabil = 1;
+    s.pContabil = &c;
+    m.CopiarDe(&s);
+    ASSERT_EQ(m.GetQuantidadeContabil(), 1);
+    EXPECT_EQ(m.GetContabil(0).GetQuantidadeGerencial(), 0);
+}
+
+TEST_F(MovimentoTest, UnreadableMemoryEndsTheListOrText)
+{
+    const size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    auto* base =
+        static_cast<char*>(mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(base, MAP_FAILED);
+    ASSERT_EQ(mprotect(base + pagina, pagina, PROT_NONE), 0);
+    auto* refs = reinterpret_cast<_REG_ES_MOV_REFERENCIAPS*>(base + pagina - 2 * sizeof(_REG_ES_MOV_REFERENCIAPS));
+    refs[0].PonteiroMovRef = 1;
+    refs[1].PonteiroMovRef = 2;
+    _REG_ES_MOVIMENTOPS s{};
+    s.QtdReferencia = 40;
+    s.pReferencia = refs;
+    std::memcpy(base + pagina - 3, "fim", 3); // no NUL before the page ends
+    s.TamComplemento = 5;
+    s.pComplemento = base + pagina - 3;
+    s.QtdComposicao = 1;
+    s.pComposicao = reinterpret_cast<_REG_ES_COMPOSICAO_PRODUTOPS*>(base + pagina);
+    TESMovimento m;
+    m.CopiarDe(&s);
+    ASSERT_EQ(m.GetQuantidadeReferencia(), 2);
+    EXPECT_EQ(m.GetReferencia(1).GetPonteiroMovRef(), 2);
+    EXPECT_EQ(m.GetQuantidadeComposicao(), 0);
+    EXPECT_EQ(m.GetComplemento(), CString("fim")) << "the text ends where the memory does";
+    munmap(base, 2 * pagina);
+}
+
+TEST_F(MovimentoTest, ZerarDeleteNullsWhatItReleasesAndKeepsTheRest)
+{
+    Movimento().CopiarPara(&ps);
+    _REG_ES_MOVIMENTOPS antes = ps;
+    for (int vez = 0; vez < 2; ++vez) {
+        TESMovimento::ZerarDelete(&ps);
+        EXPECT_EQ(std::memcmp(&ps, &antes, 504), 0) << "bytes 0 to 503, call " << vez;
+        EXPECT_EQ(ps.QtdContabil, 2);
+        EXPECT_EQ(ps.QtdComposicao, 1);
+        EXPECT_EQ(ps.QtdReferencia, 3);
+        EXPECT_EQ(ps.pContabil, nullptr);
+        EXPECT_EQ(ps.pComposicao, nullptr);
+        EXPECT_EQ(ps.pReferencia, nullptr);
+        EXPECT_EQ(ps.pComplemento, nullptr);
+        EXPECT_EQ(ps.TamComplemento, 0ul) << "released with its text";
+    }
+    // No text to release: ZerarDelete keeps the length, ZerarGlobalAlloc clears it.
+    ps.TamComplemento = 9;
+    TESMovimento::ZerarDelete(&ps);
+    EXPECT_EQ(ps.TamComplemento, 9ul);
+    TESMovimento::ZerarGlobalAlloc(&ps);
+    EXPECT_EQ(ps.TamComplemento, 0ul);
+    TESMovimento::ZerarDelete(nullptr);
+    TESMovimento::ZerarGlobalAlloc(nullptr);
+}
+
+// The other side's tree, every array from the task allocator, some of count 0.
+TEST_F(MovimentoTest, ZerarGlobalAllocReleasesTaskAllocatorTreesWhateverTheCounts)
+{
+    Movimento().CopiarPara(&ps);
+    _REG_ES_MOVIMENTOPS servidor;
+    amostra::ClonaComTaskMem(tolv::Layout<_REG_ES_MOVIMENTOPS>::desc, &ps, &servidor);
+    // Arrays whose counts say 0: released all the same, walked not at all.
+    servidor.pContabil[1].pGerencial = static_cast<_REG_ES_GERENCIALPS*>(CoTaskMemAlloc(16));
+    servidor.QtdReferencia = 0;
+    for (int vez = 0; vez < 2; ++vez) {
+        TESMovimento::ZerarGlobalAlloc(&servidor);
+        EXPECT_EQ(servidor.pContabil, nullptr);
+        EXPECT_EQ(servidor.pReferencia, nullptr);
+        EXPECT_EQ(servidor.pComplemento, nullptr);
+        EXPECT_EQ(servidor.TamComplemento, 0ul);
+        EXPECT_EQ(servidor.QtdContabil, 2);
+    }
+}
+
+TEST_F(MovimentoTest, ListTooLongForItsCountIsRefusedAndTheRestStillReleased)
+{
+    TESMovimento m = Movimento();
+    m.GetListaReferencia().SetSize(65536);
+    std::memset(&ps, 0xFF, sizeof ps);
+    EXPECT_TRUE(LancaArgumentoInvalido([&] { m.CopiarPara(&ps); }));
+    EXPECT_EQ(ps.QtdContabil, 2) << "written before the refusal";
+    EXPECT_EQ(ps.QtdReferencia, 0);
+    EXPECT_EQ(ps.pReferencia, nullptr);
+    EXPECT_EQ(ps.pComplemento, nullptr);
+    TESMovimento::ZerarDelete(&ps); // releases the postings and compositions
+
+    m.GetListaReferencia().SetSize(65535);
+    m.CopiarPara(&ps);
+    EXPECT_EQ(ps.QtdReferencia, 65535);
+    TESMovimento::ZerarDelete(&ps);
+
+    // A posting's lines at the posting's level.
+    TESMovimento n;
+    TESMovimentoContabil c;
+    c.GetListaGerencial().SetSize(65536);
+    n.AdicionaContabil(TESMovimentoContabil());
+    n.AdicionaContabil(c);
+    n.AdicionaContabil(TESMovimentoContabil());
+    EXPECT_TRUE(LancaArgumentoInvalido([&] { n.CopiarPara(&ps); }));
+    ASSERT_EQ(ps.QtdContabil, 3);
+    EXPECT_EQ(ps.pContabil[1].QtdGerencial, 0);
+    EXPECT_EQ(ps.pContabil[1].pGerencial, nullptr);
+    EXPECT_TRUE(Bytes(ps.pContabil[2], 0, sizeof(_REG_ES_CONTABILIZACAOPS))) << "the entries after it are zero";
+}
+
+TEST(MovimentoComposicao, EntryCompositionReadsBackFieldByField)
+{
+    _REG_POSICAO_PRODUTOPS pos{};
+    pos.PonteiroProduto = 321;
+    pos.PonteiroItemGrade1 = 4;
+    TCMREComposicao re;
+    re.SetRegPosProduto(pos);
+    re.SetQuantidade(JQCY(20000));
+    re.SetQuantidadeTotal(JQCY(60000));
+    re.SetValor4PIUnitaria(JQCY(1500));
+    re.SetPonteiroFilial(7);
+    re.SetPonteiroMovimentoOrigem(0x80000001ul);
+    re.SetPonteiroLote(11);
+    re.SetPonteiroControleFCI(16);
+    re.SetPonteiroLocal(17);
+    re.SetTipoEstoque(2);
+    re.SetConteudoImportado('S');
+    re.SetCasasDecimais(4);
+    _REG_ES_COMPOSICAO_PRODUTOPS es;
+    re.CopiarPara(&es);
+    TESMovimentoComposicao c;
+    c.CopiarDe(&es);
+    EXPECT_EQ(c.GetregPosProduto().PonteiroProduto, 321);
+    EXPECT_EQ(c.GetregPosProduto().PonteiroItemGrade1, 4);
+    EXPECT_EQ(c.GetQuantidade().int64, 20000);
+    EXPECT_EQ(c.GetQuantidadeTotal().int64, 60000);
+    EXPECT_EQ(c.Get4PIUnitaria().int64, 1500);
+    EXPECT_EQ(c.GetlPonteiroFilial(), 7ul);
+    EXPECT_EQ(static_cast<unsigned long>(c.GetPonteiroMovimentoOrigem()), 0x80000001ul);
+    EXPECT_EQ(c.GetPonteiroLote(), 11);
+    EXPECT_EQ(c.GetPonteiroControleFCI(), 16);
+    EXPECT_EQ(c.GetPonteiroLocal(), 17);
+    EXPECT_EQ(c.GetTipoEstoque(), 2);
+    EXPECT_EQ(c.GetConteudoImportado(), 'S');
+    EXPECT_EQ(c.GetCasasDecimais(), 4);
+    _REG_ES_COMPOSICAO_PRODUTOPS volta;
+    c.CopiarPara(&volta);
+    EXPECT_EQ(std::memcmp(&es, &volta, sizeof es), 0);
+}
+
+TEST(MovimentoClasses, RegisteredWithTheirBases)
+{
+    EXPECT_EQ(RUNTIME_CLASS(TESMovimentoContabil)->m_pfnGetBaseClass(), RUNTIME_CLASS(TCMRateioBase));
+    for (const CRuntimeClass* c :
+         {RUNTIME_CLASS(TESMovimento), RUNTIME_CLASS(TESMovimentoComposicao), RUNTIME_CLASS(TESMovimentoReferencia)})
+        EXPECT_EQ(c->m_pfnGetBaseClass(), RUNTIME_CLASS(TJQBaseParaDados)) << c->m_lpszClassName;
+    EXPECT_STREQ(TESMovimento().GetRuntimeClass()->m_lpszClassName, "TESMovimento");
+}
+
+TEST(MovimentoAmostra, SampleTreeHasEveryLevelAndTravels)
+{
+    amostra::Gerador g(7);
+    TESMovimento m;
+    amostra::Movimento(m, g, amostra::FormaMovimentoDe(5));
+    _REG_ES_MOVIMENTOPS ps;
+    m.CopiarPara(&ps);
+    EXPECT_EQ(ps.QtdContabil, 5);
+    EXPECT_EQ(ps.pContabil[4].QtdGerencial, 2);
+    EXPECT_EQ(ps.QtdComposicao, 5);
+    EXPECT_EQ(ps.QtdReferencia, 5);
+    EXPECT_GT(ps.TamComplemento, 1ul);
+    TESMovimento lido;
+    lido.CopiarDe(&ps);
+    _REG_ES_MOVIMENTOPS volta;
+    lido.CopiarPara(&volta);
+    std::string onde;
+    EXPECT_TRUE(amostra::Iguais(tolv::Layout<_REG_ES_MOVIMENTOPS>::desc, &ps, &volta, onde)) << onde;
+    TESMovimento::ZerarDelete(&ps);
+    TESMovimento::ZerarDelete(&volta);
+}
+
+} // namespace
