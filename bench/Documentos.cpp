@@ -74,8 +74,9 @@ void Pula(benchmark::State& st, const std::string& msg)
 
 std::string Texto(const Documento& d, int itens, const char* oque, const char* motivo)
 {
-    return d.sigla + ", " + std::to_string(itens) + " items: out of address space in " + oque + " (" + motivo +
-           "), skipped";
+    // Only the memory exceptions say the address space ran out.
+    const char* oqueHouve = std::strcmp(motivo, "exception") == 0 ? "failed in " : "out of address space in ";
+    return d.sigla + ", " + std::to_string(itens) + " items: " + oqueHouve + oque + " (" + motivo + "), skipped";
 }
 
 } // namespace

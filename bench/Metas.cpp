@@ -71,8 +71,12 @@ class Tabela {
 public:
     Tabela(const PorAjuste& r, std::ostream& os) : m_r(r), m_os(os), m_cumpridas(r.size()), m_medidas(r.size()) {}
 
+    // Written before the first line, so that a run with no target writes nothing.
     void Cabecalho()
     {
+        if (m_cabecalho)
+            return;
+        m_cabecalho = true;
         char b[256];
         int k = std::snprintf(b, sizeof b, "\n%-4s %-48s %6s", "doc", "target (best CPU time in this run)", "N");
         for (const auto& [ajuste, _] : m_r)
@@ -88,6 +92,7 @@ public:
             algo = algo || x.medida || std::strcmp(x.falta, "-") != 0;
         if (!algo)
             return;
+        Cabecalho();
         char b[256];
         int k = std::snprintf(b, sizeof b, "%-4s %-48s %6s", doc.c_str(), meta.c_str(), n.c_str());
         for (size_t i = 0; i < c.size(); ++i) {
@@ -106,6 +111,8 @@ public:
 
     void Resumo()
     {
+        if (!m_cabecalho)
+            return;
         char b[256];
         int k = std::snprintf(b, sizeof b, "%-4s %-48s %6s", "", "targets met", "");
         for (size_t i = 0; i < m_r.size(); ++i) {
@@ -129,6 +136,7 @@ private:
     std::ostream& m_os;
     std::vector<int> m_cumpridas;
     std::vector<int> m_medidas;
+    bool m_cabecalho = false;
 };
 
 // The ratio a / b of two benchmarks of one run, or why there is none.
@@ -181,7 +189,6 @@ void EscreveMetas(const PorAjuste& r, std::ostream& os)
             junta(nome);
     }
     Tabela t(r, os);
-    t.Cabecalho();
     std::vector<Celula> c(r.size());
     for (const std::string& doc : docs) {
         for (const Meta& m : kMetas) {
