@@ -1,6 +1,7 @@
 // Field-by-field comparison shared by the record sources (not installed).
 #pragma once
 
+#include <cstddef>
 #include <type_traits>
 
 #include "companions/TOLVSVCUtil.h"
@@ -36,7 +37,9 @@ bool ComplementosIguais(const typename C::storage& deste, const typename C::stor
         auto igual_ = [](const auto& a, const auto& b) {                                                               \
             using R_ = std::remove_cvref_t<decltype(a)>;                                                               \
             if constexpr (requires { typename R_::Campo_##X; })                                                        \
-                return R_::Campo_##X::igual(a.m_ps.X, b.m_ps.X);                                                       \
+                return ::tolv::CamposIguais<typename R_::Campo_##X>(                                                   \
+                    reinterpret_cast<const unsigned char*>(&a.m_ps) + offsetof(decltype(a.m_ps), X),                   \
+                    reinterpret_cast<const unsigned char*>(&b.m_ps) + offsetof(decltype(b.m_ps), X));                  \
             else                                                                                                       \
                 return a.Get##X() == b.Get##X();                                                                       \
         };                                                                                                             \

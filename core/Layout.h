@@ -388,6 +388,19 @@ template <class K> void GravaCampo(void* p, typename K::arg v)
         std::memcpy(p, static_cast<const void*>(&s), sizeof s);
     }
 }
+// The kind's comparison of two fields given by their addresses.
+template <class K> bool CamposIguais(const void* a, const void* b)
+{
+    using St = typename K::storage;
+    if constexpr (alignof(St) == 1) {
+        return K::igual(*static_cast<const St*>(a), *static_cast<const St*>(b));
+    } else {
+        St x, y;
+        std::memcpy(static_cast<void*>(&x), a, sizeof x);
+        std::memcpy(static_cast<void*>(&y), b, sizeof y);
+        return K::igual(x, y);
+    }
+}
 } // namespace tolv
 
 #define TOLV_AC_ENDERECO(name) (reinterpret_cast<const unsigned char*>(&m_ps) + offsetof(decltype(m_ps), name))

@@ -1,0 +1,84 @@
+// The documents besides the entry register, each with its sample tree of n
+// items (every nested level present). The fiscal movement goes outwards only
+// and the first-generation contract has no freeing of its own: neither is here.
+#include "bench/Documentos.h"
+#include "tools/AmostraCC.h"
+#include "tools/AmostraCP.h"
+#include "tools/AmostraCT.h"
+#include "tools/AmostraES.h"
+#include "tools/AmostraMestre.h"
+#include "tools/AmostraOC.h"
+#include "tools/AmostraOP.h"
+#include "tools/AmostraSC.h"
+
+namespace {
+
+// Items with two apportionments of two management lines and two schedule
+// lines with a receipt each; three instalments.
+void Ordem(TCMOCOrdemCompra& o, int n)
+{
+    amostra::Gerador g(2301);
+    amostra::FormaOrdem f;
+    f.itens = n;
+    amostra::Ordem(o, g, f);
+}
+
+// Items with two apportionments of two management lines; three suppliers.
+void Solicitacao(TCMSCSolicitacaoCompra& s, int n)
+{
+    amostra::Gerador g(2401);
+    amostra::FormaSolicitacao f;
+    f.itens = n;
+    amostra::Solicitacao(s, g, f);
+}
+
+// Products with two apportionments of two management lines; three offers with
+// their instalments; the follow-ups.
+void Cotacao(TCMCPCotacaoPreco& c, int n)
+{
+    amostra::Gerador g(2402);
+    amostra::FormaCotacao f;
+    f.produtos = n;
+    amostra::Cotacao(c, g, f);
+}
+
+void Contrato(TCMCC2Contrato& c, int n)
+{
+    amostra::Gerador g(2501);
+    amostra::ContratoCC2(c, g, n);
+}
+
+void Conhecimento(TCMCTConhecimentoTransporte& c, int n)
+{
+    amostra::Gerador g(2601);
+    amostra::Conhecimento(c, g, n);
+}
+
+void Movimento(TESMovimento& m, int n)
+{
+    amostra::Gerador g(2701);
+    amostra::Movimento(m, g, amostra::FormaMovimentoDe(n));
+}
+
+void Operacao(TCMOPOperacao& o, int n)
+{
+    amostra::Gerador g(2702);
+    amostra::Operacao(o, g, amostra::FormaOperacaoDe(n));
+}
+
+void Autorizacoes(TCMMestreListaAutorizacoes& t, int n)
+{
+    amostra::Gerador g(2703);
+    amostra::ListaAutorizacoes(t, g, amostra::FormaAutorizacoesDe(n));
+}
+
+} // namespace
+
+TOLV_BENCH_DOCUMENTO(OC, TCMOCOrdemCompra, tagREG_ORDEMPS, Ordem);
+TOLV_BENCH_DOCUMENTO(SC, TCMSCSolicitacaoCompra, tagREG_SOLICITACAO_COMPRAPS, Solicitacao);
+TOLV_BENCH_DOCUMENTO(CP, TCMCPCotacaoPreco, tagREG_COTACAOPS, Cotacao);
+TOLV_BENCH_DOCUMENTO(CC2, TCMCC2Contrato, tagREG_CONTRATO_COMPRAPS, Contrato);
+TOLV_BENCH_DOCUMENTO(CT, TCMCTConhecimentoTransporte, tagREG_CONHECIMENTOPS, Conhecimento);
+TOLV_BENCH_DOCUMENTO(ES, TESMovimento, _REG_ES_MOVIMENTOPS, Movimento);
+TOLV_BENCH_DOCUMENTO(OP, TCMOPOperacao, tagREG_CM_OPERACAO_OPPS, Operacao);
+TOLV_BENCH_DOCUMENTO(MestreAutorizacoes, TCMMestreListaAutorizacoes, tagREG_CM_AUTORIZACOESMESTRE_LISTAPS, Autorizacoes);
