@@ -81,4 +81,5 @@ TOLV_BENCH_DOCUMENTO(CC2, TCMCC2Contrato, tagREG_CONTRATO_COMPRAPS, Contrato);
 TOLV_BENCH_DOCUMENTO(CT, TCMCTConhecimentoTransporte, tagREG_CONHECIMENTOPS, Conhecimento);
 TOLV_BENCH_DOCUMENTO(ES, TESMovimento, _REG_ES_MOVIMENTOPS, Movimento);
 TOLV_BENCH_DOCUMENTO(OP, TCMOPOperacao, tagREG_CM_OPERACAO_OPPS, Operacao);
-TOLV_BENCH_DOCUMENTO(MestreAutorizacoes, TCMMestreListaAutorizacoes, tagREG_CM_AUTORIZACOESMESTRE_LISTAPS, Autorizacoes);
+TOLV_BENCH_DOCUMENTO(MestreAutorizacoes, TCMMestreListaAutorizacoes, tagREG_CM_AUTORIZACOESMESTRE_LISTAPS,
+                     Autorizacoes);
