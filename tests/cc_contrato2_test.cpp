@@ -89,12 +89,6 @@ protected:
     std::vector<PS*> enviados;
 };
 
-TEST_F(Contrato2Test, EmptyContractSendsNoBlock)
-{
-    PS& ps = Envia(TCMCC2Contrato());
-    EXPECT_TRUE(Bytes(ps, 0, sizeof ps)) << "an empty contract is all zero, slots included";
-}
-
 TEST_F(Contrato2Test, RoundTripWithEveryListAndText)
 {
     const TCMCC2Contrato c = Amostra();
@@ -231,110 +225,6 @@ TEST_F(Contrato2Test, OversizeListIsRefusedWithoutTheCallersArrays)
     EXPECT_EQ(cheio.QtdUsuario, 65535);
 }
 
-TEST_F(Contrato2Test, TextOf65535CharactersIsRefused)
-{
-    TCMCC2Contrato c = Amostra(1);
-    std::string longo(65534, 'o');
-    c.SetDescricaoContrato(longo.c_str());
-    EXPECT_EQ(Envia(c).TamDescricaoContrato, 65535);
-    c.SetDescricaoContrato((longo + "o").c_str());
-    PS ps;
-    std::memset(&ps, 0xFF, sizeof ps);
-    EXPECT_TRUE(LancaArgumentoInvalido([&] { c.CopiarPara(&ps); }));
-    EXPECT_EQ(ps.TamDescricaoContrato, 0);
-    EXPECT_EQ(ps.pDescricaoContrato, nullptr);
-    EXPECT_NE(ps.pObservacao, nullptr) << "Observacao goes first";
-    EXPECT_EQ(ps.QtdAditivo, 0);
-    TCMCC2Contrato::ZerarDelete(&ps);
-}
-
-TEST_F(Contrato2Test, NullBlocksReadAsEmptyWhateverTheirCounts)
-{
-    PS s{};
-    std::memset(&s, 0x5A, sizeof s);
-    for (unsigned i = 0; i < Desc().nAninhados; ++i)
-        std::memset(reinterpret_cast<unsigned char*>(&s) + Desc().aninhados[i].offsetPonteiro, 0, sizeof(void*));
-    TCMCC2Contrato c = Amostra();
-    c.CopiarDe(&s);
-    EXPECT_TRUE(c.GetObservacao().IsEmpty());
-    EXPECT_TRUE(c.GetDescricaoContrato().IsEmpty());
-    EXPECT_EQ(c.GetQuantidadeAditivo() + c.GetQuantidadeReajuste() + c.GetQuantidadeNotaFiscal() +
-                  c.GetQuantidadeUsuario() + c.GetQuantidadeClassificacao() + c.GetQuantidadeExecucao() +
-                  c.GetQuantidadeParcela(),
-              0);
-    EXPECT_EQ(c.GetPonteiroFornecedor(), 0x5A5A5A5A) << "the header block is read";
-    TCMCC2Contrato::ZerarDelete(&s); // null blocks are skipped whatever their counts
-    TCMCC2Contrato::ZerarGlobalAlloc(&s);
-}
-
-TEST_F(Contrato2Test, TextLengthOnlySaysATextIsThere)
-{
-    char observacao[] = "completo";
-    char descricao[] = "longa descricao do contrato";
-    char aditivo[] = "aditivo";
-    tagREG_ADITIVO_CONTRATO_COMPRAPS ad{};
-    ad.TamDescricao = 1;
-    ad.pDescricao = aditivo;
-    PS s{};
-    s.TamObservacao = 2;
-    s.pObservacao = observacao;
-    s.TamDescricaoContrato = 600;
-    s.pDescricaoContrato = descricao;
-    s.QtdAditivo = 1;
-    s.pAditivo = &ad;
-    TCMCC2Contrato c;
-    c.CopiarDe(&s);
-    EXPECT_EQ(c.GetObservacao(), CString("completo")) << "a length of 2 over a longer text";
-    EXPECT_EQ(c.GetDescricaoContrato(), CString(descricao)) << "a length beyond the NUL";
-    ASSERT_EQ(c.GetQuantidadeAditivo(), 1);
-    EXPECT_EQ(c.GetAditivo(0).GetDescricao(), CString("aditivo"));
-    s.TamObservacao = 0;
-    c.CopiarDe(&s);
-    EXPECT_TRUE(c.GetObservacao().IsEmpty()) << "length 0: no text, whatever the pointer";
-}
-
-TEST_F(Contrato2Test, UnreadableBlocksEndTheirListOrText)
-{
-    size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    void* morto = mmap(nullptr, pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(morto, MAP_FAILED);
-    const TCMCC2Contrato c = Amostra();
-    PS& ps = Envia(c);
-    PS s = ps;
-    s.pReajuste = static_cast<tagREG_REAJUSTE_CONTRATO_COMPRAPS*>(morto);
-    s.pUsuario = static_cast<tagREG_CM_USUARIO_CONTRATO_COMPRAPS*>(morto);
-    s.pObservacao = static_cast<char*>(morto);
-    tagREG_EXECUCAO_CONTRATO_COMPRAPS etapas[3];
-    std::memcpy(etapas, ps.pExecucao, sizeof etapas);
-    etapas[1].pDescricao = static_cast<char*>(morto);
-    s.pExecucao = etapas;
-    TCMCC2Contrato lido;
-    lido.CopiarDe(&s);
-    EXPECT_EQ(lido.GetQuantidadeReajuste(), 0);
-    EXPECT_EQ(lido.GetQuantidadeUsuario(), 0);
-    EXPECT_TRUE(lido.GetObservacao().IsEmpty());
-    ASSERT_EQ(lido.GetQuantidadeExecucao(), 3);
-    EXPECT_TRUE(lido.GetExecucao(1).GetDescricao().IsEmpty());
-    EXPECT_EQ(lido.GetExecucao(2).GetDescricao(), c.GetExecucao(2).GetDescricao()) << "the next stage is whole";
-    EXPECT_EQ(lido.GetQuantidadeParcela(), 3) << "the other lists are read";
-    EXPECT_EQ(lido.GetDescricaoContrato(), c.GetDescricaoContrato());
-    munmap(morto, pagina);
-}
-
-TEST_F(Contrato2Test, ReadingNeverWritesToItsSource)
-{
-    PS* s = DoServidor(Amostra());
-    PS copia;
-    amostra::ClonaComTaskMem(Desc(), s, &copia);
-    TCMCC2Contrato c;
-    c.CopiarDe(s);
-    std::string onde;
-    EXPECT_TRUE(amostra::Iguais(Desc(), s, &copia, onde)) << onde;
-    EXPECT_EQ(std::memcmp(s, &copia, 152), 0);
-    TCMCC2Contrato::ZerarGlobalAlloc(&copia);
-    Libera(s);
-}
-
 // --- Comparison -------------------------------------------------------------------
 
 TEST(Contrato2Comparacao, EveryFieldOfTheBlockIsComparedOrExcluded)
@@ -390,19 +280,6 @@ TEST(Contrato2Comparacao, ListsTextsAndTheLinkAlone)
         EXPECT_EQ(a == b, !m.difere) << m.nome;
         EXPECT_EQ(a != b, m.difere) << m.nome;
     }
-}
-
-TEST(Contrato2Comparacao, DatesByTheirFourBytes)
-{
-    PS ps{};
-    ps.RegDataReferencia.Zero[3] = 1;
-    ps.RegDataVigenciaFinal.Zero[0] = 1;
-    TCMCC2Contrato lido;
-    lido.CopiarDe(&ps);
-    EXPECT_TRUE(lido == TCMCC2Contrato()) << "the bytes after the dates are not compared";
-    ps.RegDataVigenciaFinal.Data.bytes[3] = 1;
-    lido.CopiarDe(&ps);
-    EXPECT_TRUE(lido != TCMCC2Contrato()) << "RegDataVigenciaFinal";
 }
 
 TEST(Contrato2Comparacao, LinkIsClearedByLimparAndCarriedByCopies)

@@ -58,12 +58,6 @@ protected:
     std::list<PS> estruturas;
 };
 
-TEST_F(ContratoTest, EmptyContractSendsSevenZeroCountsAndNullPointers)
-{
-    PS& ps = Envia(TCMCCContrato());
-    EXPECT_TRUE(Bytes(ps, 0, sizeof ps)) << "all zero, counts and pointers included";
-}
-
 TEST_F(ContratoTest, RoundTripWithEveryList)
 {
     const TCMCCContrato c = Amostra();
@@ -116,37 +110,6 @@ TEST_F(ContratoTest, CountsFirstThenPointersInTheirOwnOrder)
     EXPECT_EQ(pa[40 + 16], 2) << "instalments 40 bytes apart";
 }
 
-TEST_F(ContratoTest, CountOfZeroOrLessReadsNothing)
-{
-    PS& ps = Envia(Amostra());
-    for (long n : {-1L, 0L, static_cast<long>(INT32_MIN)}) {
-        PS s = ps;
-        s.QtdUsuario = n;
-        s.QtdParcela = n;
-        TCMCCContrato c = Amostra(1);
-        c.CopiarDe(&s);
-        EXPECT_EQ(c.GetQuantidadeUsuario(), 0) << "count " << n;
-        EXPECT_EQ(c.GetQuantidadeParcela(), 0) << "count " << n;
-        EXPECT_EQ(c.GetQuantidadeAditivo(), 3) << "count " << n << ": the other lists are read";
-    }
-}
-
-TEST_F(ContratoTest, NullOrUnreadableArraysReadAsEmpty)
-{
-    size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    void* morto = mmap(nullptr, pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(morto, MAP_FAILED);
-    PS s = Envia(Amostra());
-    s.pAditivo = nullptr;
-    s.pExecucao = static_cast<tagREG_CM_EXECUCAO_CONTRATO_COMPRAPS*>(morto);
-    TCMCCContrato c;
-    c.CopiarDe(&s);
-    EXPECT_EQ(c.GetQuantidadeAditivo(), 0);
-    EXPECT_EQ(c.GetQuantidadeExecucao(), 0);
-    EXPECT_EQ(c.GetQuantidadeParcela(), 3);
-    munmap(morto, pagina);
-}
-
 TEST_F(ContratoTest, UsersTravelAsTheirWholeImage)
 {
     tagREG_CM_USUARIO_CONTRATO_COMPRAPS u[2];
@@ -185,21 +148,6 @@ TEST_F(ContratoTest, ImportMarkersAreComparedButNeverSent)
     lido.SetLinhaImportacao(42);
     lido.SetEhImportacao(true);
     EXPECT_TRUE(lido == c);
-}
-
-TEST_F(ContratoTest, FixedTextsKeepTheirCapacity)
-{
-    TCMCCContrato c;
-    std::string d(121, 'd');
-    c.SetDescricaoContrato(d.c_str());
-    c.SetObservacao(CString(std::string(600, 'o').c_str()));
-    c.SetIndiceReajuste("IGP-M acumulado doze meses x");
-    PS& ps = Envia(c);
-    EXPECT_EQ(c.GetDescricaoContrato().GetLength(), 121) << "121 characters stored whole";
-    EXPECT_EQ(reinterpret_cast<const unsigned char*>(&ps)[94 + 121], 0) << "the 122nd byte stays zero";
-    EXPECT_EQ(c.GetObservacao().GetLength(), 501);
-    EXPECT_EQ(c.GetIndiceReajuste(), CString("IGP-M acumulado doze mese"));
-    EXPECT_TRUE(Bytes(ps, 743, 745)) << "Observacao's terminator and the reserved byte";
 }
 
 // --- Comparison -------------------------------------------------------------------

@@ -180,45 +180,6 @@ TEST_F(CotacaoTest, LogLinesSurviveClearingAndReadingAndFollowCopies)
     EXPECT_TRUE(copia == outra) << "the lines are not compared";
 }
 
-TEST_F(CotacaoTest, MarkerSetsAllItsBitsAndClearingRemovesIt)
-{
-    TCMCPCotacaoPreco c = Exemplo();
-    const TCMCPCotacaoPreco sem(c);
-    c.SetNaoConsistirArquivoAlterado();
-    tagREG_COTACAOPS& ps = Envia(c);
-    EXPECT_TRUE(Bytes(ps, 20, 24, 0xFF));
-    EXPECT_EQ(ps.PonteiroEsteCP, sem.GetPonteiroEsteCP()) << "neighbours untouched";
-    EXPECT_EQ(ps.PonteiroComprador, sem.GetPonteiroComprador());
-    EXPECT_TRUE(c == sem) << "the marker is not compared";
-    TCMCPCotacaoPreco copia(c);
-    EXPECT_TRUE(Bytes(Envia(copia), 20, 24, 0xFF)) << "copies keep it";
-    c.Limpar();
-    EXPECT_TRUE(Bytes(Envia(c), 20, 24, 0x00));
-}
-
-TEST_F(CotacaoTest, TextsOfTheHeaderTravelAsLengthPlusOneAndEmptyAsNothing)
-{
-    TCMCPCotacaoPreco c = Exemplo();
-    c.SetObservacao("");
-    c.SetLocalEntrega(CString(std::string(3000, 'l').c_str()));
-    tagREG_COTACAOPS& ps = Envia(c);
-    EXPECT_EQ(ps.TamObservacao, 0);
-    EXPECT_EQ(ps.pObservacao, nullptr);
-    EXPECT_EQ(ps.TamLocalEntrega, 3001) << "never cut";
-    TCMCPCotacaoPreco lido;
-    lido.CopiarDe(&ps);
-    EXPECT_TRUE(lido.GetObservacao().IsEmpty());
-    EXPECT_EQ(lido.GetLocalEntrega().GetLength(), 3000);
-
-    char completo[] = "completo";
-    ps.TamObservacao = 2;
-    ps.pObservacao = completo;
-    lido.CopiarDe(&ps);
-    ps.TamObservacao = 0;
-    ps.pObservacao = nullptr;
-    EXPECT_EQ(lido.GetObservacao(), CString("completo")) << "a present text is read to its NUL";
-}
-
 // --- The offers' auxiliary order ------------------------------------------------------
 
 TEST_F(CotacaoTest, OfferKeepsItsOrderThroughCopiesButNeverSendsIt)
@@ -362,31 +323,6 @@ TEST_F(CotacaoTest, FreeingGoesByTheCountsWhereTheStructureSaysSo)
     ps.pItemProduto[0].pRateio[1].pGerencial = new tagREG_CM_GERENCIALPS[1]();
     TCMCPCotacaoPreco::ZerarDelete(&ps);
     delete[] local;
-}
-
-TEST_F(CotacaoTest, NullArraysAndTextsReadAsEmpty)
-{
-    const TCMCPCotacaoPreco original = Exemplo();
-    tagREG_COTACAOPS* srv = DoServidor(original);
-    std::vector<void*> soltos;
-    auto tira = [&](auto*& p) {
-        soltos.push_back(p);
-        p = nullptr;
-    };
-    tira(srv->pItemFornecedor[0].pParcela);
-    tira(srv->pItemAcompanhamento[2].pObservacao);
-    tira(srv->pItemProduto[2].pObservacao);
-    tira(srv->pLocalEntrega);
-    TCMCPCotacaoPreco c;
-    c.CopiarDe(srv);
-    EXPECT_EQ(c.GetItemFornecedor(0).GetQuantidadeParcela(), 0) << "count 3, null array";
-    EXPECT_TRUE(c.GetItemAcompanhamento(2).GetObservacao().IsEmpty());
-    EXPECT_TRUE(c.GetItemProduto(2).GetObservacao().IsEmpty());
-    EXPECT_FALSE(c.GetItemProduto(2).GetComplemento().IsEmpty()) << "the neighbour text is read";
-    EXPECT_TRUE(c.GetLocalEntrega().IsEmpty());
-    EXPECT_EQ(c.GetQuantidadeItemAcompanhamento(), 6);
-    for (void* p : soltos)
-        CoTaskMemFree(p);
 }
 
 TEST(CotacaoLimites, TooLongListOrTextIsRefusedAndWhatWasWrittenReleases)

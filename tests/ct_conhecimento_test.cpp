@@ -110,66 +110,6 @@ TEST_F(ConhecimentoTest, ServerTreeIsReadAndReleasedWithTheTaskAllocator)
     EXPECT_EQ(lido.GetNotaFiscal(3).GetRegNFe().bytes[0], c.GetNotaFiscal(3).GetRegNFe().bytes[0]);
 }
 
-TEST_F(ConhecimentoTest, EmptyBillWritesZeroSlotsWhateverTheDestinationHeld)
-{
-    CT c;
-    c.SetObservacao("sem listas");
-    tagREG_CONHECIMENTOPS& ps = Envia(c);
-    EXPECT_TRUE(Bytes(ps, 1010, 1028)) << "three counts and three pointers";
-    EXPECT_TRUE(Bytes(ps, 0, 860));
-    EXPECT_EQ(c.GetObservacao(), CString("sem listas"));
-    CT::ZerarDelete(&ps); // nothing to release, twice included
-}
-
-TEST_F(ConhecimentoTest, ReservedBytesAndFieldsOutsideTheComparisonTravel)
-{
-    tagREG_CONHECIMENTOPS srv;
-    std::memset(&srv, 0, sizeof srv);
-    for (size_t k = 0; k < 8; ++k)
-        reinterpret_cast<unsigned char*>(&srv)[72 + k] = static_cast<unsigned char>(k + 1);
-    std::memset(reinterpret_cast<unsigned char*>(&srv) + 992, 0x5A, 18);
-    srv.VersaoGravacao = 7;
-    srv.Usuario = 33;
-    CT c;
-    c.CopiarDe(&srv);
-    EXPECT_EQ(c.GetVersaoGravacao(), 7);
-    tagREG_CONHECIMENTOPS& ps = Envia(c);
-    EXPECT_EQ(std::memcmp(&ps, &srv, sizeof ps), 0);
-}
-
-TEST_F(ConhecimentoTest, CountsWithoutArraysAndArraysWithoutCountsReadAsEmpty)
-{
-    tagREG_CONHECIMENTOPS ps = Envia(Exemplo()); // a copy: the original is released
-    ps.QtdNotaFiscal = 0;                        // pointer kept
-    ps.pParcela = nullptr;                       // count kept
-    CT c = Exemplo();
-    c.CopiarDe(&ps);
-    EXPECT_EQ(c.GetQuantidadeNotaFiscal(), 0) << "count 0, whatever the pointer";
-    EXPECT_EQ(c.GetQuantidadeParcela(), 0) << "count 2, null array";
-    EXPECT_EQ(c.GetQuantidadeRateio(), 2);
-}
-
-TEST_F(ConhecimentoTest, UnreadableArrayEndsThatListOnly)
-{
-    size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    void* morto = mmap(nullptr, pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(morto, MAP_FAILED);
-    tagREG_CONHECIMENTOPS ps = Envia(Exemplo());
-    ps.pParcela = static_cast<tagREG_FATURA_CONHECIMENTOPS*>(morto);
-    tagREG_RATEIO_CONHECIMENTOPS* rateios = ps.pRateio;
-    tagREG_CM_GERENCIALPS* linhas = rateios[1].pGerencial;
-    rateios[1].pGerencial = static_cast<tagREG_CM_GERENCIALPS*>(morto);
-    CT c;
-    c.CopiarDe(&ps);
-    EXPECT_EQ(c.GetQuantidadeParcela(), 0);
-    EXPECT_EQ(c.GetQuantidadeNotaFiscal(), 2) << "the next list is read";
-    ASSERT_EQ(c.GetQuantidadeRateio(), 2);
-    EXPECT_EQ(c.GetRateio(0).GetQuantidadeGerencial(), 3);
-    EXPECT_EQ(c.GetRateio(1).GetQuantidadeGerencial(), 0);
-    rateios[1].pGerencial = linhas;
-    munmap(morto, pagina);
-}
-
 TEST_F(ConhecimentoTest, ListTooLongForItsCountIsRefusedAndWhatWasWrittenReleased)
 {
     CT c = Exemplo();
@@ -339,23 +279,6 @@ TEST(ConhecimentoComparacao, HistoryComplementGoesWithTheOtherTextFirst)
     ASSERT_FALSE(obs.chamadas.empty());
     EXPECT_EQ(obs.chamadas.front().first, "do outro");
     EXPECT_EQ(obs.chamadas.front().second, "deste");
-}
-
-TEST(ConhecimentoComparacao, ComplementWithoutTerminatorIsReadWithinItsField)
-{
-    tagREG_CONHECIMENTOPS ps;
-    std::memset(&ps, 0, sizeof ps);
-    std::memset(ps.ComplementoHistorico, 'c', sizeof ps.ComplementoHistorico);
-    CT a, b;
-    a.CopiarDe(&ps);
-    b.CopiarDe(&ps);
-    re_teste::ObservaComplemento obs;
-    EXPECT_TRUE(a == b);
-    ASSERT_EQ(obs.chamadas.size(), 1u);
-    EXPECT_EQ(obs.chamadas[0].first.size(), 512u) << "the whole field, nothing past it";
-    ps.ComplementoHistorico[511] = 'd'; // the terminator byte, read as text here
-    b.CopiarDe(&ps);
-    EXPECT_FALSE(a == b);
 }
 
 } // namespace

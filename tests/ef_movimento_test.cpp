@@ -21,8 +21,6 @@ using re_teste::Bytes;
 using re_teste::LancaArgumentoInvalido;
 using Aliquotas = CArray<_REG_ALIQUOTASICMSPS, const _REG_ALIQUOTASICMSPS&>;
 
-const tolv::EstruturaDesc& DescEF() { return tolv::Layout<_REG_ESCRITAFISCALPS>::desc; }
-
 TEFMovimentoAliquotaICMS Aliquota(unsigned short percentual, long long base, long long valor, unsigned short cfop)
 {
     TEFMovimentoAliquotaICMS a;
@@ -270,50 +268,6 @@ TEST_F(MovimentoTest, UnwritableDestinationEndsTheConversionWithNothingAllocated
     EXPECT_TRUE(Bytes(*static_cast<_REG_ESCRITAFISCALPS*>(morto), 0, sizeof ps));
     munmap(morto, pagina);
     std::memset(&ps, 0, sizeof ps);
-}
-
-TEST_F(MovimentoTest, HeaderTextsFillTheirFieldWithoutTerminator)
-{
-    TEFMovimento m;
-    m.SetPlacaVeiculo1("ABCDEFGHIJKLMNOP");
-    m.SetEstadoVeiculo1("SP");
-    EXPECT_EQ(m.GetPlacaVeiculo1(), CString("ABCDEFGHIJKLMNOP")) << "16 characters read back whole";
-    EXPECT_EQ(m.GetEstadoVeiculo1(), CString("SP")) << "the neighbour is untouched";
-    m.SetPlacaVeiculo1("ABCDEFGHIJKLMNOPQ");
-    EXPECT_EQ(m.GetPlacaVeiculo1(), CString("ABCDEFGHIJKLMNOP"));
-    m.SetSerie("12345");
-    EXPECT_EQ(m.GetSerie(), CString("1234"));
-    EXPECT_EQ(m.GetCodigoFiscal(), CString("")) << "the next field starts right after";
-    Envia(m, nullptr);
-    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&ps) + 650, "ABCDEFGHIJKLMNOPSP", 18), 0);
-}
-
-TEST_F(MovimentoTest, CopiesSendWhatTheOriginalSends)
-{
-    amostra::Gerador g(31);
-    TEFMovimento m;
-    amostra::Movimento(m, g, 4);
-    TEFMovimento copia(m);
-    TEFMovimento atribuido;
-    atribuido = m;
-    atribuido = atribuido;
-    Envia(m, &aliquotas);
-    for (const TEFMovimento* c : {&copia, &atribuido}) {
-        _REG_ESCRITAFISCALPS outro;
-        Aliquotas a;
-        c->CopiarPara(&outro, &a);
-        std::string onde;
-        EXPECT_TRUE(amostra::Iguais(DescEF(), &ps, &outro, onde)) << onde;
-        ASSERT_EQ(a.GetSize(), 3);
-        EXPECT_EQ(std::memcmp(a.GetData(), aliquotas.GetData(), 3 * sizeof(_REG_ALIQUOTASICMSPS)), 0);
-        TEFMovimento::ZerarDelete(&outro);
-    }
-    EXPECT_EQ(copia.GetQuantidadeItem(), 4);
-    EXPECT_EQ(copia.GetItem(3).GetValorUnitario().int64, m.GetItem(3).GetValorUnitario().int64);
-    EXPECT_EQ(copia.GetDadosAdicionais(), m.GetDadosAdicionais());
-    copia.Limpar();
-    EXPECT_EQ(copia.GetGerencialComposto().GetQuantidadeGerencial(), 0);
-    EXPECT_TRUE(copia.GetDadosAdicionais().IsEmpty());
 }
 
 } // namespace

@@ -290,14 +290,4 @@ TEST(LeiauteOC, LayoutKeepsItsCapacityAndTheTableTravels)
     EXPECT_TRUE(Bytes(ps, 4, 12)) << "an empty table";
 }
 
-TEST(TabelasMestre, TableCountsAreThirtyTwoBitsWide)
-{
-    TCMMestreListaRecebimento t;
-    t.GetListaRecebimento().SetSize(65536);
-    tagREG_CM_RECEBIMENTOMESTRE_LISTAPS ps{};
-    t.CopiarPara(&ps);
-    EXPECT_EQ(ps.QtdRecebimento, 65536) << "table counts are 32 bits wide";
-    TCMMestreListaRecebimento::ZerarDelete(&ps);
-}
-
 } // namespace

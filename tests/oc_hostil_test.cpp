@@ -33,78 +33,6 @@ TCMOCOrdemCompra Exemplo()
     return o;
 }
 
-// The order's tree as the other side sends it: every block from the task
-// allocator.
-void Servidor(const TCMOCOrdemCompra& o, tagREG_ORDEMPS& srv)
-{
-    tagREG_ORDEMPS feito;
-    o.CopiarPara(&feito);
-    amostra::ClonaComTaskMem(DescOC(), &feito, &srv);
-    TCMOCOrdemCompra::ZerarDelete(&feito);
-}
-
-// From depth `corte` on (1 = the order's own lists) every array and text keeps
-// its count or length but loses its block.
-void TiraArrays(const tolv::EstruturaDesc& d, unsigned char* b, unsigned corte, unsigned nivel = 0)
-{
-    for (unsigned i = 0; i < d.nAninhados; ++i) {
-        const tolv::AninhadoDesc& a = d.aninhados[i];
-        unsigned char* e;
-        unsigned long n = 0;
-        std::memcpy(&e, b + a.offsetPonteiro, sizeof e);
-        std::memcpy(&n, b + a.offsetContagem, a.tamanhoContagem);
-        if (nivel + 1 >= corte) {
-            tolv::LiberaArray(a, e, n, tolv::Liberacao::CoTaskMem);
-            std::memset(b + a.offsetPonteiro, 0, sizeof(void*));
-        } else if (e && a.elemento) {
-            for (unsigned long k = 0; k < n; ++k)
-                TiraArrays(*a.elemento, e + k * a.elemento->tamanho, corte, nivel + 1);
-        }
-    }
-}
-
-// Records of the tree by depth: items and instalments; apportionments and
-// schedule lines; management lines and receipts; receipts with a text.
-std::vector<int> PorNivel(const TCMOCOrdemCompra& o)
-{
-    std::vector<int> n(4, 0);
-    n[0] = o.GetQuantidadeItem() + o.GetQuantidadeParcela();
-    for (int i = 0; i < o.GetQuantidadeItem(); ++i) {
-        const TCMOCItem& it = o.GetConstRefItem(i);
-        n[1] += it.GetQuantidadeRateio() + it.GetQuantidadeProgramacao();
-        for (int j = 0; j < it.GetQuantidadeRateio(); ++j)
-            n[2] += it.GetConstRefRateio(j).GetQuantidadeGerencial();
-        for (int j = 0; j < it.GetQuantidadeProgramacao(); ++j) {
-            const TCMOCProgramacao& p = it.GetConstRefProgramacao(j);
-            n[2] += p.GetQuantidadeRecebimento();
-            for (int k = 0; k < p.GetQuantidadeRecebimento(); ++k)
-                n[3] += p.GetConstRefRecebimento(k).GetObservacao().IsEmpty() ? 0 : 1;
-        }
-    }
-    return n;
-}
-
-// A count (or length) without its block reads as empty at every depth, the
-// levels above are read whole, and the freeing walk skips the null blocks.
-TEST(HostilOC, CountsWithoutArraysReadAsEmptyAtEveryDepth)
-{
-    const TCMOCOrdemCompra o = Exemplo();
-    const std::vector<int> inteiro = PorNivel(o);
-    ASSERT_EQ(inteiro, (std::vector<int>{6, 12, 18, 6}));
-    for (unsigned corte = 1; corte <= 4; ++corte) {
-        tagREG_ORDEMPS srv;
-        Servidor(o, srv);
-        TiraArrays(DescOC(), reinterpret_cast<unsigned char*>(&srv), corte);
-        TCMOCOrdemCompra lido;
-        lido.CopiarDe(&srv);
-        std::vector<int> esperado = inteiro;
-        for (unsigned k = corte - 1; k < esperado.size(); ++k)
-            esperado[k] = 0;
-        EXPECT_EQ(PorNivel(lido), esperado) << "arrays taken from depth " << corte;
-        TCMOCOrdemCompra::ZerarGlobalAlloc(&srv);
-    }
-}
-
 // The library's one text rule: a length that is not 0 only says a text is
 // there; the text runs to its NUL, or to the end of the readable memory.
 TEST(HostilOC, ReceiptTextIsReadToItsNulWhateverItsLength)
@@ -142,40 +70,6 @@ TEST(HostilOC, ReceiptTextIsReadToItsNulWhateverItsLength)
         EXPECT_EQ(w.TamObservacao, c.esperado[0] ? std::strlen(c.esperado) + 1 : 0) << c.nome << ": sent back";
         delete[] w.pObservacao;
     }
-    munmap(b, 2 * pagina);
-}
-
-// An array that runs into memory the caller cannot read ends its list there;
-// a structure that cannot be read at all leaves the order cleared.
-TEST(HostilOC, UnreadableMemoryEndsTheListOrLeavesTheOrderClear)
-{
-    const size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    auto* b = static_cast<unsigned char*>(
-        mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
-    ASSERT_NE(b, MAP_FAILED);
-    ASSERT_EQ(mprotect(b + pagina, pagina, PROT_NONE), 0);
-    auto* itens = reinterpret_cast<tagREG_ITENS_ORDEMPS*>(b + pagina - 2 * sizeof(tagREG_ITENS_ORDEMPS));
-    itens[0].PonteiroProdutoServico = 10;
-    itens[1].PonteiroProdutoServico = 11;
-    tagREG_ORDEMPS ps{};
-    ps.QtdItem = 5;
-    ps.pItem = itens;
-    ps.QtdParcela = 3;
-    ps.pParcela = reinterpret_cast<tagREG_FATURA_COMPRAPS*>(b + pagina);
-    TCMOCOrdemCompra o = Exemplo();
-    o.CopiarDe(&ps);
-    ASSERT_EQ(o.GetQuantidadeItem(), 2) << "the two items before the dead page";
-    EXPECT_EQ(o.GetItem(1).GetPonteiroProdutoServico(), 11);
-    EXPECT_EQ(o.GetQuantidadeParcela(), 0);
-
-    o = Exemplo();
-    o.CopiarDe(reinterpret_cast<tagREG_ORDEMPS*>(b + pagina));
-    EXPECT_TRUE(o == TCMOCOrdemCompra());
-    EXPECT_EQ(o.GetQuantidadeLogs(), 0);
-    // Nothing is allocated for a structure that cannot be written.
-    Exemplo().CopiarPara(reinterpret_cast<tagREG_ORDEMPS*>(b + pagina));
-    TCMOCOrdemCompra::ZerarDelete(nullptr);
-    TCMOCOrdemCompra::ZerarGlobalAlloc(nullptr);
     munmap(b, 2 * pagina);
 }
 

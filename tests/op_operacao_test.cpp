@@ -119,13 +119,6 @@ TEST_F(OperacaoTest, ThreeLevelsTravelAndCompareEqual)
     EXPECT_TRUE(copia == original && atribuida == original);
 }
 
-TEST_F(OperacaoTest, EmptyOperationSendsCountZeroAndNullPointer)
-{
-    std::memset(&ps, 0xFF, sizeof ps);
-    TCMOPOperacao().CopiarPara(&ps);
-    EXPECT_TRUE(re_teste::Bytes(ps, 0, sizeof ps));
-}
-
 // Every field changed alone makes two records unequal but those left out of
 // the comparison; reserved bytes never do.
 TEST(OperacaoComparacao, EachFieldCountsButThoseLeftOut)
@@ -171,22 +164,6 @@ TEST(OperacaoComparacao, SplitsCountByValueAndAccountInOrder)
     b.GetRefRelacionamento(1).SetIDRelacionamento(77);
     b.GetRefRelacionamento(0).GetRefRateio(0).GetRefGerencial(0).SetQuantidade(JQCY(5));
     EXPECT_TRUE(a == b);
-}
-
-TEST(OperacaoTextos, FixedTextsKeepTheirCapacity)
-{
-    TCMOPOperacao o;
-    o.SetCodigo("ABCDEFGHIJKLMNO");
-    o.SetDescricao(std::string(80, 'd').c_str());
-    EXPECT_EQ(o.GetCodigo(), CString("ABCDEFGHIJK"));
-    EXPECT_EQ(o.GetDescricao().GetLength(), 61);
-    EXPECT_EQ(o.GetTipoRelacionamento(), 0) << "the byte after the code";
-    TCMOPRelacionamento r;
-    r.SetCFOP_xml("1102.5");
-    r.SetDescricaoAnalitica(std::string(80, 'a').c_str());
-    EXPECT_EQ(r.GetCFOP_xml(), CString("1102."));
-    EXPECT_EQ(r.GetDescricaoAnalitica().GetLength(), 61);
-    EXPECT_EQ(r.GetAlcanceOperacao(), 0);
 }
 
 // The other side's tree: arrays of count 0 at every level are released all
@@ -236,22 +213,6 @@ TEST_F(OperacaoTest, ListsTooLongForTheirCountsAreRefused)
     EXPECT_TRUE(LancaArgumentoInvalido([&] { o.CopiarPara(&ps); }));
     EXPECT_EQ(ps.QtdRelacionamento, 0);
     EXPECT_EQ(ps.pRelacionamento, nullptr);
-}
-
-TEST(OperacaoAmostra, SampleTreeHasEveryLevelAndComesBackEqual)
-{
-    amostra::Gerador g(11);
-    TCMOPOperacao o;
-    amostra::Operacao(o, g, amostra::FormaOperacaoDe(3));
-    tagREG_CM_OPERACAO_OPPS ps;
-    o.CopiarPara(&ps);
-    ASSERT_EQ(ps.QtdRelacionamento, 3);
-    ASSERT_EQ(ps.pRelacionamento[2].QtdRateio, 3);
-    EXPECT_EQ(ps.pRelacionamento[2].pRateio[2].QtdGerencial, 3);
-    TCMOPOperacao lido;
-    lido.CopiarDe(&ps);
-    EXPECT_TRUE(lido == o);
-    TCMOPOperacao::ZerarDelete(&ps);
 }
 
 } // namespace

@@ -144,22 +144,6 @@ TEST_F(SolicitacaoTest, RoundTripThroughTheServerGivesAnEqualRecordAndTheSameByt
     EXPECT_TRUE(amostra::Iguais(DescSC(), &w, &Envia(copia), onde)) << "a copy sends the same bytes: " << onde;
 }
 
-TEST_F(SolicitacaoTest, ReadingReplacesEverythingTheRecordHeld)
-{
-    TCMSCSolicitacaoCompra r = Exemplo();
-    CIEVinculo v;
-    v.SetChave("doc");
-    r.SetVinculo(v);
-    TCMSCSolicitacaoCompra vazio;
-    r.CopiarDe(&Envia(vazio));
-    EXPECT_TRUE(r == vazio);
-    EXPECT_EQ(r.GetQuantidadeItem() + r.GetQuantidadeFornecedor(), 0);
-    EXPECT_TRUE(r.GetObservacao().IsEmpty());
-    EXPECT_TRUE(r.GetVinculo().IsVazio()) << "the link is cleared";
-    tagREG_SOLICITACAO_COMPRAPS& w = Envia(r);
-    EXPECT_TRUE(Bytes(w, 0, sizeof w)) << "the record keeps no slot of its source";
-}
-
 // --- The observation's cut ------------------------------------------------------------
 
 TEST_F(SolicitacaoTest, ObservationIsCutTo2500WhenSentCopiedOrAssignedOnly)
@@ -186,56 +170,6 @@ TEST_F(SolicitacaoTest, ObservationIsCutTo2500WhenSentCopiedOrAssignedOnly)
     EXPECT_FALSE(LancaArgumentoInvalido([&] { pg = &Envia(grande); })) << "cut before its length is written";
     ASSERT_NE(pg, nullptr);
     EXPECT_EQ(pg->TamObservacao, 2501);
-}
-
-TEST_F(SolicitacaoTest, ReadingTakesALongObservationWholeAndChildTextsTravelWhole)
-{
-    TCMSCSolicitacaoCompra r;
-    TCMSCItem item;
-    item.SetComplemento(Repete('c', 3000));
-    item.SetObservacao(Repete('i', 3000));
-    r.AdicionaItem(item);
-    TCMSCFornecedor f;
-    f.SetNomeFornecedor(Repete('n', 3000));
-    f.SetObservacao(Repete('f', 3000));
-    r.AdicionaFornecedor(f);
-    tagREG_SOLICITACAO_COMPRAPS& ps = Envia(r);
-    EXPECT_EQ(ps.pItem[0].TamComplemento, 3001);
-    EXPECT_EQ(ps.pItem[0].TamObservacao, 3001);
-    EXPECT_EQ(ps.pFornecedor[0].TamNomeFornecedor, 3001);
-    EXPECT_EQ(ps.pFornecedor[0].TamObservacao, 3001);
-
-    char* longa = new char[3001];
-    std::memset(longa, 'l', 3000);
-    longa[3000] = 0;
-    ps.TamObservacao = 3001;
-    ps.pObservacao = longa;
-    TCMSCSolicitacaoCompra lido;
-    lido.CopiarDe(&ps);
-    EXPECT_EQ(lido.GetObservacao().GetLength(), 3000) << "the read does not cut";
-    EXPECT_EQ(lido.GetItem(0).GetObservacao().GetLength(), 3000);
-    EXPECT_EQ(lido.GetFornecedor(0).GetNomeFornecedor().GetLength(), 3000);
-}
-
-// The length only tells whether a text is there: the text goes to its NUL.
-TEST_F(SolicitacaoTest, PresentTextIsReadToItsNulWhateverItsLength)
-{
-    char completo[] = "completo";
-    char vazio[] = "";
-    tagREG_SOLICITACAO_COMPRA_FORNECEDORPS f{};
-    f.TamNomeFornecedor = 2;
-    f.pNomeFornecedor = completo;
-    f.TamObservacao = 200;
-    f.pObservacao = completo;
-    TCMSCFornecedor lido;
-    lido.CopiarDe(&f);
-    EXPECT_EQ(lido.GetNomeFornecedor(), CString("completo")) << "length 2";
-    EXPECT_EQ(lido.GetObservacao(), CString("completo")) << "length 200";
-    f.TamNomeFornecedor = 0;
-    f.pObservacao = vazio;
-    lido.CopiarDe(&f);
-    EXPECT_TRUE(lido.GetNomeFornecedor().IsEmpty()) << "length 0: no text, whatever the pointer";
-    EXPECT_TRUE(lido.GetObservacao().IsEmpty()) << "empty text";
 }
 
 // --- Comparison ---------------------------------------------------------------------
@@ -319,80 +253,7 @@ TEST(SolicitacaoComparacao, ApportionmentComparesItsLinesFirstAndTheComplementLa
     EXPECT_TRUE(obs.chamadas.empty()) << "the lines are compared first";
 }
 
-TEST(SolicitacaoComparacao, UnterminatedComplementReachesTheCompanionWithinItsField)
-{
-    tagREG_SOLICITACAO_RATEIO_COMPRAPS ps{};
-    std::memset(ps.ComplementoHistorico, 'x', sizeof ps.ComplementoHistorico);
-    TCMSCRateio a;
-    a.CopiarDe(&ps);
-    re_teste::ObservaComplemento obs;
-    EXPECT_TRUE(a == TCMSCRateio(a));
-    ASSERT_EQ(obs.chamadas.size(), 1u);
-    EXPECT_EQ(obs.chamadas[0].first, std::string(512, 'x'));
-    EXPECT_EQ(obs.chamadas[0].second, obs.chamadas[0].first);
-}
-
 // --- Bad input and the freeing functions --------------------------------------------------
-
-TEST_F(SolicitacaoTest, NullArraysAndTextsReadAsEmptyAndAreSkippedWhenFreed)
-{
-    TCMSCSolicitacaoCompra original = Exemplo();
-    tagREG_SOLICITACAO_COMPRAPS* srv = DoServidor(original);
-    std::vector<void*> soltos;
-    auto tira = [&](auto*& p) {
-        soltos.push_back(p);
-        p = nullptr;
-    };
-    tira(srv->pItem[0].pRateio);
-    tira(srv->pItem[2].pComplemento);
-    tira(srv->pFornecedor[0].pNomeFornecedor);
-    tira(srv->pObservacao);
-    TCMSCSolicitacaoCompra r;
-    r.CopiarDe(srv);
-    EXPECT_EQ(r.GetItem(0).GetQuantidadeRateio(), 0) << "count 2, null array";
-    EXPECT_TRUE(r.GetItem(2).GetComplemento().IsEmpty());
-    EXPECT_FALSE(r.GetItem(2).GetObservacao().IsEmpty()) << "the neighbour text is read";
-    EXPECT_TRUE(r.GetFornecedor(0).GetNomeFornecedor().IsEmpty());
-    EXPECT_TRUE(r.GetObservacao().IsEmpty());
-    EXPECT_EQ(r.GetItem(2).GetQuantidadeRateio(), 2);
-    // The blocks taken out still hold their own blocks: release them by hand.
-    auto* rateios = static_cast<tagREG_SOLICITACAO_RATEIO_COMPRAPS*>(soltos[0]);
-    for (int k = 0; k < 2; ++k)
-        CoTaskMemFree(rateios[k].pGerencial);
-    for (void* p : soltos)
-        CoTaskMemFree(p);
-}
-
-TEST_F(SolicitacaoTest, UnreadableBlocksEndTheirListOrTextOnly)
-{
-    size_t pagina = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    auto* b = static_cast<unsigned char*>(
-        mmap(nullptr, 2 * pagina, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
-    ASSERT_NE(b, MAP_FAILED);
-    ASSERT_EQ(mprotect(b + pagina, pagina, PROT_NONE), 0);
-    // A text whose NUL lies past the readable page, an array on the dead page.
-    std::memset(b + pagina - 4, 'z', 4);
-    TCMSCSolicitacaoCompra original = Exemplo();
-    tagREG_SOLICITACAO_COMPRAPS* srv = DoServidor(original);
-    char* texto = srv->pItem[0].pObservacao;
-    tagREG_SOLICITACAO_RATEIO_COMPRAPS* rateios = srv->pItem[2].pRateio;
-    srv->pItem[0].pObservacao = reinterpret_cast<char*>(b + pagina - 4);
-    srv->pItem[2].pRateio = reinterpret_cast<tagREG_SOLICITACAO_RATEIO_COMPRAPS*>(b + pagina);
-    char* complemento = srv->pItem[2].pComplemento;
-    srv->pItem[2].pComplemento = reinterpret_cast<char*>(b + pagina);
-    TCMSCSolicitacaoCompra r;
-    r.CopiarDe(srv);
-    EXPECT_EQ(r.GetItem(0).GetObservacao(), CString("zzzz")) << "the text ends where the memory does";
-    EXPECT_EQ(r.GetItem(0).GetQuantidadeRateio(), 2);
-    EXPECT_EQ(r.GetItem(2).GetQuantidadeRateio(), 0);
-    EXPECT_TRUE(r.GetItem(2).GetComplemento().IsEmpty()) << "first byte unreadable";
-    EXPECT_FALSE(r.GetItem(2).GetObservacao().IsEmpty());
-    EXPECT_EQ(r.GetQuantidadeFornecedor(), 2) << "the lists after it are read";
-    srv->pItem[0].pObservacao = texto;
-    srv->pItem[2].pRateio = rateios;
-    srv->pItem[2].pComplemento = complemento;
-    munmap(b, 2 * pagina);
-}
 
 // Blocks go with their count or length where the structure says so: a block
 // that a zero count disowns is not the structure's and is left alone.
