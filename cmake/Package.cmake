@@ -25,13 +25,15 @@ if(TOLVDATA_DEB_RELEASE)
   set(changelog_name changelog.Debian.gz)
 endif()
 set(changelog_gz ${PROJECT_BINARY_DIR}/debian/${changelog_name})
+# Compressed at configure time, so that no build target is needed for it.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/debian/changelog)
 if(TOLVDATA_GZIP)
-  add_custom_command(OUTPUT ${changelog_gz}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/debian
-    COMMAND ${TOLVDATA_GZIP} -9nc ${PROJECT_SOURCE_DIR}/cmake/debian/changelog > ${changelog_gz}
-    DEPENDS ${PROJECT_SOURCE_DIR}/cmake/debian/changelog
-    COMMENT "Compressing the Debian changelog")
-  add_custom_target(tolvdata_deb_changelog ALL DEPENDS ${changelog_gz})
+  file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/debian)
+  execute_process(COMMAND ${TOLVDATA_GZIP} -9nc ${PROJECT_SOURCE_DIR}/cmake/debian/changelog
+                  OUTPUT_FILE ${changelog_gz} RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "gzip failed on the Debian changelog")
+  endif()
 endif()
 
 # Only a component install (the packages) takes these files; a plain
