@@ -36,6 +36,14 @@ if(TOLVDATA_GZIP)
   endif()
 endif()
 
+# The tool's manual page, compressed the same way.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/debian/tolvdata.1)
+if(TOLVDATA_GZIP AND TARGET tolvdata_tool)
+  execute_process(COMMAND ${TOLVDATA_GZIP} -9nc ${PROJECT_SOURCE_DIR}/cmake/debian/tolvdata.1
+                  OUTPUT_FILE ${PROJECT_BINARY_DIR}/debian/tolvdata.1.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/debian/tolvdata.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Tools)
+endif()
+
 # Only a component install (the packages) takes these files; a plain
 # cmake --install leaves them out.
 foreach(pair "Runtime;${deb_lib}" "Development;libtolvdata-dev" "Tools;tolvdata-tools")
