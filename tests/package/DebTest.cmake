@@ -2,7 +2,8 @@
 # root (dpkg-deb -x, no root rights) and uses them as an installed system
 # would. Run as cmake -P with:
 #   STEP       build | cmake | pkgconfig | lintian
-#   BUILD_DIR  the project's build tree       WORK     scratch directory
+#   BUILD_DIR  the project's build tree       CPACK    the cpack program
+#   WORK       scratch directory
 #   SOURCE     the consumer project           VERSION  the packages' version
 #   LIBDIR     libdir relative to /usr        CXX      the compiler of the build
 #   PACKAGES   the three package names, comma-separated
@@ -38,7 +39,7 @@ list(GET PACKAGES 0 lib)
 
 if(STEP STREQUAL "build")
   file(REMOVE_RECURSE "${WORK}")
-  run("cpack" cpack --config "${BUILD_DIR}/CPackConfig.cmake" -B "${WORK}/out")
+  run("cpack" ${CPACK} --config "${BUILD_DIR}/CPackConfig.cmake" -B "${WORK}/out")
   foreach(p IN LISTS PACKAGES)
     set(deb "${WORK}/out/${p}_${VERSION}_i386.deb")
     if(NOT EXISTS "${deb}")
