@@ -33,6 +33,11 @@ if(MODE STREQUAL "update")
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "abidw failed (${rc}): ${err}")
   endif()
+  # Sources named from the source root, whatever the build tree and compiler
+  # launcher made of their paths.
+  file(READ "${BASELINE}" xml)
+  string(REGEX REPLACE "path='[^']*/((platform|companions|core|records|module)/[^']*)'" "path='\\1'" xml "${xml}")
+  file(WRITE "${BASELINE}" "${xml}")
   file(WRITE "${build_file}" "${BUILD}\n")
   message("ABI baseline written: ${BASELINE} (${SONAME}, ${BUILD} build)")
   return()
