@@ -4,7 +4,8 @@
 #   STEP       build | cmake | pkgconfig | lintian
 #   BUILD_DIR  the project's build tree       CPACK    the cpack program
 #   WORK       scratch directory
-#   SOURCE     the consumer project           VERSION  the packages' version
+#   SOURCE     the consumer project           VERSION  the project version
+#   DEB_VERSION  the packages' version (with the Debian revision, if any)
 #   LIBDIR     libdir relative to /usr        CXX      the compiler of the build
 #   PACKAGES   the three package names, comma-separated
 #   SANITIZE   ON in a sanitizer build
@@ -41,9 +42,9 @@ if(STEP STREQUAL "build")
   file(REMOVE_RECURSE "${WORK}")
   run("cpack" ${CPACK} --config "${BUILD_DIR}/CPackConfig.cmake" -B "${WORK}/out")
   foreach(p IN LISTS PACKAGES)
-    set(deb "${WORK}/out/${p}_${VERSION}_i386.deb")
+    set(deb "${WORK}/out/${p}_${DEB_VERSION}_i386.deb")
     if(NOT EXISTS "${deb}")
-      message(FATAL_ERROR "cpack made no ${p}_${VERSION}_i386.deb:\n${out}")
+      message(FATAL_ERROR "cpack made no ${p}_${DEB_VERSION}_i386.deb:\n${out}")
     endif()
     run("dpkg-deb -x ${p}" ${DPKG_DEB} -x "${deb}" "${root}")
     run("dpkg-deb -f ${p}" ${DPKG_DEB} -f "${deb}" Architecture Depends)
@@ -62,9 +63,9 @@ if(STEP STREQUAL "build")
       message(FATAL_ERROR "${p} has no compressed changelog in /usr/share/doc/${p}")
     endif()
     run("gzip -dc" gzip -dc ${changelog})
-    if(NOT out MATCHES "^tolvdata \\(${VERSION}(-[^)]*)?\\) ")
+    if(NOT out MATCHES "^tolvdata \\(${DEB_VERSION}\\) ")
       string(REGEX MATCH "^[^\n]*" first "${out}")
-      message(FATAL_ERROR "the changelog of ${p} starts at '${first}', not at version ${VERSION}")
+      message(FATAL_ERROR "the changelog of ${p} starts at '${first}', not at version ${DEB_VERSION}")
     endif()
   endforeach()
   # What each package holds, and what it depends on.
@@ -81,11 +82,11 @@ if(STEP STREQUAL "build")
     endif()
   endforeach()
   foreach(p IN LISTS PACKAGES)
-    if(NOT p STREQUAL lib AND NOT control_${p} MATCHES "Depends: [^\n]*${lib} \\(= ${VERSION}\\)")
-      message(FATAL_ERROR "${p} does not depend on ${lib} (= ${VERSION}):\n${control_${p}}")
+    if(NOT p STREQUAL lib AND NOT control_${p} MATCHES "Depends: [^\n]*${lib} \\(= ${DEB_VERSION}\\)")
+      message(FATAL_ERROR "${p} does not depend on ${lib} (= ${DEB_VERSION}):\n${control_${p}}")
     endif()
   endforeach()
-  run("dpkg-deb -e" ${DPKG_DEB} -e "${WORK}/out/${lib}_${VERSION}_i386.deb" "${WORK}/control")
+  run("dpkg-deb -e" ${DPKG_DEB} -e "${WORK}/out/${lib}_${DEB_VERSION}_i386.deb" "${WORK}/control")
   file(READ "${WORK}/control/shlibs" shlibs)
   if(NOT shlibs MATCHES "^libtolvdata [0-9]+ ${lib} \\(>= ${VERSION}\\)")
     message(FATAL_ERROR "${lib}'s shlibs file says '${shlibs}'")
