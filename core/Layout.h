@@ -52,6 +52,9 @@ enum class Tipo : unsigned char {
 
 TOLV_API const char* NomeTipo(Tipo t) noexcept;
 
+// Accessors of a field in its record class: none, Get only, Get and Set.
+enum class Acesso : unsigned char { NO, RO, RW };
+
 struct EstruturaDesc;
 
 struct CampoDesc {
@@ -59,6 +62,7 @@ struct CampoDesc {
     unsigned offset;
     unsigned tamanho;
     Tipo tipo;
+    Acesso acesso;                 // accessors the record class has for it
     const char* tipoC;             // C type of the field
     unsigned capacidade;           // texts: N
     const EstruturaDesc* elemento; // arrays: element structure
@@ -332,6 +336,7 @@ TOLV_API const EstruturaDesc* EstruturaPorNome(const char* nome);
                       (off),                                                                                           \
                       ::tolv::TamanhoDe<decltype(T::name)>,                                                            \
                       TOLV_K(kind)::tipo,                                                                              \
+                      ::tolv::Acesso::acc,                                                                             \
                       #kind,                                                                                           \
                       TOLV_K(kind)::capacidade,                                                                        \
                       TOLV_K(kind)::elemento(),                                                                        \
