@@ -8,9 +8,28 @@ dpkg -s libbenchmark-dev:i386 >/dev/null 2>&1 || need="$need libbenchmark-dev:i3
 command -v cmake >/dev/null 2>&1 || need="$need cmake"
 command -v pkg-config >/dev/null 2>&1 || need="$need pkgconf"
 command -v clang-format >/dev/null 2>&1 || need="$need clang-format"
-[ -z "$need" ] && exit 0
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO="sudo"
-dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
-$SUDO apt-get update
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y $need
+command -v node >/dev/null 2>&1 || need="$need nodejs"
+command -v npm >/dev/null 2>&1 || need="$need npm"
+if [ -n "$need" ]; then
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
+    $SUDO apt-get update
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y $need
+fi
+
+# The export checks run under node: the packages of scripts/npm/package.json
+# (versions pinned) go to .cache/npm of the repository. Without node or the
+# registry the build still works; those checks are then skipped.
+root="$(cd "$(dirname "$0")/.." && pwd)"
+npmdir="${TOLVDATA_NPM_DIR:-$root/.cache/npm}"
+if command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1; then
+    mkdir -p "$npmdir"
+    if ! cmp -s "$root/scripts/npm/package.json" "$npmdir/package.json" || [ ! -d "$npmdir/node_modules" ]; then
+        cp "$root/scripts/npm/package.json" "$npmdir/package.json"
+        npm install --prefix "$npmdir" --no-audit --no-fund --omit=dev --save-exact >/dev/null ||
+            echo "deps.sh: npm packages not installed; the Kaitai and schema checks will be skipped" >&2
+    fi
+else
+    echo "deps.sh: node or npm missing; the Kaitai and schema checks will be skipped" >&2
+fi

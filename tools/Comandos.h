@@ -11,5 +11,6 @@ using Args = std::vector<std::string>;
 int Estrada(const Args& args);
 int Leiaute(const Args& args);
 int Despejo(const Args& args);
+int Exporta(const Args& args);
 
 } // namespace ferramenta

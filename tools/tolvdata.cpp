@@ -14,6 +14,7 @@ void Uso(std::FILE* f)
                     "       tolvdata layout NAME [--json]\n"
                     "       tolvdata layout --list [--json]\n"
                     "       tolvdata dump NAME FILE [--json]\n"
+                    "       tolvdata export c-header|ksy|json-schema|markdown [-o FILE|DIR]\n"
                     "       tolvdata --version | --help\n");
 }
 
@@ -42,6 +43,8 @@ int main(int argc, char** argv)
         return ferramenta::Leiaute(args);
     if (cmd == "dump")
         return ferramenta::Despejo(args);
+    if (cmd == "export")
+        return ferramenta::Exporta(args);
     std::fprintf(stderr, "tolvdata: unknown command %s\n", cmd.c_str());
     Uso(stderr);
     return 2;

@@ -1,0 +1,12 @@
+// `tolvdata export ksy`: EsquemaJson Struct declarations of the whole-document file.
+#include "tools/Exporta.h"
+
+namespace ferramenta::exporta {
+
+bool EsquemaJson(const Catalogo&, std::vector<Arquivo>&, std::string& erro)
+{
+    erro = "not yet";
+    return false;
+}
+
+} // namespace ferramenta::exporta
