@@ -89,9 +89,9 @@ bool MontaCatalogo(Catalogo& c, std::string& erro)
             donos[d].push_back(&doc);
     }
     for (Documento& doc : c.documentos)
-        doc.proprias.erase(std::remove_if(doc.proprias.begin(), doc.proprias.end(),
-                                          [&](auto* d) { return donos[d].size() != 1; }),
-                           doc.proprias.end());
+        doc.proprias.erase(
+            std::remove_if(doc.proprias.begin(), doc.proprias.end(), [&](auto* d) { return donos[d].size() != 1; }),
+            doc.proprias.end());
     unsigned n = 0;
     const tolv::EstruturaDesc* const* todas = tolv::Estruturas(n);
     std::set<const tolv::EstruturaDesc*> vistas;

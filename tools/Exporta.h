@@ -15,9 +15,9 @@ constexpr unsigned kVersaoArquivo = 1;
 constexpr unsigned kFormatoJson = 1;
 
 struct Documento {
-    const char* codigo = "";    // module code, as `road --doc` takes it
-    const char* raiz = "";      // root structure
-    const char* descricao = ""; // one line
+    const char* codigo = "";       // module code, as `road --doc` takes it
+    const char* raiz = "";         // root structure
+    const char* descricao = "";    // one line
     const char* segunda = nullptr; // second root of the file (an array), or null
     bool parcial = false;          // the library knows only a part of the root
     // Filled from the registry:

@@ -103,8 +103,8 @@ bool Estrutura(const tolv::EstruturaDesc& d, const char* onde, std::string& corp
         if (!nota.empty())
             linha += " " + nota;
         corpo += linha + " */\n";
-        checagens += Formata("TOLV_LAYOUTS_ASSERT(offsetof(tolv_%s, %s) == %u, \"offset of %s.%s\");\n", d.nome,
-                             c.nome, c.offset, d.nome, c.nome);
+        checagens += Formata("TOLV_LAYOUTS_ASSERT(offsetof(tolv_%s, %s) == %u, \"offset of %s.%s\");\n", d.nome, c.nome,
+                             c.offset, d.nome, c.nome);
     }
     corpo += Formata("} tolv_%s;\n", d.nome);
     checagens += Formata("TOLV_LAYOUTS_ASSERT(sizeof(tolv_%s) == %u, \"size of %s\");\n", d.nome, d.tamanho, d.nome);
