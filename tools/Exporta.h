@@ -54,6 +54,9 @@ std::string Cobra(const std::string& nome);
 // The Get/Set names of a field, as its record class declares them.
 std::string Acessores(const tolv::CampoDesc& c);
 
+// The record classes that convert a structure (CopiarPara or CopiarDe).
+std::vector<const char*> ClassesDe(const tolv::EstruturaDesc* d);
+
 // One export: text files by their name relative to the output (one file for
 // the single-file exports).
 struct Arquivo {

@@ -222,7 +222,7 @@ bool CabecalhoC(const Catalogo& cat, std::vector<Arquivo>& saida, std::string& e
         std::string onde;
         for (auto* doc : cat.DocumentosDe(d))
             onde += std::string(onde.empty() ? "" : ", ") + doc->codigo;
-        onde = onde.empty() ? "converted on its own, outside a document's tree" : "in " + onde;
+        onde = onde.empty() ? "outside the nested arrays of the documents" : "in " + onde;
         if (!Estrutura(*d, onde.c_str(), t, checagens, erro))
             return false;
     }

@@ -73,6 +73,11 @@ void Secao(const Catalogo& cat, const tolv::EstruturaDesc* d, const std::string&
     std::string origens = Origens(cat, d, aqui);
     if (!origens.empty())
         t += ". Elements of " + origens;
+    std::string classes;
+    for (const char* c : ClassesDe(d))
+        classes += (classes.empty() ? "`" : ", `") + std::string(c) + "`";
+    if (!classes.empty())
+        t += ". Converted by " + classes;
     t += ".\n\n| offset | size | kind | field | accessors | notes |\n|---:|---:|---|---|---|---|\n";
     for (unsigned i = 0; i < d->nCampos; ++i) {
         const tolv::CampoDesc& c = d->campos[i];
@@ -126,6 +131,13 @@ bool Markdown(const Catalogo& cat, std::vector<Arquivo>& saida, std::string&)
         if (doc.dSegunda)
             t += " Second root: an array of " + Link(cat, doc.dSegunda, aqui) +
                  " that the caller owns, at bytes 24 to 31 of the file header.";
+        std::string classes;
+        for (auto* d : doc.proprias)
+            for (const char* c : ClassesDe(d))
+                if (classes.find(std::string("`") + c + "`") == std::string::npos)
+                    classes += (classes.empty() ? "`" : ", `") + std::string(c) + "`";
+        if (!classes.empty())
+            t += " Classes: " + classes + ".";
         t += " A whole-document file of it: `tolvdata road --doc " + std::string(doc.codigo) +
              " --save FILE`. Structures shared with other documents are in [the shared page](comum.md).\n";
         for (auto* d : doc.proprias) {
@@ -136,17 +148,17 @@ bool Markdown(const Catalogo& cat, std::vector<Arquivo>& saida, std::string&)
         saida.push_back({aqui, t});
     }
     indice += "| [shared](comum.md) | | | " + std::to_string(cat.comuns.size()) +
-              " | structures in more than one document, or converted on their own |\n\n" + kGuia;
+              " | structures in more than one document, or outside their nested arrays |\n\n" + kGuia;
 
     std::string aqui = std::string(kComum) + ".md";
     std::string t = "# Shared structures\n\n" + proc +
-                    "\n\nStructures that more than one document holds, and those a record converts on its own, "
-                    "outside a document's tree.\n";
+                    "\n\nStructures that more than one document holds, and those that lie "
+                    "outside the nested arrays of the documents.\n";
     for (auto* d : cat.comuns) {
         std::string em;
         for (auto* doc : cat.DocumentosDe(d))
             em += (em.empty() ? "in " : ", ") + std::string("[") + doc->codigo + "](" + doc->codigo + ".md)";
-        Secao(cat, d, aqui, em.empty() ? "converted on its own" : em, t);
+        Secao(cat, d, aqui, em.empty() ? "outside the nested arrays of the documents" : em, t);
     }
     t += "\n" + std::string(kGuia);
     saida.push_back({aqui, t});
