@@ -12,7 +12,7 @@ namespace ferramenta::exporta {
 // Format version of the whole-document file, and the `format` of the JSON
 // that `dump --json` prints.
 constexpr unsigned kVersaoArquivo = 1;
-constexpr unsigned kFormatoJson = 1;
+constexpr const char* kFormatoJson = "tolvdata/1";
 
 struct Documento {
     const char* codigo = "";       // module code, as `road --doc` takes it

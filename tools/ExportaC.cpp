@@ -124,7 +124,7 @@ const char kPrologo[] = R"(#ifndef TOLVDATA_LAYOUTS_H
 #define TOLV_LAYOUTS_FILE_FORMAT %u
 #define TOLV_LAYOUTS_FILE_MAGIC "TOLVDOC" /* and a NUL: 8 bytes */
 /* The `format` of the JSON that `tolvdata dump --json` prints. */
-#define TOLV_LAYOUTS_JSON_FORMAT %u
+#define TOLV_LAYOUTS_JSON_FORMAT "%s"
 
 #if defined(__cplusplus)
 #define TOLV_LAYOUTS_ASSERT(e, m) static_assert(e, m)

@@ -13,8 +13,12 @@ namespace {
 // CopiarPara(S*), with the caller's rate array for the fiscal movement, or
 // CopiarDe(S*).
 template <class T, class S>
-concept Converte = requires(const T& t, S* s) { t.CopiarPara(s); } ||
-                   requires(const T& t, S* s) { t.CopiarPara(s, nullptr); } || requires(T& t, S* s) { t.CopiarDe(s); };
+concept Converte = requires(const T& t, S* s)
+{
+    t.CopiarPara(s);
+}
+|| requires(const T& t, S* s) { t.CopiarPara(s, nullptr); }
+|| requires(T& t, S* s) { t.CopiarDe(s); };
 
 struct Par {
     const char* classe;
