@@ -11,6 +11,7 @@
 #include <set>
 
 #include "tolvdata.h"
+#include "tools/AmostraDocumentos.h"
 #include "tools/Comandos.h"
 #include "tools/Exporta.h"
 
@@ -20,32 +21,17 @@ namespace exporta {
 
 namespace {
 
-struct Modelo {
-    const char* codigo;
-    const char* raiz;
-    const char* descricao;
-    const char* segunda;
-    bool parcial;
-};
-
-// Every document with a file form, in the order of `road --doc list`.
-const Modelo kDocumentos[] = {
-    {"RE", "tagREG_ENTRADAPS", "entry register", nullptr, false},
-    {"OC", "tagREG_ORDEMPS", "purchase order", nullptr, false},
-    {"OCAutorizacao", "tagREG_LISTAAUTORIZACAO_COMPRAPS", "authorizations of a purchase order", nullptr, true},
-    {"SC", "tagREG_SOLICITACAO_COMPRAPS", "purchase requisition", nullptr, false},
-    {"CP", "tagREG_COTACAOPS", "price quotation", nullptr, false},
-    {"CC", "tagREG_CM_CONTRATO_COMPRAPS", "purchase contract", nullptr, false},
-    {"CC2", "tagREG_CONTRATO_COMPRAPS", "purchase contract, second generation", nullptr, false},
-    {"CT", "tagREG_CONHECIMENTOPS", "freight bill", nullptr, false},
-    {"EF", "_REG_ESCRITAFISCALPS", "fiscal-bookkeeping movement with the caller's ICMS rates", "_REG_ALIQUOTASICMSPS",
-     false},
-    {"ES", "_REG_ES_MOVIMENTOPS", "inventory movement", nullptr, false},
-    {"OP", "tagREG_CM_OPERACAO_OPPS", "operation", nullptr, false},
-    {"MestreAutorizacoes", "tagREG_CM_AUTORIZACOESMESTRE_LISTAPS", "authorization rules master list", nullptr, true},
-    {"MestreRecebimento", "tagREG_CM_RECEBIMENTOMESTRE_LISTAPS", "receiving windows master list", nullptr, true},
-    {"MestreLeiauteOC", "tagREG_CM_LEIAUTEOCMESTRE_LISTAPS", "purchase-order layouts master list", nullptr, true},
-};
+// Roots of which the library knows only a part: the caller's structure may be
+// longer.
+bool Parcial(const tolv::EstruturaDesc* d)
+{
+    static const char* const parciais[] = {"tagREG_LISTAAUTORIZACAO_COMPRAPS", "tagREG_CM_AUTORIZACOESMESTRE_LISTAPS",
+                                           "tagREG_CM_RECEBIMENTOMESTRE_LISTAPS", "tagREG_CM_LEIAUTEOCMESTRE_LISTAPS"};
+    for (const char* p : parciais)
+        if (std::strcmp(d->nome, p) == 0)
+            return true;
+    return false;
+}
 
 void Visita(const tolv::EstruturaDesc* d, std::vector<const tolv::EstruturaDesc*>& r)
 {
@@ -65,19 +51,26 @@ bool MontaCatalogo(Catalogo& c, std::string& erro)
 {
     c = Catalogo{};
     std::map<const tolv::EstruturaDesc*, std::vector<Documento*>> donos;
-    for (const Modelo& m : kDocumentos) {
+    // The documents of `road --doc`, in its order.
+    for (const amostra::Documento& m : amostra::Documentos()) {
         Documento& doc = c.documentos.emplace_back();
         doc.codigo = m.codigo;
-        doc.raiz = m.raiz;
+        doc.raiz = m.raiz->nome;
         doc.descricao = m.descricao;
-        doc.segunda = m.segunda;
-        doc.parcial = m.parcial;
-        doc.dRaiz = tolv::EstruturaPorNome(doc.raiz);
-        doc.dSegunda = doc.segunda ? tolv::EstruturaPorNome(doc.segunda) : nullptr;
-        if (!doc.dRaiz || (doc.segunda && !doc.dSegunda)) {
-            erro = std::string("the library registers no structure ") + (doc.dRaiz ? doc.segunda : doc.raiz);
+        // The registry's own descriptions: the elements they lead to are its
+        // too, and compare by address.
+        doc.dRaiz = tolv::EstruturaPorNome(m.raiz->nome);
+        if (!doc.dRaiz) {
+            erro = std::string("the library registers no structure ") + m.raiz->nome;
             return false;
         }
+        doc.dSegunda = tolv::SegundaRaizDe(*doc.dRaiz);
+        doc.segunda = doc.dSegunda ? doc.dSegunda->nome : nullptr;
+        doc.parcial = Parcial(m.raiz);
+    }
+    if (c.documentos.empty()) {
+        erro = "no documents";
+        return false;
     }
     for (Documento& doc : c.documentos) {
         std::vector<const tolv::EstruturaDesc*> r;
