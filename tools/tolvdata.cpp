@@ -14,6 +14,8 @@ void Uso(std::FILE* f)
                     "       tolvdata layout NAME [--json]\n"
                     "       tolvdata layout --list [--json]\n"
                     "       tolvdata dump NAME FILE [--json]\n"
+                    "       tolvdata diff NAME A B [--json]\n"
+                    "       tolvdata pack NAME FILE.json -o OUT\n"
                     "       tolvdata --version | --help\n");
 }
 
@@ -42,6 +44,10 @@ int main(int argc, char** argv)
         return ferramenta::Leiaute(args);
     if (cmd == "dump")
         return ferramenta::Despejo(args);
+    if (cmd == "diff")
+        return ferramenta::Diferenca(args);
+    if (cmd == "pack")
+        return ferramenta::Empacotamento(args);
     std::fprintf(stderr, "tolvdata: unknown command %s\n", cmd.c_str());
     Uso(stderr);
     return 2;
