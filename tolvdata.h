@@ -16,6 +16,7 @@
 
 #include "core/Aninhados.h"
 #include "core/DadosCore.h"
+#include "core/Documento.h"
 #include "core/JQCurrency.h"
 #include "core/JQMem.h"
 #include "core/JQTexto.h"
