@@ -2,16 +2,19 @@
 
 #include <cctype>
 #include <cerrno>
-#include <cstdarg>
 #include <cinttypes>
+#include <cstdarg>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <stdexcept>
 
+#include "core/Documento.h"
 #include "tolvdata.h"
+#include "tools/AmostraDocumentos.h"
 
 namespace ferramenta {
 
@@ -161,16 +164,15 @@ void CampoJson(const tolv::EstruturaDesc& d, const tolv::CampoDesc& c, const uns
     switch (c.tipo) {
     case Tipo::Moeda: o += "\"" + Moeda(p) + "\""; return;
     case Tipo::Inteiro:
-    case Tipo::Natural:
-        o += c.tamanho == 8 ? "\"" + Inteiro(c, p) + "\"" : Inteiro(c, p);
-        return;
+    case Tipo::Natural: o += c.tamanho == 8 ? "\"" + Inteiro(c, p) + "\"" : Inteiro(c, p); return;
     case Tipo::Chave:
     case Tipo::ChavePS: o += "\"" + std::to_string(Le<uint64_t>(p)) + "\""; return;
     case Tipo::Data:
     case Tipo::Data4:
     case Tipo::DataPS: {
         std::string iso = Iso(p);
-        o += "{\"raw\": " + std::to_string(Le<uint32_t>(p)) + ", \"iso\": " + (iso.empty() ? "null" : "\"" + iso + "\"");
+        o +=
+            "{\"raw\": " + std::to_string(Le<uint32_t>(p)) + ", \"iso\": " + (iso.empty() ? "null" : "\"" + iso + "\"");
         if (c.tipo != Tipo::Data4)
             o += ", \"after\": \"" + Hex(p + 4, 4) + "\"";
         o += "}";
@@ -335,7 +337,7 @@ void ComparaRegistro(const tolv::EstruturaDesc& d, const unsigned char* a, const
             continue;
         }
         auto descreve = [](const unsigned char* x, unsigned long n) {
-            return x ? std::to_string(n) + (n == 1 ? " element" : " elements") : std::string("null");
+            return x ? std::to_string(n) : std::string("null");
         };
         if (!xa != !xb || na != nb)
             r.listas.push_back({caminho, c.offset, descreve(xa, na), descreve(xb, nb)});
@@ -345,23 +347,25 @@ void ComparaRegistro(const tolv::EstruturaDesc& d, const unsigned char* a, const
     }
 }
 
-void DiferencasJson(const char* nome, const std::vector<Diferenca>& v, std::string& o)
+// Lengths go as numbers (or null), values as strings.
+void DiferencasJson(const char* nome, const std::vector<Diferenca>& v, std::string& o, bool cru = false)
 {
+    auto valor = [cru](const std::string& s) { return cru ? s : json::Aspas(s); };
     o += Fmt(",\n  \"%s\": [", nome);
     for (size_t i = 0; i < v.size(); ++i)
         o += Fmt("%s\n    {\"path\": ", i ? "," : "") + json::Aspas(v[i].caminho) +
-             Fmt(", \"offset\": %u, \"a\": ", v[i].offset) + json::Aspas(v[i].a) + ", \"b\": " + json::Aspas(v[i].b) +
-             "}";
+             Fmt(", \"offset\": %u, \"a\": ", v[i].offset) + valor(v[i].a) + ", \"b\": " + valor(v[i].b) + "}";
     o += v.empty() ? "]" : "\n  ]";
 }
 
-void DiferencasTexto(const char* titulo, const std::vector<Diferenca>& v, std::FILE* f)
+void DiferencasTexto(const char* titulo, const std::vector<Diferenca>& v, std::FILE* f, const char* unidade = "")
 {
     if (v.empty())
         return;
     std::fprintf(f, "%s:\n", titulo);
     for (const Diferenca& d : v)
-        std::fprintf(f, "%6u  %-32s %s | %s\n", d.offset, d.caminho.c_str(), d.a.c_str(), d.b.c_str());
+        std::fprintf(f, "%6u  %-32s %s%s | %s%s\n", d.offset, d.caminho.c_str(), d.a.c_str(),
+                     d.a == "null" ? "" : unidade, d.b.c_str(), d.b == "null" ? "" : unidade);
 }
 
 // --- Packing ------------------------------------------------------------------------
@@ -397,10 +401,10 @@ public:
         unsigned base = hex ? 16 : 10;
         for (; i < s.size(); ++i) {
             char ch = s[i];
-            int dg = ch >= '0' && ch <= '9'                 ? ch - '0'
-                     : hex && ch >= 'a' && ch <= 'f'       ? ch - 'a' + 10
-                     : hex && ch >= 'A' && ch <= 'F'       ? ch - 'A' + 10
-                                                           : -1;
+            int dg = ch >= '0' && ch <= '9'          ? ch - '0'
+                     : hex && ch >= 'a' && ch <= 'f' ? ch - 'a' + 10
+                     : hex && ch >= 'A' && ch <= 'F' ? ch - 'A' + 10
+                                                     : -1;
             if (dg < 0)
                 return Falha(caminho, "\"" + s + "\" is not an integer");
             if (m > (UINT64_MAX - dg) / base)
@@ -499,8 +503,7 @@ public:
             return false;
         const json::Valor& raw = *v.Membro("raw");
         uint64_t x;
-        if (!Tipo_(raw, json::Valor::Tipo::Numero, caminho + ".raw") ||
-            !Inteiro(raw.s, false, 32, caminho + ".raw", x))
+        if (!Tipo_(raw, json::Valor::Tipo::Numero, caminho + ".raw") || !Inteiro(raw.s, false, 32, caminho + ".raw", x))
             return false;
         uint32_t d = static_cast<uint32_t>(x);
         std::memcpy(p, &d, 4);
@@ -653,8 +656,7 @@ public:
         size_t t = c.elemento->tamanho;
         unsigned char* x = Aloca(n * t);
         for (unsigned long k = 0; k < n; ++k)
-            if (!Registro(*c.elemento, v.itens[k], x + k * t, true, caminho + "[" + std::to_string(k) + "]",
-                          nivel + 1))
+            if (!Registro(*c.elemento, v.itens[k], x + k * t, true, caminho + "[" + std::to_string(k) + "]", nivel + 1))
                 return false;
         return Liga(b, c, x);
     }
@@ -676,30 +678,11 @@ private:
     std::vector<std::unique_ptr<unsigned char[]>> m_blocos;
 };
 
-struct Documento {
+// Structures that travel on their own, outside any document's tree.
+const struct {
     const char* codigo;
-    const char* raiz;
-};
-
-const Documento kDocumentos[] = {
-    {"RE", "tagREG_ENTRADAPS"},
-    {"RE", "REG_CODBARRAS"},
-    {"OC", "tagREG_ORDEMPS"},
-    {"OCAutorizacao", "tagREG_LISTAAUTORIZACAO_COMPRAPS"},
-    {"SC", "tagREG_SOLICITACAO_COMPRAPS"},
-    {"CP", "tagREG_COTACAOPS"},
-    {"CC", "tagREG_CM_CONTRATO_COMPRAPS"},
-    {"CC2", "tagREG_CONTRATO_COMPRAPS"},
-    {"CT", "tagREG_CONHECIMENTOPS"},
-    {"EF", "_REG_ESCRITAFISCALPS"},
-    {"EF", "_REG_ALIQUOTASICMSPS"},
-    {"EF", "_REG_ITENS_NF_PS"},
-    {"ES", "_REG_ES_MOVIMENTOPS"},
-    {"OP", "tagREG_CM_OPERACAO_OPPS"},
-    {"MestreAutorizacoes", "tagREG_CM_AUTORIZACOESMESTRE_LISTAPS"},
-    {"MestreRecebimento", "tagREG_CM_RECEBIMENTOMESTRE_LISTAPS"},
-    {"MestreLeiauteOC", "tagREG_CM_LEIAUTEOCMESTRE_LISTAPS"},
-};
+    const char* estrutura;
+} kAvulsas[] = {{"RE", "REG_CODBARRAS"}, {"EF", "_REG_ITENS_NF_PS"}};
 
 bool Alcanca(const tolv::EstruturaDesc& de, const tolv::EstruturaDesc& alvo, unsigned nivel = 0)
 {
@@ -716,8 +699,7 @@ bool Alcanca(const tolv::EstruturaDesc& de, const tolv::EstruturaDesc& alvo, uns
 bool Parcial(const tolv::EstruturaDesc& d)
 {
     static const char* const parciais[] = {"tagREG_LISTAAUTORIZACAO_COMPRAPS", "tagREG_CM_AUTORIZACOESMESTRE_LISTAPS",
-                                           "tagREG_CM_RECEBIMENTOMESTRE_LISTAPS",
-                                           "tagREG_CM_LEIAUTEOCMESTRE_LISTAPS"};
+                                           "tagREG_CM_RECEBIMENTOMESTRE_LISTAPS", "tagREG_CM_LEIAUTEOCMESTRE_LISTAPS"};
     for (const char* p : parciais)
         if (std::strcmp(d.nome, p) == 0)
             return true;
@@ -727,12 +709,18 @@ bool Parcial(const tolv::EstruturaDesc& d)
 std::string DocumentoDe(const tolv::EstruturaDesc& d)
 {
     std::string r;
-    for (const Documento& doc : kDocumentos) {
-        const tolv::EstruturaDesc* raiz = tolv::EstruturaPorNome(doc.raiz);
-        if (!raiz || !Alcanca(*raiz, d) || r.find(doc.codigo) != std::string::npos)
-            continue;
-        r += (r.empty() ? "" : ",") + std::string(doc.codigo);
+    auto junta = [&r](const char* codigo) {
+        if (("," + r + ",").find("," + std::string(codigo) + ",") == std::string::npos)
+            r += (r.empty() ? "" : ",") + std::string(codigo);
+    };
+    for (const amostra::Documento& doc : amostra::Documentos()) {
+        const tolv::EstruturaDesc* segunda = tolv::SegundaRaizDe(*doc.raiz);
+        if (Alcanca(*doc.raiz, d) || (segunda && Alcanca(*segunda, d)))
+            junta(doc.codigo);
     }
+    for (const auto& a : kAvulsas)
+        if (std::strcmp(a.estrutura, d.nome) == 0)
+            junta(a.codigo);
     return r.empty() ? "-" : r;
 }
 
@@ -755,9 +743,21 @@ bool CarregaArvore(const tolv::EstruturaDesc& d, const std::string& arquivo, Arv
 {
     if (!LeArquivo(arquivo, a.bytes, erro))
         return false;
-    if (a.bytes.size() >= 8 && std::memcmp(a.bytes.data(), "TOLVDOC", 8) == 0) {
-        erro = arquivo + ": whole-document files are not read yet";
-        return false;
+    if (tolv::EhDocumento(a.bytes.data(), a.bytes.size())) {
+        auto doc = std::make_shared<tolv::DocumentoLido>();
+        std::string e;
+        if (!tolv::LeDocumento(a.bytes.data(), a.bytes.size(), *doc, e, &d)) {
+            erro = arquivo + ": " + e;
+            return false;
+        }
+        a.arvore = Arvore{&d,
+                          static_cast<const unsigned char*>(doc->Raiz()),
+                          true,
+                          doc->EstruturaSegunda(),
+                          static_cast<const unsigned char*>(doc->Segunda()),
+                          doc->QtdSegunda()};
+        a.dono = std::move(doc);
+        return true;
     }
     if (a.bytes.size() != d.tamanho) {
         erro = arquivo + " holds " + std::to_string(a.bytes.size()) + " bytes; a " + d.nome + " image is exactly " +
@@ -777,8 +777,7 @@ void ImprimeArvore(const Arvore& a, const std::string& origem, std::FILE* f)
     if (a.desc2) {
         std::fprintf(f, "second root: %lu x %s\n", a.qtdSegunda, a.desc2->nome);
         for (unsigned long k = 0; k < a.qtdSegunda; ++k)
-            ImprimeRegistro(*a.desc2, a.segunda + k * a.desc2->tamanho, true, "second[" + std::to_string(k) + "].",
-                            f);
+            ImprimeRegistro(*a.desc2, a.segunda + k * a.desc2->tamanho, true, "second[" + std::to_string(k) + "].", f);
     }
 }
 
@@ -804,7 +803,7 @@ bool ComparaArvores(const Arvore& a, const Arvore& b, bool json, std::FILE* f)
     if (seguir && (a.desc2 || b.desc2)) {
         unsigned long na = a.desc2 ? a.qtdSegunda : 0, nb = b.desc2 ? b.qtdSegunda : 0;
         if (na != nb)
-            r.listas.push_back({"second", 0, std::to_string(na) + " elements", std::to_string(nb) + " elements"});
+            r.listas.push_back({"second", 0, std::to_string(na), std::to_string(nb)});
         const tolv::EstruturaDesc* e = a.desc2 ? a.desc2 : b.desc2;
         for (unsigned long k = 0; k < na && k < nb; ++k)
             ComparaRegistro(*e, a.segunda + k * e->tamanho, b.segunda + k * e->tamanho, true,
@@ -817,13 +816,13 @@ bool ComparaArvores(const Arvore& a, const Arvore& b, bool json, std::FILE* f)
                         ",\n  \"equal\": " + (iguais ? "true" : "false");
         DiferencasJson("fields", r.campos, o);
         DiferencasJson("reserved", r.reservados, o);
-        DiferencasJson("lengths", r.listas, o);
+        DiferencasJson("lengths", r.listas, o, true);
         std::fputs((o + "\n}\n").c_str(), f);
         return iguais;
     }
     DiferencasTexto("fields", r.campos, f);
     DiferencasTexto("reserved bytes", r.reservados, f);
-    DiferencasTexto("array lengths", r.listas, f);
+    DiferencasTexto("array lengths", r.listas, f, " elements");
     if (iguais)
         std::fprintf(f, "no difference\n");
     else
@@ -832,8 +831,7 @@ bool ComparaArvores(const Arvore& a, const Arvore& b, bool json, std::FILE* f)
     return iguais;
 }
 
-bool Empacota(const tolv::EstruturaDesc& d, const json::Valor& v, std::vector<unsigned char>& saida,
-              std::string& erro)
+bool Empacota(const tolv::EstruturaDesc& d, const json::Valor& v, std::vector<unsigned char>& saida, std::string& erro)
 {
     Empacotador e(erro);
     if (v.tipo != json::Valor::Tipo::Objeto)
@@ -881,10 +879,13 @@ bool Empacota(const tolv::EstruturaDesc& d, const json::Valor& v, std::vector<un
                             "second[" + std::to_string(k) + "]", 1))
                 return false;
     }
-    (void)d2;
-    (void)n2;
-    erro = "whole-document files are not written yet";
-    return false;
+    try {
+        saida = tolv::EscreveDocumento(d, raiz.data(), d2, d2 ? elementos.data() : nullptr, n2);
+    } catch (const std::exception& x) {
+        erro = std::string("cannot write the document: ") + x.what();
+        return false;
+    }
+    return true;
 }
 
 } // namespace ferramenta

@@ -51,7 +51,6 @@ bool ComparaArvores(const Arvore& a, const Arvore& b, bool json, std::FILE* f);
 
 // `pack`: the bytes that `dump --json` was made from (a raw block or a
 // whole-document file). On refusal: a message naming the field path.
-bool Empacota(const tolv::EstruturaDesc& d, const json::Valor& v, std::vector<unsigned char>& saida,
-              std::string& erro);
+bool Empacota(const tolv::EstruturaDesc& d, const json::Valor& v, std::vector<unsigned char>& saida, std::string& erro);
 
 } // namespace ferramenta
