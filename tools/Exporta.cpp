@@ -21,18 +21,6 @@ namespace exporta {
 
 namespace {
 
-// Roots of which the library knows only a part: the caller's structure may be
-// longer.
-bool Parcial(const tolv::EstruturaDesc* d)
-{
-    static const char* const parciais[] = {"tagREG_LISTAAUTORIZACAO_COMPRAPS", "tagREG_CM_AUTORIZACOESMESTRE_LISTAPS",
-                                           "tagREG_CM_RECEBIMENTOMESTRE_LISTAPS", "tagREG_CM_LEIAUTEOCMESTRE_LISTAPS"};
-    for (const char* p : parciais)
-        if (std::strcmp(d->nome, p) == 0)
-            return true;
-    return false;
-}
-
 void Visita(const tolv::EstruturaDesc* d, std::vector<const tolv::EstruturaDesc*>& r)
 {
     if (std::find(r.begin(), r.end(), d) != r.end())
@@ -66,7 +54,7 @@ bool MontaCatalogo(Catalogo& c, std::string& erro)
         }
         doc.dSegunda = tolv::SegundaRaizDe(*doc.dRaiz);
         doc.segunda = doc.dSegunda ? doc.dSegunda->nome : nullptr;
-        doc.parcial = Parcial(m.raiz);
+        doc.parcial = ::ferramenta::Parcial(*doc.dRaiz);
     }
     if (c.documentos.empty()) {
         erro = "no documents";

@@ -5,14 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "core/Documento.h"
 #include "core/Layout.h"
+#include "tools/Arvore.h"
 
 namespace ferramenta::exporta {
 
 // Format version of the whole-document file, and the `format` of the JSON
 // that `dump --json` prints.
-constexpr unsigned kVersaoArquivo = 1;
-constexpr const char* kFormatoJson = "tolvdata/1";
+constexpr unsigned kVersaoArquivo = tolv::VersaoDocumento;
+constexpr const char* kFormatoJson = ::ferramenta::kFormato;
 
 struct Documento {
     const char* codigo = "";       // module code, as `road --doc` takes it
