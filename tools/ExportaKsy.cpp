@@ -236,7 +236,8 @@ bool Kaitai(const Catalogo& cat, std::vector<Arquivo>& saida, std::string& erro)
     std::string t = Inicio(kComum, "tolvdata: the types the documents share", {});
     t += "doc: |\n  The value types of the transfer structures and the structures that more than\n"
          "  one document holds. Every structure is read from the file's own stream: its\n"
-         "  nested arrays follow the file offsets of the whole-document file.\n";
+         "  nested arrays follow the file offsets of the whole-document file.\n  " +
+         Procedencia("ksy") + "\n";
     t += "types:\n";
     t += kTiposValor;
     Gerador comum(cat, nullptr);
@@ -261,7 +262,7 @@ bool Kaitai(const Catalogo& cat, std::vector<Arquivo>& saida, std::string& erro)
              " and every block it reaches, each at an 8-byte-aligned\n"
              "  offset; each pointer field holds the file offset of its block, 0 for none.\n"
              "  Written by `tolvdata road --doc " +
-             doc.codigo + " --save FILE`.\n";
+             doc.codigo + " --save FILE`.\n  " + Procedencia("ksy") + "\n";
         if (doc.parcial)
             t += "  The root is the part of the caller's structure that the library knows.\n";
         t += "seq:\n"

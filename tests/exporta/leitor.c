@@ -67,23 +67,23 @@ static const char* em(const char* lista, unsigned i, const char* campo)
 
 #define MOEDA(s, c) moeda(#c, (s)->c)
 #define INTEIRO(s, c) inteiro(#c, (int64_t)(s)->c)
-#define TEXTO(s, c) texto(#c, (s)->c, sizeof (s)->c)
+#define TEXTO(s, c) texto(#c, (s)->c, sizeof(s)->c)
 
 /* The first and the last element of a nested array of the root. */
-#define EXTREMOS(raiz, T, lista, qtd, corpo)                                                                         \
-    do {                                                                                                             \
-        unsigned n_ = (unsigned)(raiz)->qtd, ix_[2], k_;                                                             \
-        INTEIRO(raiz, qtd);                                                                                          \
-        if (n_ == 0)                                                                                                 \
-            falha(#lista " is empty");                                                                               \
-        ix_[0] = 0;                                                                                                  \
-        ix_[1] = n_ - 1;                                                                                             \
-        for (k_ = 0; k_ < (n_ > 1 ? 2u : 1u); ++k_) {                                                                \
-            unsigned i = ix_[k_];                                                                                    \
-            const T* e = ELEMENTO(T, (raiz)->lista, i);                                                              \
-            const char* l = #lista;                                                                                  \
-            corpo;                                                                                                   \
-        }                                                                                                            \
+#define EXTREMOS(raiz, T, lista, qtd, corpo)                                                                           \
+    do {                                                                                                               \
+        unsigned n_ = (unsigned)(raiz)->qtd, ix_[2], k_;                                                               \
+        INTEIRO(raiz, qtd);                                                                                            \
+        if (n_ == 0)                                                                                                   \
+            falha(#lista " is empty");                                                                                 \
+        ix_[0] = 0;                                                                                                    \
+        ix_[1] = n_ - 1;                                                                                               \
+        for (k_ = 0; k_ < (n_ > 1 ? 2u : 1u); ++k_) {                                                                  \
+            unsigned i = ix_[k_];                                                                                      \
+            const T* e = ELEMENTO(T, (raiz)->lista, i);                                                                \
+            const char* l = #lista;                                                                                    \
+            corpo;                                                                                                     \
+        }                                                                                                              \
     } while (0)
 
 int main(int argc, char** argv)
@@ -104,8 +104,7 @@ int main(int argc, char** argv)
         falha("cannot read the file");
     fclose(f);
     h = (const tolv_file_header*)g_arq;
-    if (memcmp(h->magic, TOLV_LAYOUTS_FILE_MAGIC, 8) != 0 || h->version != TOLV_LAYOUTS_FILE_FORMAT ||
-        h->size != g_tam)
+    if (memcmp(h->magic, TOLV_LAYOUTS_FILE_MAGIC, 8) != 0 || h->version != TOLV_LAYOUTS_FILE_FORMAT || h->size != g_tam)
         falha("not a whole-document file of this format");
 
     if (strcmp(doc, "RE") == 0) {
