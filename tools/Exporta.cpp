@@ -214,8 +214,10 @@ int Exporta(const Args& args)
         gera = exporta::Markdown;
         diretorio = true;
     } else {
-        std::fprintf(stderr, "tolvdata: export: %s%s\n", tipo.empty() ? "which export? " : "unknown export ",
-                     tipo.c_str());
+        if (tipo.empty())
+            std::fprintf(stderr, "tolvdata: export: name the export\n");
+        else
+            std::fprintf(stderr, "tolvdata: export: unknown export %s\n", tipo.c_str());
         UsoExporta(stderr);
         return 2;
     }
