@@ -1,5 +1,7 @@
 #!/bin/sh
-# Installs the i386 toolchain and libraries the build needs, when missing.
+# Installs the i386 toolchain and libraries the build needs, when missing, and
+# the Debian tools the packaging tests and the ABI gate use. Those are
+# optional: where they cannot be installed, their tests are skipped.
 set -e
 need=""
 dpkg -s g++-multilib >/dev/null 2>&1 || need="$need g++-multilib"
@@ -8,14 +10,23 @@ dpkg -s libbenchmark-dev:i386 >/dev/null 2>&1 || need="$need libbenchmark-dev:i3
 command -v cmake >/dev/null 2>&1 || need="$need cmake"
 command -v pkg-config >/dev/null 2>&1 || need="$need pkgconf"
 command -v clang-format >/dev/null 2>&1 || need="$need clang-format"
-command -v node >/dev/null 2>&1 || need="$need nodejs"
-command -v npm >/dev/null 2>&1 || need="$need npm"
-if [ -n "$need" ]; then
+optional=""
+command -v file >/dev/null 2>&1 || optional="$optional file"
+command -v lintian >/dev/null 2>&1 || optional="$optional lintian"
+command -v abidiff >/dev/null 2>&1 || optional="$optional abigail-tools"
+command -v node >/dev/null 2>&1 || optional="$optional nodejs"
+command -v npm >/dev/null 2>&1 || optional="$optional npm"
+if [ -n "$need$optional" ]; then
     SUDO=""
     [ "$(id -u)" -ne 0 ] && SUDO="sudo"
     dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
     $SUDO apt-get update
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y $need
+    export DEBIAN_FRONTEND=noninteractive
+    [ -z "$need" ] || $SUDO apt-get install -y $need
+    for p in $optional; do
+        $SUDO apt-get install -y --no-install-recommends "$p" ||
+            echo "deps.sh: could not install $p; the tests that need it are skipped" >&2
+    done
 fi
 
 # The export checks run under node: the packages of scripts/npm/package.json
@@ -33,3 +44,4 @@ if command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1; then
 else
     echo "deps.sh: node or npm missing; the Kaitai and schema checks will be skipped" >&2
 fi
+exit 0

@@ -263,7 +263,7 @@ int EstradaDuasVias(const Documento& doc, const OpcoesEstrada& o)
 
     S enviado;
     p.Passo("CopiarPara", [&](std::string& det) {
-        std::memset(&enviado, 0xFF, sizeof enviado);
+        Prepara(d, &enviado, nullptr, 0xFF);
         r.CopiarPara(&enviado);
         Medida m = Mede(d, &enviado);
         det = Fmt("%zu structures, %zu bytes from array new", m.blocos, m.bytes);
