@@ -141,11 +141,13 @@ std::string Cobra(const std::string& nome)
     return r;
 }
 
-std::string Acessores(const tolv::CampoDesc& c)
+std::string Acessores(const tolv::EstruturaDesc& d, unsigned i)
 {
-    switch (c.acesso) {
-    case tolv::Acesso::RW: return std::string("Get") + c.nome + ", Set" + c.nome;
-    case tolv::Acesso::RO: return std::string("Get") + c.nome;
+    const tolv::Acesso* a = tolv::AcessosDe(d);
+    const char* nome = d.campos[i].nome;
+    switch (a ? a[i] : tolv::Acesso::NO) {
+    case tolv::Acesso::RW: return std::string("Get") + nome + ", Set" + nome;
+    case tolv::Acesso::RO: return std::string("Get") + nome;
     case tolv::Acesso::NO: break;
     }
     return "";

@@ -54,7 +54,7 @@ std::string Procedencia(const char* verbo);
 std::string Cobra(const std::string& nome);
 
 // The Get/Set names of a field, as its record class declares them.
-std::string Acessores(const tolv::CampoDesc& c);
+std::string Acessores(const tolv::EstruturaDesc& d, unsigned i);
 
 // The record classes that convert a structure (CopiarPara or CopiarDe).
 std::vector<const char*> ClassesDe(const tolv::EstruturaDesc* d);

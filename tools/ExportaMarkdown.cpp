@@ -81,7 +81,7 @@ void Secao(const Catalogo& cat, const tolv::EstruturaDesc* d, const std::string&
     t += ".\n\n| offset | size | kind | field | accessors | notes |\n|---:|---:|---|---|---|---|\n";
     for (unsigned i = 0; i < d->nCampos; ++i) {
         const tolv::CampoDesc& c = d->campos[i];
-        std::string acc = Acessores(c);
+        std::string acc = Acessores(*d, i);
         if (!acc.empty()) {
             std::string a = "`";
             for (char ch : acc)
