@@ -5,6 +5,8 @@
 extern "C" {
 extern const tolv::EstruturaDesc* const __start_tolv_estruturas[] __attribute__((weak, visibility("hidden")));
 extern const tolv::EstruturaDesc* const __stop_tolv_estruturas[] __attribute__((weak, visibility("hidden")));
+extern const tolv::RegistroAcessos __start_tolv_acessos[] __attribute__((weak, visibility("hidden")));
+extern const tolv::RegistroAcessos __stop_tolv_acessos[] __attribute__((weak, visibility("hidden")));
 }
 
 namespace tolv {
@@ -50,6 +52,16 @@ const EstruturaDesc* EstruturaPorNome(const char* nome)
     for (unsigned i = 0; i < n; ++i)
         if (std::strcmp(v[i]->nome, nome) == 0)
             return v[i];
+    return nullptr;
+}
+
+const Acesso* AcessosDe(const EstruturaDesc& d) noexcept
+{
+    if (!__start_tolv_acessos || !__stop_tolv_acessos)
+        return nullptr;
+    for (const RegistroAcessos* r = __start_tolv_acessos; r != __stop_tolv_acessos; ++r)
+        if (r->desc == &d || std::strcmp(r->desc->nome, d.nome) == 0)
+            return r->acessos;
     return nullptr;
 }
 

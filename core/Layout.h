@@ -52,6 +52,9 @@ enum class Tipo : unsigned char {
 
 TOLV_API const char* NomeTipo(Tipo t) noexcept;
 
+// Accessors of a field in its record class: none, Get only, Get and Set.
+enum class Acesso : unsigned char { NO, RO, RW };
+
 struct EstruturaDesc;
 
 struct CampoDesc {
@@ -294,6 +297,14 @@ template <class K> constexpr void (*Apagador())(void*)
 TOLV_API const EstruturaDesc* const* Estruturas(unsigned& quantidade);
 TOLV_API const EstruturaDesc* EstruturaPorNome(const char* nome);
 
+// The accessors of each field of a registered structure, in field order; null
+// for a structure the registry does not hold.
+TOLV_API const Acesso* AcessosDe(const EstruturaDesc& d) noexcept;
+struct RegistroAcessos {
+    const EstruturaDesc* desc;
+    const Acesso* acessos;
+};
+
 } // namespace tolv
 
 // --- Kind names used in the tables ---------------------------------------------
@@ -337,6 +348,7 @@ TOLV_API const EstruturaDesc* EstruturaPorNome(const char* nome);
                       TOLV_K(kind)::elemento(),                                                                        \
                       TOLV_K(kind)::contagem},
 #define TOLV_L_APAGA(off, kind, name, acc) ::tolv::Apagador<TOLV_K(kind)>(),
+#define TOLV_L_ACESSO(off, kind, name, acc) ::tolv::Acesso::acc,
 
 // Declares the structure S from its table TOLV_LAYOUT_S, checks it and
 // describes it.
@@ -350,6 +362,7 @@ TOLV_API const EstruturaDesc* EstruturaPorNome(const char* nome);
         using T = S;                                                                                                   \
         TOLV_LAYOUT_##S(TOLV_L_CHECA) static constexpr CampoDesc campos[] = {TOLV_LAYOUT_##S(TOLV_L_DESC)};            \
         static constexpr void (*const apaga[])(void*) = {TOLV_LAYOUT_##S(TOLV_L_APAGA)};                               \
+        static constexpr Acesso acessos[] = {TOLV_LAYOUT_##S(TOLV_L_ACESSO)};                                          \
         static constexpr unsigned nAninhados = ContaAninhados(campos);                                                 \
         static constexpr auto aninhados = ColetaAninhados<nAninhados>(campos, apaga);                                  \
         static constexpr EstruturaDesc desc = {#S,                                                                     \
@@ -420,7 +433,10 @@ template <class K> bool CamposIguais(const void* a, const void* b)
 
 #define TOLV_ACESSORES(S) TOLV_LAYOUT_##S(TOLV_L_ACESSOR)
 
-// Places a structure's description into the library's registry.
+// Places a structure's description, and its fields' accessors, into the
+// library's registry.
 #define TOLV_REGISTRA_ESTRUTURA(S)                                                                                     \
     __attribute__((section("tolv_estruturas"), used)) static const ::tolv::EstruturaDesc* const tolv_estrutura_##S =   \
-        &::tolv::Layout<S>::desc;
+        &::tolv::Layout<S>::desc;                                                                                      \
+    __attribute__((section("tolv_acessos"), used)) static const ::tolv::RegistroAcessos tolv_acessos_##S = {           \
+        &::tolv::Layout<S>::desc, ::tolv::Layout<S>::acessos};

@@ -14,15 +14,34 @@ optional=""
 command -v file >/dev/null 2>&1 || optional="$optional file"
 command -v lintian >/dev/null 2>&1 || optional="$optional lintian"
 command -v abidiff >/dev/null 2>&1 || optional="$optional abigail-tools"
-[ -z "$need$optional" ] && exit 0
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO="sudo"
-dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
-$SUDO apt-get update
-export DEBIAN_FRONTEND=noninteractive
-[ -z "$need" ] || $SUDO apt-get install -y $need
-for p in $optional; do
-    $SUDO apt-get install -y --no-install-recommends "$p" ||
-        echo "deps.sh: could not install $p; the tests that need it are skipped" >&2
-done
+command -v node >/dev/null 2>&1 || optional="$optional nodejs"
+command -v npm >/dev/null 2>&1 || optional="$optional npm"
+if [ -n "$need$optional" ]; then
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
+    $SUDO apt-get update
+    export DEBIAN_FRONTEND=noninteractive
+    [ -z "$need" ] || $SUDO apt-get install -y $need
+    for p in $optional; do
+        $SUDO apt-get install -y --no-install-recommends "$p" ||
+            echo "deps.sh: could not install $p; the tests that need it are skipped" >&2
+    done
+fi
+
+# The export checks run under node: the packages of scripts/npm/package.json
+# (versions pinned) go to .cache/npm of the repository. Without node or the
+# registry the build still works; those checks are then skipped.
+root="$(cd "$(dirname "$0")/.." && pwd)"
+npmdir="${TOLVDATA_NPM_DIR:-$root/.cache/npm}"
+if command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1; then
+    mkdir -p "$npmdir"
+    if ! cmp -s "$root/scripts/npm/package.json" "$npmdir/package.json" || [ ! -d "$npmdir/node_modules" ]; then
+        cp "$root/scripts/npm/package.json" "$npmdir/package.json"
+        npm install --prefix "$npmdir" --no-audit --no-fund --omit=dev --save-exact >/dev/null ||
+            echo "deps.sh: npm packages not installed; the Kaitai and schema checks will be skipped" >&2
+    fi
+else
+    echo "deps.sh: node or npm missing; the Kaitai and schema checks will be skipped" >&2
+fi
 exit 0

@@ -11,5 +11,8 @@ using Args = std::vector<std::string>;
 int Estrada(const Args& args);
 int Leiaute(const Args& args);
 int Despejo(const Args& args);
+int Diferenca(const Args& args);
+int Empacotamento(const Args& args);
+int Exporta(const Args& args);
 
 } // namespace ferramenta

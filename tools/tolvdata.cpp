@@ -15,6 +15,9 @@ void Uso(std::FILE* f)
                     "       tolvdata layout NAME [--json]\n"
                     "       tolvdata layout --list [--json]\n"
                     "       tolvdata dump NAME FILE [--json]\n"
+                    "       tolvdata diff NAME A B [--json]\n"
+                    "       tolvdata pack NAME FILE.json -o OUT\n"
+                    "       tolvdata export c-header|ksy|json-schema|markdown [-o FILE|DIR]\n"
                     "       tolvdata --version | --help\n");
 }
 
@@ -43,6 +46,12 @@ int main(int argc, char** argv)
         return ferramenta::Leiaute(args);
     if (cmd == "dump")
         return ferramenta::Despejo(args);
+    if (cmd == "diff")
+        return ferramenta::Diferenca(args);
+    if (cmd == "pack")
+        return ferramenta::Empacotamento(args);
+    if (cmd == "export")
+        return ferramenta::Exporta(args);
     std::fprintf(stderr, "tolvdata: unknown command %s\n", cmd.c_str());
     Uso(stderr);
     return 2;

@@ -1,0 +1,22 @@
+cmake_minimum_required(VERSION 3.20)
+# Writes CODE.tolvdoc for every document of `tolvdata road --doc list`, with
+# `road --doc CODE --save`: the files the peers' readers are checked against.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${TOOL} road --doc list RESULT_VARIABLE rc OUTPUT_VARIABLE lista)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "road --doc list failed (${rc})")
+endif()
+string(REGEX MATCHALL "(^|\n)[A-Za-z0-9]+" codigos "${lista}")
+list(LENGTH codigos n)
+if(n LESS 14)
+  message(FATAL_ERROR "road --doc list names ${n} documents:\n${lista}")
+endif()
+foreach(c IN LISTS codigos)
+  string(STRIP "${c}" c)
+  execute_process(COMMAND ${TOOL} road --doc ${c} --save ${WORK}/${c}.tolvdoc RESULT_VARIABLE rc
+    OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK}/${c}.tolvdoc)
+    message(FATAL_ERROR "road --doc ${c} --save failed (${rc}):\n${out}${err}")
+  endif()
+endforeach()
