@@ -147,8 +147,7 @@ bool TCMREEntradaEstoque::operator==(const TCMREEntradaEstoque& o) const
         ArmaFogo_Serie, ArmaFogo_Cano, LoteIndicadorMovimentacao, ArmaFogo_Tipo, LoteTipoReferencia, Tipo,
         RegPosProduto);
     // clang-format on
-    IGUAL(ArmaFogo_Descricao);
-    return kIgual(m_ps, o.m_ps);
+    return kIgual(m_ps, o.m_ps) && m_ArmaFogo_Descricao == o.m_ArmaFogo_Descricao;
 }
 
 void TCMREEntradaEstoque::CopiarPara(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) const
