@@ -23,20 +23,22 @@ unsigned long PorByte(const unsigned char* p, size_t n, unsigned long crc)
 
 struct Metodo {
     const char* nome;
-    bool tabela;
+    tolv::MetodoCRC32 metodo;
 };
 
 class CRC32Metodos : public testing::TestWithParam<Metodo> {
 protected:
     void SetUp() override
     {
-        tolv::JQCRC32ForcaTabela(GetParam().tabela);
+        tolv::JQCRC32Limita(GetParam().metodo);
+        if (tolv::JQCRC32Metodo() != GetParam().metodo)
+            GTEST_SKIP() << "this processor does not have the method";
         std::mt19937 g(20261208);
         dados.resize(64 * 1024 + 16 + 300);
         for (auto& b : dados)
             b = static_cast<unsigned char>(g());
     }
-    void TearDown() override { tolv::JQCRC32ForcaTabela(false); }
+    void TearDown() override { tolv::JQCRC32Limita(tolv::MetodoCRC32::DobraLarga); }
 
     std::vector<unsigned char> dados;
 };
@@ -58,7 +60,7 @@ TEST_P(CRC32Metodos, EveryLengthAndAlignmentWithAndWithoutSeed)
 
 TEST_P(CRC32Metodos, LongBlocksAndContinuationAcrossBlockBoundaries)
 {
-    for (size_t n : {1023u, 1664u, 4096u + 15u, 65536u, 65536u + 16u + 7u}) {
+    for (size_t n : {255u, 256u, 383u, 1023u, 1664u, 4096u + 15u, 65536u, 65536u + 16u + 7u}) {
         for (size_t al : {0u, 1u, 7u, 13u}) {
             unsigned long esperado = PorByte(dados.data() + al, n, 0x12345678ul);
             unsigned long semente = 0x12345678ul;
@@ -84,18 +86,19 @@ TEST_P(CRC32Metodos, NothingToReadGivesTheSeed)
     EXPECT_EQ(JQCRC32(dados.data(), -64), 0ul);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ambos, CRC32Metodos, testing::Values(Metodo{"Dobra", false}, Metodo{"Tabela", true}),
+INSTANTIATE_TEST_SUITE_P(Cada, CRC32Metodos,
+                         testing::Values(Metodo{"DobraLarga", tolv::MetodoCRC32::DobraLarga},
+                                         Metodo{"Dobra", tolv::MetodoCRC32::Dobra},
+                                         Metodo{"Tabela", tolv::MetodoCRC32::Tabela}),
                          [](const auto& i) { return std::string(i.param.nome); });
 
-TEST(CRC32Escolha, SwitchForcesTheTables)
+TEST(CRC32Escolha, TheLimitHoldsAndGivesTheChoiceBack)
 {
-    bool dobra = tolv::JQCRC32PorDobra();
-    tolv::JQCRC32ForcaTabela(true);
-    EXPECT_FALSE(tolv::JQCRC32PorDobra());
-    tolv::JQCRC32ForcaTabela(false);
-    EXPECT_EQ(tolv::JQCRC32PorDobra(), dobra);
-    if (!dobra)
-        GTEST_SKIP() << "this processor (or TOLVDATA_CRC32_TABELA) leaves only the tables";
+    tolv::MetodoCRC32 escolhido = tolv::JQCRC32Metodo();
+    tolv::JQCRC32Limita(tolv::MetodoCRC32::Tabela);
+    EXPECT_EQ(tolv::JQCRC32Metodo(), tolv::MetodoCRC32::Tabela);
+    tolv::JQCRC32Limita(tolv::MetodoCRC32::DobraLarga);
+    EXPECT_EQ(tolv::JQCRC32Metodo(), escolhido);
 }
 
 } // namespace
