@@ -34,36 +34,56 @@ bool ComplementosIguais(const typename C::storage& deste, const typename C::stor
 // structure: neighbouring fields whose kind compares them by their bytes make
 // one run compared by memcmp (a date slot's 4 zero bytes and a position's
 // reserved bytes end a run), every other field keeps its kind's comparison, and
-// the fields left out of the list are skipped. The answer is that of comparing
-// the listed fields one by one.
+// the fields left out of the list are skipped. Fields that lie next to one
+// another form a block: equal bytes answer equal for every kind in a plan, so a
+// block whose bytes are all equal is passed at once, and only a block with a
+// difference is walked step by step. The answer is that of comparing the
+// listed fields one by one.
 
 struct PassoIgual {
     unsigned offset;
     unsigned tamanho;                        // bytes compared at once; 0 with igual
-    bool (*igual)(const void*, const void*); // the kind's comparison, or null
+    unsigned fim;                            // end of the field (of the run)
+    bool (*igual)(const void*, const void*); // the kind's comparison, with tamanho 0
+    bool bastamBytes;                        // equal bytes make equal fields
+};
+
+struct BlocoIgual {
+    unsigned offset;
+    unsigned tamanho;
+    unsigned primeiro; // its steps
+    unsigned n;
 };
 
 template <class K> constexpr PassoIgual PassoDe(size_t offset)
 {
+    unsigned o = static_cast<unsigned>(offset);
+    unsigned fim = o + static_cast<unsigned>(sizeof(typename K::storage));
     if constexpr (K::porBytes != 0)
-        return {static_cast<unsigned>(offset), K::porBytes, nullptr};
+        return {o, K::porBytes, fim, nullptr, true};
     else
-        return {static_cast<unsigned>(offset), 0, &CamposIguais<K>};
+        return {o, 0, fim, &CamposIguais<K>, K::bastamBytes};
 }
 
 template <class S, size_t N> struct PlanoIgual {
     std::array<PassoIgual, N> passos{};
-    unsigned n = 0;
+    std::array<BlocoIgual, N> blocos{};
+    unsigned nBlocos = 0;
 
     bool operator()(const S& a, const S& b) const
     {
         const unsigned char* x = reinterpret_cast<const unsigned char*>(&a);
         const unsigned char* y = reinterpret_cast<const unsigned char*>(&b);
-        for (unsigned i = 0; i < n; ++i) {
-            const PassoIgual& p = passos[i];
-            if (p.igual ? !p.igual(x + p.offset, y + p.offset)
-                        : std::memcmp(x + p.offset, y + p.offset, p.tamanho) != 0)
-                return false;
+        for (unsigned i = 0; i < nBlocos; ++i) {
+            const BlocoIgual& bl = blocos[i];
+            if (bl.n > 1 && std::memcmp(x + bl.offset, y + bl.offset, bl.tamanho) == 0)
+                continue;
+            for (unsigned j = bl.primeiro; j < bl.primeiro + bl.n; ++j) {
+                const PassoIgual& p = passos[j];
+                if (p.igual ? !p.igual(x + p.offset, y + p.offset)
+                            : std::memcmp(x + p.offset, y + p.offset, p.tamanho) != 0)
+                    return false;
+            }
         }
         return true;
     }
@@ -78,16 +98,26 @@ template <class S, size_t N> consteval PlanoIgual<S, N> MontaPlano(std::array<Pa
             p[j - 1] = t;
         }
     PlanoIgual<S, N> r;
+    unsigned n = 0;
     for (size_t i = 0; i < N; ++i) {
-        if (i > 0 && p[i].offset == p[i - 1].offset)
+        if (i > 0 && p[i].offset < p[i - 1].fim)
             throw "campo repetido na comparacao";
-        if (p[i].offset + p[i].tamanho > sizeof(S))
+        if (p[i].fim > sizeof(S))
             throw "campo fora da estrutura";
-        PassoIgual* u = r.n ? &r.passos[r.n - 1] : nullptr;
-        if (u && !u->igual && !p[i].igual && u->offset + u->tamanho == p[i].offset)
+        PassoIgual* u = n ? &r.passos[n - 1] : nullptr;
+        bool junto = u && u->fim == p[i].offset && u->bastamBytes && p[i].bastamBytes;
+        if (junto && u->tamanho != 0 && p[i].tamanho != 0 && u->offset + u->tamanho == p[i].offset) {
+            // The run grows by this field.
             u->tamanho += p[i].tamanho;
-        else
-            r.passos[r.n++] = p[i];
+            u->fim = p[i].fim;
+        } else {
+            if (!junto)
+                r.blocos[r.nBlocos++] = BlocoIgual{p[i].offset, 0, n, 0};
+            r.passos[n++] = p[i];
+            ++r.blocos[r.nBlocos - 1].n;
+        }
+        BlocoIgual& bl = r.blocos[r.nBlocos - 1];
+        bl.tamanho = p[i].fim - bl.offset;
     }
     return r;
 }

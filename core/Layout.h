@@ -136,6 +136,8 @@ template <class V, Tipo K> struct Valor {
     // How many leading bytes decide igual by their equality alone, the rest of
     // the field ignored; 0 when only igual can tell.
     static constexpr unsigned porBytes = 0;
+    // Whether equal bytes always make igual answer true.
+    static constexpr bool bastamBytes = true;
 };
 
 // A value compared by all its bytes.
@@ -154,7 +156,10 @@ struct DataPS : ValorBytes<REG_JQDMAPS, Tipo::DataPS> {};
 struct DataHora : ValorBytes<REG_JQDMAHMSUTC, Tipo::DataHora> {};
 struct Chave : ValorBytes<REG_JQDMC, Tipo::Chave> {};
 struct ChavePS : ValorBytes<_JQ_DMCPS, Tipo::ChavePS> {};
-struct NFe : Valor<_JQ_NFE_ps, Tipo::NFe> {};
+// Compared by the fiscal library, which may tell equal blocks apart.
+struct NFe : Valor<_JQ_NFE_ps, Tipo::NFe> {
+    static constexpr bool bastamBytes = false;
+};
 // Compared by product key and grade items; the reserved bytes are ignored.
 struct Posicao : Valor<_REG_POSICAO_PRODUTOPS, Tipo::Posicao> {
     static bool igual(const storage& a, const storage& b) { return JQPosicaoIgual(a, b); }
@@ -197,6 +202,7 @@ template <unsigned N, Tipo K, unsigned Limite> struct TextoBase {
     }
     static void set(storage& s, const CString& v) { SetTexto(s, N, v); }
     static constexpr unsigned porBytes = 0;
+    static constexpr bool bastamBytes = true;
     // The two texts compared in place, without building them: four bytes at a
     // time up to the first NUL (equal words holding a NUL end equal texts).
     static bool igual(const storage& a, const storage& b) noexcept
