@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <type_traits>
 #include <utility>
 
 #include "platform/afx.h"
@@ -106,6 +107,17 @@ public:
         return m_nSize++;
     }
 
+    // Appends copies of the n elements at src by their bytes: only for element
+    // types whose object is its bytes (no member owns anything).
+    void AcrescentaBytes(const TYPE* src, int n)
+    {
+        if (n <= 0)
+            return;
+        ReservaPara(m_nSize + n);
+        std::memcpy(static_cast<void*>(m_pData + m_nSize), static_cast<const void*>(src), Bytes(n));
+        m_nSize += n;
+    }
+
     // The capacity that n more appends one by one would reach, taken now.
     void ReservaParaAcrescimos(int n)
     {
@@ -186,8 +198,10 @@ private:
     }
     void Destroi(int de, int ate)
     {
-        for (int i = de; i < ate; ++i)
-            m_pData[i].~TYPE();
+        // Every element was built as a TYPE: its own destructor, not a virtual call.
+        if constexpr (!std::is_trivially_destructible_v<TYPE>)
+            for (int i = de; i < ate; ++i)
+                m_pData[i].TYPE::~TYPE();
     }
 
     TYPE* m_pData = nullptr;
