@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/Documentos.h"
+#include "core/JQCRC32.h"
 #include "tolvdata.h"
 
 namespace {
@@ -40,6 +41,22 @@ void BM_JQCRC32_64K(benchmark::State& st)
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) * k64K);
 }
 BENCHMARK(BM_JQCRC32_64K)->ComputeStatistics("min", tolvbench::Minimo);
+
+// A method below the best the processor has: the 128-bit folding, or the
+// tables that processors without carry-less multiplication use.
+void JQCRC32Limitado(benchmark::State& st, tolv::MetodoCRC32 m)
+{
+    auto src = Dados(k64K);
+    tolv::JQCRC32Limita(m);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(JQCRC32(src.data(), static_cast<long>(k64K)));
+    tolv::JQCRC32Limita(tolv::MetodoCRC32::DobraLarga);
+    st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) * k64K);
+}
+void BM_JQCRC32Dobra_64K(benchmark::State& st) { JQCRC32Limitado(st, tolv::MetodoCRC32::Dobra); }
+BENCHMARK(BM_JQCRC32Dobra_64K)->ComputeStatistics("min", tolvbench::Minimo);
+void BM_JQCRC32Tabela_64K(benchmark::State& st) { JQCRC32Limitado(st, tolv::MetodoCRC32::Tabela); }
+BENCHMARK(BM_JQCRC32Tabela_64K)->ComputeStatistics("min", tolvbench::Minimo);
 
 // The plain table loop, one byte per step.
 void BM_CRC32ByteLoop_64K(benchmark::State& st)

@@ -136,21 +136,38 @@ template <class V, Tipo K> struct Valor {
     static void set(storage& s, arg v) { s = v; }
     // Same answer as comparing the two getters' values.
     static bool igual(const storage& a, const storage& b) { return get(a) == get(b); }
+    // How many leading bytes decide igual by their equality alone, the rest of
+    // the field ignored; 0 when only igual can tell.
+    static constexpr unsigned porBytes = 0;
+    // Whether equal bytes always make igual answer true.
+    static constexpr bool bastamBytes = true;
 };
 
-template <class V> struct Int : Valor<V, (V(-1) < V(0)) ? Tipo::Inteiro : Tipo::Natural> {
+// A value compared by all its bytes.
+template <class V, Tipo K> struct ValorBytes : Valor<V, K> {
+    static constexpr unsigned porBytes = sizeof(V);
+};
+
+template <class V> struct Int : ValorBytes<V, (V(-1) < V(0)) ? Tipo::Inteiro : Tipo::Natural> {
     using arg = V;
     static void set(V& s, V v) { s = v; }
 };
 
-struct Cy : Valor<tagCY, Tipo::Moeda> {};
-struct Data4 : Valor<REG_JQDMA, Tipo::Data4> {};
-struct DataPS : Valor<REG_JQDMAPS, Tipo::DataPS> {};
-struct DataHora : Valor<REG_JQDMAHMSUTC, Tipo::DataHora> {};
-struct Chave : Valor<REG_JQDMC, Tipo::Chave> {};
-struct ChavePS : Valor<_JQ_DMCPS, Tipo::ChavePS> {};
-struct NFe : Valor<_JQ_NFE_ps, Tipo::NFe> {};
-struct Posicao : Valor<_REG_POSICAO_PRODUTOPS, Tipo::Posicao> {};
+struct Cy : ValorBytes<tagCY, Tipo::Moeda> {};
+struct Data4 : ValorBytes<REG_JQDMA, Tipo::Data4> {};
+struct DataPS : ValorBytes<REG_JQDMAPS, Tipo::DataPS> {};
+struct DataHora : ValorBytes<REG_JQDMAHMSUTC, Tipo::DataHora> {};
+struct Chave : ValorBytes<REG_JQDMC, Tipo::Chave> {};
+struct ChavePS : ValorBytes<_JQ_DMCPS, Tipo::ChavePS> {};
+// Compared by the fiscal library, which may tell equal blocks apart.
+struct NFe : Valor<_JQ_NFE_ps, Tipo::NFe> {
+    static constexpr bool bastamBytes = false;
+};
+// Compared by product key and grade items; the reserved bytes are ignored.
+struct Posicao : Valor<_REG_POSICAO_PRODUTOPS, Tipo::Posicao> {
+    static bool igual(const storage& a, const storage& b) { return JQPosicaoIgual(a, b); }
+    static constexpr unsigned porBytes = offsetof(_REG_POSICAO_PRODUTOPS, Reservado);
+};
 template <class B> struct Bloco : Valor<B, Tipo::Bloco> {
 };
 
@@ -165,6 +182,7 @@ struct Data : Valor<JQDataSlot, Tipo::Data> {
         std::memset(s.Zero, 0, sizeof s.Zero);
     }
     static bool igual(const JQDataSlot& a, const JQDataSlot& b) { return get(a) == get(b); }
+    static constexpr unsigned porBytes = sizeof(REG_JQDMA);
 };
 
 template <unsigned N, Tipo K, unsigned Limite> struct TextoBase {
@@ -186,6 +204,8 @@ template <unsigned N, Tipo K, unsigned Limite> struct TextoBase {
         return buf;
     }
     static void set(storage& s, const CString& v) { SetTexto(s, N, v); }
+    static constexpr unsigned porBytes = 0;
+    static constexpr bool bastamBytes = true;
     // The two texts compared in place, without building them: four bytes at a
     // time up to the first NUL (equal words holding a NUL end equal texts).
     static bool igual(const storage& a, const storage& b) noexcept

@@ -125,7 +125,7 @@ TEST(TituloImposto, ComparesApportionmentsAndEveryFieldThenTheComplementLast)
     EXPECT_FALSE(Titulo(1) == b) << "Rateio";
     int n = 0;
     ObservaComplemento obs;
-    auto erros = CamposForaDaComparacao<TCMRETituloImposto, tagREG_TITULO_IMPOSTOS_ENTRADAPS>(Titulo(0), n);
+    auto erros = CamposForaDaComparacao<TCMRETituloImposto, tagREG_TITULO_IMPOSTOS_ENTRADAPS>(Titulo(0), n, false);
     EXPECT_TRUE(erros.empty()) << erros.front();
     EXPECT_EQ(n, 12);
     EXPECT_EQ(obs.chamadas.size(), 3u) << "only the complement and the two reserved runs reach the last test";

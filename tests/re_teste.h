@@ -56,19 +56,43 @@ private:
     }
 };
 
-// Flips the first byte of each field of base's structure S in turn and reads it
-// back: every field must make the records unequal, reserved bytes must not
-// (counts and pointers are skipped; lists are dropped). Returns the fields
-// that broke the rule.
-template <class R, class S> std::vector<std::string> CamposForaDaComparacao(R base, int& comparados)
+// How many leading bytes of field c decide the comparison when the text fields
+// hold "A": the rest of a text after its NUL, the 4 bytes after a date and the
+// reserved bytes of a position are ignored.
+inline unsigned BytesComparados(const tolv::CampoDesc& c)
+{
+    switch (c.tipo) {
+    case tolv::Tipo::Reservado: return 0;
+    case tolv::Tipo::Texto:
+    case tolv::Tipo::TextoFixo: return c.tamanho < 2 ? c.tamanho : 2;
+    case tolv::Tipo::Data: return 4;
+    case tolv::Tipo::Posicao: return 10;
+    default: return c.tamanho;
+    }
+}
+
+// Flips each byte of each field of base's structure S in turn (every text
+// holding "A"; only the first byte of each field when cadaByte is false) and
+// reads it back: a byte that decides its field's comparison must make the
+// records unequal, an ignored byte (reserved, or as above) must not; counts and
+// pointers are skipped and lists dropped. Returns the fields that broke the
+// rule, with the offset of the byte inside the field when it is not the first.
+template <class R, class S>
+std::vector<std::string> CamposForaDaComparacao(R base, int& comparados, bool cadaByte = true)
 {
     S ps;
     base.CopiarPara(&ps);
     tolv::LiberaAninhados(&ps, tolv::Liberacao::Delete);
     tolv::ZeraAninhados(&ps);
+    const tolv::EstruturaDesc& d = tolv::Layout<S>::desc;
+    auto* bytes = reinterpret_cast<unsigned char*>(&ps);
+    for (unsigned k = 0; k < d.nCampos; ++k)
+        if (d.campos[k].tipo == tolv::Tipo::Texto || d.campos[k].tipo == tolv::Tipo::TextoFixo) {
+            std::memset(bytes + d.campos[k].offset, 0, d.campos[k].tamanho);
+            bytes[d.campos[k].offset] = 'A';
+        }
     R lido;
     lido.CopiarDe(&ps);
-    const tolv::EstruturaDesc& d = tolv::Layout<S>::desc;
     std::vector<std::string> erros;
     comparados = 0;
     for (unsigned k = 0; k < d.nCampos; ++k) {
@@ -78,14 +102,18 @@ template <class R, class S> std::vector<std::string> CamposForaDaComparacao(R ba
             aninhado = d.campos[j].contagem && std::string(d.campos[j].contagem) == c.nome;
         if (aninhado)
             continue;
-        S mudado = ps;
-        reinterpret_cast<unsigned char*>(&mudado)[c.offset] ^= 0x01;
-        R outro;
-        outro.CopiarDe(&mudado);
-        bool reservado = c.tipo == tolv::Tipo::Reservado;
-        if ((lido == outro) != reservado)
-            erros.push_back(c.nome);
-        comparados += reservado ? 0 : 1;
+        unsigned decisivos = BytesComparados(c);
+        for (unsigned b = 0; b < (cadaByte ? c.tamanho : 1u); ++b) {
+            S mudado = ps;
+            reinterpret_cast<unsigned char*>(&mudado)[c.offset + b] ^= 0x01;
+            R outro;
+            outro.CopiarDe(&mudado);
+            if ((lido == outro) != (b >= decisivos)) {
+                erros.push_back(b == 0 ? std::string(c.nome) : std::string(c.nome) + "+" + std::to_string(b));
+                break;
+            }
+        }
+        comparados += decisivos ? 1 : 0;
     }
     return erros;
 }

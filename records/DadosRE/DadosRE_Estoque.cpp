@@ -30,18 +30,14 @@ void TCMREComposicao::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMREComposicao::operator==(const TCMREComposicao& o) const
 {
-    if (!JQPosicaoIgual(m_ps.RegPosProduto, o.m_ps.RegPosProduto) ||
-        !JQPosicaoIgual(m_ps.RegPosProdutoSubstituido, o.m_ps.RegPosProdutoSubstituido))
-        return false;
     // clang-format off
-    IGUAL(Quantidade); IGUAL(QuantidadeTotal); IGUAL(Valor4PIUnitaria);
-    IGUAL(PonteiroMovimentoOrigem); IGUAL(PonteiroFilial); IGUAL(PonteiroLote); IGUAL(PonteiroForLote);
-    IGUAL(PonteiroForEPTETPE); IGUAL(PonteiroCliEPTETPE); IGUAL(PonteiroVolume); IGUAL(PonteiroControleFCI);
-    IGUAL(PonteiroLocal);
-    IGUAL(TipoProducao); IGUAL(TipoEstoque); IGUAL(QuantidadeTotalAlterada); IGUAL(ConteudoImportado);
-    IGUAL(CasasDecimais);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMREComposicao,
+        Quantidade, QuantidadeTotal, Valor4PIUnitaria, PonteiroMovimentoOrigem, PonteiroFilial, PonteiroLote,
+        PonteiroForLote, PonteiroForEPTETPE, PonteiroCliEPTETPE, PonteiroVolume, PonteiroControleFCI,
+        PonteiroLocal, TipoProducao, TipoEstoque, QuantidadeTotalAlterada, ConteudoImportado, CasasDecimais,
+        RegPosProduto, RegPosProdutoSubstituido);
     // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps);
 }
 
 void TCMREComposicao::CopiarPara(_REG_ITEM_ENTRADA_COMPOSICAOPS* dst) const
@@ -144,18 +140,14 @@ bool TCMREEntradaEstoque::operator==(const TCMREEntradaEstoque& o) const
     if (!ListasIguais(m_GerencialSaida, o.m_GerencialSaida) || !ListasIguais(m_Composicao, o.m_Composicao))
         return false;
     // clang-format off
-    IGUAL(Quantidade); IGUAL(PonteiroClassificacaoSaida); IGUAL(PonteiroClassificacao);
-    IGUAL(PonteiroMovimentoOrigemEstoque); IGUAL(PonteiroLocalSaida); IGUAL(PonteiroLocal); IGUAL(PonteiroCFRT);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMREEntradaEstoque,
+        Quantidade, PonteiroClassificacaoSaida, PonteiroClassificacao, PonteiroMovimentoOrigemEstoque,
+        PonteiroLocalSaida, PonteiroLocal, PonteiroCFRT, LoteESDataFabricacao, LoteESDataValidade,
+        LotePrecoTabelado, LoteESNumeroDeDiaValidade, LoteESNumero, LoteESVolume,
+        ArmaFogo_Serie, ArmaFogo_Cano, LoteIndicadorMovimentacao, ArmaFogo_Tipo, LoteTipoReferencia, Tipo,
+        RegPosProduto);
     // clang-format on
-    if (!JQPosicaoIgual(m_ps.RegPosProduto, o.m_ps.RegPosProduto))
-        return false;
-    // clang-format off
-    IGUAL(LoteESDataFabricacao); IGUAL(LoteESDataValidade); IGUAL(LotePrecoTabelado);
-    IGUAL(LoteESNumeroDeDiaValidade);
-    IGUAL(ArmaFogo_Descricao); IGUAL(LoteESNumero); IGUAL(LoteESVolume); IGUAL(ArmaFogo_Serie); IGUAL(ArmaFogo_Cano);
-    IGUAL(LoteIndicadorMovimentacao); IGUAL(ArmaFogo_Tipo); IGUAL(LoteTipoReferencia); IGUAL(Tipo);
-    // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps) && m_ArmaFogo_Descricao == o.m_ArmaFogo_Descricao;
 }
 
 void TCMREEntradaEstoque::CopiarPara(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) const

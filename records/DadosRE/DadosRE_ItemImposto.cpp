@@ -65,9 +65,9 @@ void TCMREItemImposto::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMREItemImposto::operator==(const TCMREItemImposto& outro) const
 {
-    return ListasIguais(m_Deducao, outro.m_Deducao) && GetBase() == outro.GetBase() && GetValor() == outro.GetValor() &&
-           GetAliquota() == outro.GetAliquota() && GetCodigoReceita() == outro.GetCodigoReceita() &&
-           GetCST() == outro.GetCST() && GetTipoImposto() == outro.GetTipoImposto();
+    static constexpr auto kIgual =
+        TOLV_PLANO_IGUAL(TCMREItemImposto, Base, Valor, Aliquota, CodigoReceita, CST, TipoImposto);
+    return ListasIguais(m_Deducao, outro.m_Deducao) && kIgual(m_ps, outro.m_ps);
 }
 
 void TCMREItemImposto::CopiarPara(tagREG_ITEM_IMPOSTOPS* dst) const

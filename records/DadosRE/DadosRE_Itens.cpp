@@ -114,53 +114,56 @@ bool TCMREItemProduto::operator==(const TCMREItemProduto& o) const
         !ListasIguais(m_Imposto, o.m_Imposto) || !ListasIguais(m_EntradaEstoque, o.m_EntradaEstoque))
         return false;
     // clang-format off
-    // amounts
-    IGUAL(CombustivelBaseST); IGUAL(CombustivelICMSSubstituicaoARepassar);
-    IGUAL(CombustivelICMSSubstituicaoComplementar); IGUAL(CombustivelBaseCalcRetencao);
-    IGUAL(CombustivelICMSRetido); IGUAL(Quantidade); IGUAL(NEWQuantidadeEquivalente);
-    IGUAL(QuantidadeEquivalente_deprecated); IGUAL(ValorUnitarioV8); IGUAL(ValorDescontoUnitarioV8);
-    IGUAL(ValorDescontoTotalItem); IGUAL(ValorICMSST); IGUAL(BaseICMSST); IGUAL(ValorIPI); IGUAL(ValorTotal);
-    IGUAL(BasePISNaoCumulativo); IGUAL(BaseCOFINSNaoCumulativo); IGUAL(ValorPISNaoCumulativo);
-    IGUAL(ValorCOFINSNaoCumulativo); IGUAL(AliquotaAcrescimoICMSST); IGUAL(ValorAcrescimoICMSST);
-    IGUAL(CreditoPresumidoICMS); IGUAL(CreditoPresumidoIPI); IGUAL(ValorPorItemPISNaoCumulativo);
-    IGUAL(ValorPorItemCOFINSNaoCumulativo); IGUAL(PrecoTabelado); IGUAL(ValorIPIEmbutido); IGUAL(ValorDIFA);
-    IGUAL(ValorRetencaoBC); IGUAL(ValorRetencaoParcelaImposto); IGUAL(PesoLiquido); IGUAL(AliquotaICMS);
-    IGUAL(AliquotaICMSST); IGUAL(AliquotaIPI); IGUAL(ValorPorItemIPI); IGUAL(AliquotaRedAcrescimoICMS);
-    IGUAL(AliquotaReducaoIPI); IGUAL(AliquotaReducaoICMSST); IGUAL(PrecoUltimaCompra);
-    IGUAL(AliquotaPISNaoCumulativo); IGUAL(AliquotaCOFINSNaoCumulativo); IGUAL(BaseIPI);
-    IGUAL(AliquotaCreditoPresumido); IGUAL(BCCreditoPresumido); IGUAL(ReducaoBCICMSOpInterna); IGUAL(BaseICMS);
-    IGUAL(ValorICMS);
-    // keys
-    IGUAL(ChaveRecebimentoProduto); IGUAL(PonteiroEmbalagem); IGUAL(PonteiroSituacaoTributaria);
-    IGUAL(PonteiroCSOSN); IGUAL(PonteiroProduto); IGUAL(PonteiroClassificacaoSPED); IGUAL(PonteiroCodigoCliente);
-    // dates, units and grade
-    IGUAL(RegDataValidadeLote); IGUAL(PonteiroUnidadeMedidaCompra); IGUAL(RegDataFabricacao);
-    IGUAL(NumeroDeDiaValidade); IGUAL(PonteiroCFOPProduto); IGUAL(CodigoTributacaoIPI); IGUAL(PonteiroItemGrade1);
-    IGUAL(PonteiroItemGrade2); IGUAL(PonteiroItemGrade3); IGUAL(PonteiroTaxaConversao); IGUAL(TipoIncidenciaPIS);
-    IGUAL(TipoIncidenciaCOFINS);
-    // flags
-    IGUAL(TipoReducaoAcrescimoICMS); IGUAL(AproveitarCreditoIPI_deprecated); IGUAL(Combustiveis);
-    IGUAL(Substituido); IGUAL(CFOPEntrada); IGUAL(IndicadorMovimentacao); IGUAL(ArmaFogoTipo);
-    IGUAL(TipoReferencia); IGUAL(LivreCobranca); IGUAL(IPIInclusoNoICMS); IGUAL(QtdCasasVlrUnitario);
-    IGUAL(PosicaoBCCredito); IGUAL(TipoOperacaoVeiculo); IGUAL(InformarValorIPI); IGUAL(InformarBaseIPI);
-    IGUAL(InformarValorICMSST); IGUAL(InformarBaseICMSST); IGUAL(InformarValorICMS); IGUAL(InformarBaseICMS);
-    IGUAL(InformarValorPISNC); IGUAL(InformarBasePISNC); IGUAL(InformarValorCOFINSNC); IGUAL(InformarBaseCOFINSNC);
-    IGUAL(InformarValorDIFA); IGUAL(CreditoPresumidoSimplesNacional);
-    // texts, exact
-    IGUAL(ComplementoProduto); IGUAL(ArmaFogoDescricao); IGUAL(Lote); IGUAL(ClassificacaoFiscal);
-    IGUAL(ArmaFogoSerie); IGUAL(ArmaFogoCano); IGUAL(Volume); IGUAL(ChassiVeiculo); IGUAL(CFOPnaNFEmitente);
-    // EFD adjustment
-    IGUAL(ChaveAjusteEFD);
-    // import declaration
-    IGUAL(DI_VlrBC); IGUAL(DI_VlrDespesaAduaneira); IGUAL(DI_VlrIOF); IGUAL(DI_VlrImpostoImportacao);
-    IGUAL(DI_AdicaoVlrDesconto); IGUAL(DI_ValorPIS_Importacao); IGUAL(DI_ValorCOFINS_Importacao);
-    IGUAL(DI_DataRegistro); IGUAL(DI_DesembaracoData); IGUAL(DI_CodigoExportador); IGUAL(DI_DesembaracoLocal);
-    IGUAL(DI_AdicaoCodigoFabricante); IGUAL(DI_NumeroDI_DSI_DA); IGUAL(DI_DesembaracoUF); IGUAL(DI_AdicaoNr);
-    IGUAL(DI_DeclaracaoSimplificadaImportacao);
-    // FCI
-    IGUAL(FCI_ParcelaImportada); IGUAL(FCI_PercentualConteudoImportacao); IGUAL(FCI_NrControleFCI);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMREItemProduto,
+        // amounts
+        CombustivelBaseST, CombustivelICMSSubstituicaoARepassar,
+        CombustivelICMSSubstituicaoComplementar, CombustivelBaseCalcRetencao,
+        CombustivelICMSRetido, Quantidade, NEWQuantidadeEquivalente,
+        QuantidadeEquivalente_deprecated, ValorUnitarioV8, ValorDescontoUnitarioV8,
+        ValorDescontoTotalItem, ValorICMSST, BaseICMSST, ValorIPI, ValorTotal,
+        BasePISNaoCumulativo, BaseCOFINSNaoCumulativo, ValorPISNaoCumulativo,
+        ValorCOFINSNaoCumulativo, AliquotaAcrescimoICMSST, ValorAcrescimoICMSST,
+        CreditoPresumidoICMS, CreditoPresumidoIPI, ValorPorItemPISNaoCumulativo,
+        ValorPorItemCOFINSNaoCumulativo, PrecoTabelado, ValorIPIEmbutido, ValorDIFA,
+        ValorRetencaoBC, ValorRetencaoParcelaImposto, PesoLiquido, AliquotaICMS,
+        AliquotaICMSST, AliquotaIPI, ValorPorItemIPI, AliquotaRedAcrescimoICMS,
+        AliquotaReducaoIPI, AliquotaReducaoICMSST, PrecoUltimaCompra,
+        AliquotaPISNaoCumulativo, AliquotaCOFINSNaoCumulativo, BaseIPI,
+        AliquotaCreditoPresumido, BCCreditoPresumido, ReducaoBCICMSOpInterna, BaseICMS,
+        ValorICMS,
+        // keys
+        ChaveRecebimentoProduto, PonteiroEmbalagem, PonteiroSituacaoTributaria,
+        PonteiroCSOSN, PonteiroClassificacaoSPED, PonteiroCodigoCliente,
+        // product position: product key and grade items
+        RegPosicaoProduto,
+        // dates and units
+        RegDataValidadeLote, PonteiroUnidadeMedidaCompra, RegDataFabricacao,
+        NumeroDeDiaValidade, PonteiroCFOPProduto, CodigoTributacaoIPI,
+        PonteiroTaxaConversao, TipoIncidenciaPIS,
+        TipoIncidenciaCOFINS,
+        // flags
+        TipoReducaoAcrescimoICMS, AproveitarCreditoIPI_deprecated, Combustiveis,
+        Substituido, CFOPEntrada, IndicadorMovimentacao, ArmaFogoTipo,
+        TipoReferencia, LivreCobranca, IPIInclusoNoICMS, QtdCasasVlrUnitario,
+        PosicaoBCCredito, TipoOperacaoVeiculo, InformarValorIPI, InformarBaseIPI,
+        InformarValorICMSST, InformarBaseICMSST, InformarValorICMS, InformarBaseICMS,
+        InformarValorPISNC, InformarBasePISNC, InformarValorCOFINSNC, InformarBaseCOFINSNC,
+        InformarValorDIFA, CreditoPresumidoSimplesNacional,
+        // texts, exact
+        ComplementoProduto, ArmaFogoDescricao, Lote, ClassificacaoFiscal,
+        ArmaFogoSerie, ArmaFogoCano, Volume, ChassiVeiculo, CFOPnaNFEmitente,
+        // EFD adjustment
+        ChaveAjusteEFD,
+        // import declaration
+        DI_VlrBC, DI_VlrDespesaAduaneira, DI_VlrIOF, DI_VlrImpostoImportacao,
+        DI_AdicaoVlrDesconto, DI_ValorPIS_Importacao, DI_ValorCOFINS_Importacao,
+        DI_DataRegistro, DI_DesembaracoData, DI_CodigoExportador, DI_DesembaracoLocal,
+        DI_AdicaoCodigoFabricante, DI_NumeroDI_DSI_DA, DI_DesembaracoUF, DI_AdicaoNr,
+        DI_DeclaracaoSimplificadaImportacao,
+        // FCI
+        FCI_ParcelaImportada, FCI_PercentualConteudoImportacao, FCI_NrControleFCI);
     // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps);
 }
 
 void TCMREItemProduto::CopiarPara(tagREG_ITEM_ENTRADA_PRODUTOPS* dst) const
@@ -234,22 +237,23 @@ bool TCMREItemServico::operator==(const TCMREItemServico& o) const
     if (!ListasIguais(m_Rateio, o.m_Rateio) || !ListasIguais(m_Imposto, o.m_Imposto))
         return false;
     // clang-format off
-    // amounts
-    IGUAL(ValorBaixado); IGUAL(Quantidade); IGUAL(ValorUnitarioV8); IGUAL(ValorDescontoUnitarioV8);
-    IGUAL(ValorDescontoTotal); IGUAL(ValorTotal); IGUAL(ValorLiquido); IGUAL(BasePISNaoCumulativo);
-    IGUAL(BaseCOFINSNaoCumulativo); IGUAL(ValorPISNaoCumulativo); IGUAL(ValorCOFINSNaoCumulativo);
-    IGUAL(ValorPorItemPISNaoCumulativo); IGUAL(ValorPorItemCOFINSNaoCumulativo);
-    // unit
-    IGUAL(PonteiroUnidadeMedida);
-    // rates
-    IGUAL(AliquotaPISNaoCumulativo); IGUAL(AliquotaCOFINSNaoCumulativo);
-    // the rest
-    IGUAL(LivreCobranca); IGUAL(ComplementoServico); IGUAL(PonteiroServico); IGUAL(QtdCasasVlrUnitario);
-    IGUAL(PonteiroTipoRecolhimento); IGUAL(PonteiroClassificacaoSPED); IGUAL(PonteiroGerencialSPED);
-    IGUAL(PonteiroTaxaConversao); IGUAL(PosicaoBCCredito); IGUAL(TipoIncidenciaPIS); IGUAL(TipoIncidenciaCOFINS);
-    IGUAL(InformarValorPISNC); IGUAL(InformarBasePISNC); IGUAL(InformarValorCOFINSNC); IGUAL(InformarBaseCOFINSNC);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMREItemServico,
+        // amounts
+        ValorBaixado, Quantidade, ValorUnitarioV8, ValorDescontoUnitarioV8,
+        ValorDescontoTotal, ValorTotal, ValorLiquido, BasePISNaoCumulativo,
+        BaseCOFINSNaoCumulativo, ValorPISNaoCumulativo, ValorCOFINSNaoCumulativo,
+        ValorPorItemPISNaoCumulativo, ValorPorItemCOFINSNaoCumulativo,
+        // unit
+        PonteiroUnidadeMedida,
+        // rates
+        AliquotaPISNaoCumulativo, AliquotaCOFINSNaoCumulativo,
+        // the rest
+        LivreCobranca, ComplementoServico, PonteiroServico, QtdCasasVlrUnitario,
+        PonteiroTipoRecolhimento, PonteiroClassificacaoSPED, PonteiroGerencialSPED,
+        PonteiroTaxaConversao, PosicaoBCCredito, TipoIncidenciaPIS, TipoIncidenciaCOFINS,
+        InformarValorPISNC, InformarBasePISNC, InformarValorCOFINSNC, InformarBaseCOFINSNC);
     // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps);
 }
 
 void TCMREItemServico::CopiarPara(tagREG_ITEM_ENTRADA_SERVICOPS* dst) const

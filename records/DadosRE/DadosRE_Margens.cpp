@@ -25,10 +25,11 @@ void TCMREMargemLucro::OnCopiar(const TJQBaseParaDados* src)
 bool TCMREMargemLucro::operator==(const TCMREMargemLucro& o) const
 {
     // clang-format off
-    IGUAL(PrecoAnteriorV8); IGUAL(CustoAquisicaoV8); IGUAL(PrecoNovoV8); IGUAL(PonteiroTabela);
-    IGUAL(PercentualLucroV8); IGUAL(TodasReferencias); IGUAL(Confirmado); IGUAL(OpcaoMarkupNovoValor);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMREMargemLucro,
+        PrecoAnteriorV8, CustoAquisicaoV8, PrecoNovoV8, PonteiroTabela, PercentualLucroV8, TodasReferencias,
+        Confirmado, OpcaoMarkupNovoValor);
     // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps);
 }
 
 void TCMREMargemLucro::CopiarPara(tagREG_MARGEMLUCROPS* dst) const { JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__); }

@@ -39,11 +39,11 @@ bool TCMREParcela::operator==(const TCMREParcela& o) const
     if (std::strncmp(a.Texto, b.Texto, sizeof a.Texto) != 0 || a.Codigo != b.Codigo)
         return false;
     // clang-format off
-    IGUAL(RegDataVencimento); IGUAL(ValorLiquido); IGUAL(ValorBruto); IGUAL(ValorCSLLRetido);
-    IGUAL(ValorPISRetido); IGUAL(ValorCOFINSRetido); IGUAL(ValorIRRF); IGUAL(NumeroDaParcela);
-    IGUAL(PonteiroTipoVencimento); IGUAL(PonteiroFormaPagamento); IGUAL(NumeroDocumento);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMREParcela,
+        RegDataVencimento, ValorLiquido, ValorBruto, ValorCSLLRetido, ValorPISRetido, ValorCOFINSRetido,
+        ValorIRRF, NumeroDaParcela, PonteiroTipoVencimento, PonteiroFormaPagamento, NumeroDocumento);
     // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps);
 }
 
 void TCMREParcela::CopiarPara(tagREG_FATURA_ENTRADAPS* dst) const { JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__); }
@@ -79,10 +79,12 @@ bool TCMRETituloImposto::operator==(const TCMRETituloImposto& o) const
     if (!ListasIguais(m_Rateio, o.m_Rateio))
         return false;
     // clang-format off
-    IGUAL(Valor); IGUAL(Cedente); IGUAL(CodigoReceita); IGUAL(PonteiroHistorico); IGUAL(PonteiroTipoDocumento);
-    IGUAL(Filial); IGUAL(RegDataVencimento); IGUAL(NumeroDocumento); IGUAL(Parcela); IGUAL(Previsao);
-    IGUAL(TipoImposto);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMRETituloImposto,
+        Valor, Cedente, CodigoReceita, PonteiroHistorico, PonteiroTipoDocumento, Filial, RegDataVencimento,
+        NumeroDocumento, Parcela, Previsao, TipoImposto);
     // clang-format on
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // Last, the other title's complement first.
     return tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico);
 }

@@ -72,9 +72,7 @@ bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
         !ListasIguais(m_GerencialFilialClassificacao, o.m_GerencialFilialClassificacao) ||
         !ListasIguais(m_AtivoImobilizado, o.m_AtivoImobilizado))
         return false;
-    // clang-format off
     // amounts
-    IGUAL(NEWQuantidade); IGUAL(NEWValor); IGUAL(QtdEquivalente); IGUAL(TipoValorDoCusto);
     MOEDAS(NEW8ValorCusto, ValorCOFINSImportacao);
     MOEDAS(CalcBaseICMS, CalcCreditoPresumidoIPI);
     MOEDAS(CalcValorPISNaoCumulativo, CalcBaseCOFINSNaoCumulativo);
@@ -82,16 +80,18 @@ bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
     MOEDAS(InfBaseICMS, InfCreditoPresumidoIPI);
     MOEDAS(InfValorPISNaoCumulativo, InfBaseCOFINSNaoCumulativo);
     MOEDAS(InfBCAntecipacaoParcialICMS, InfValorIRRF);
-    // origin, destination and flags
-    IGUAL(PonteiroFornecedorOrigem); IGUAL(PonteiroClienteDestino); IGUAL(PonteiroFornecedorLote);
-    IGUAL(PonteiroLote); IGUAL(PonteiroDepartamento); IGUAL(PonteiroRequisitante); IGUAL(TipoProducao);
-    IGUAL(PonteiroLocalArmazenagemOrigem); IGUAL(PonteiroLocalArmazenagemDestino);
-    IGUAL(PonteiroMovimentoOrigemEstoque); IGUAL(PonteiroMovimentoOrigemComercial);
-    IGUAL(RegDataMovimentoOrigemComercial); IGUAL(NumeroNotaFiscalOrigem); IGUAL(SerieNotaFiscalOrigem);
-    IGUAL(PonteiroClassificacaoOrigem); IGUAL(PonteiroClassificacaoDestino); IGUAL(PonteiroCFOPRateio);
-    IGUAL(PonteiroFilial); IGUAL(Destino); IGUAL(AlterouValoresCalculados); IGUAL(IntegrouES);
-    IGUAL(PonteiroHistorico);
+    // clang-format off
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMRERateioProduto,
+        NEWQuantidade, NEWValor, QtdEquivalente, TipoValorDoCusto, PonteiroFornecedorOrigem,
+        PonteiroClienteDestino, PonteiroFornecedorLote, PonteiroLote, PonteiroDepartamento,
+        PonteiroRequisitante, TipoProducao, PonteiroLocalArmazenagemOrigem, PonteiroLocalArmazenagemDestino,
+        PonteiroMovimentoOrigemEstoque, PonteiroMovimentoOrigemComercial, RegDataMovimentoOrigemComercial,
+        NumeroNotaFiscalOrigem, SerieNotaFiscalOrigem, PonteiroClassificacaoOrigem,
+        PonteiroClassificacaoDestino, PonteiroCFOPRateio, PonteiroFilial, Destino, AlterouValoresCalculados,
+        IntegrouES, PonteiroHistorico);
     // clang-format on
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // Last, the other record's complement first.
     return tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico);
 }

@@ -42,12 +42,11 @@ void TCMRERateioTitulo::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMRERateioTitulo::operator==(const TCMRERateioTitulo& o) const
 {
-    if (!TCMRateioBase::operator==(&o))
-        return false;
     // clang-format off
-    IGUAL(Filial); IGUAL(Valor); IGUAL(PonteiroClassificacao);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMRERateioTitulo,
+        Filial, Valor, PonteiroClassificacao);
     // clang-format on
-    return true;
+    return TCMRateioBase::operator==(&o) && kIgual(m_ps, o.m_ps);
 }
 
 void TCMRERateioTitulo::CopiarPara(tagREG_TITULO_RATEIO_ENTRADAPS* dst) const
@@ -100,25 +99,21 @@ bool TCMRERateioServico::operator==(const TCMRERateioServico& o) const
         return false;
     if (!ListasIguais(m_GerencialFilialClassificacao, o.m_GerencialFilialClassificacao))
         return false;
-    // amounts
     // clang-format off
-    IGUAL(NEWQuantidade); IGUAL(NEWValor); IGUAL(ValorDescontoNoItem); IGUAL(ValorDescontoNaNota);
-    IGUAL(BasePISRetido_Bruto); IGUAL(BaseCOFINSRetido_Bruto); IGUAL(BaseCSLLRetido_Bruto);
-    IGUAL(ValorPISRetido_Bruto); IGUAL(ValorCOFINSRetido_Bruto); IGUAL(ValorCSLLRetido_Bruto);
-    IGUAL(ValorPISRetido_Liq); IGUAL(ValorCOFINSRetido_Liq); IGUAL(ValorCSLLRetido_Liq);
-    IGUAL(CalcBaseIRRF); IGUAL(CalcBaseISS); IGUAL(CalcBaseINSS); IGUAL(CalcValorIRRF); IGUAL(CalcValorISS);
-    IGUAL(CalcValorINSS); IGUAL(CalcValorTotalNF); IGUAL(CalcValorTotalNFLiquido);
-    IGUAL(CalcValorPISNaoCumulativo); IGUAL(CalcValorCOFINSNaoCumulativo); IGUAL(CalcBasePISNaoCumulativo);
-    IGUAL(CalcBaseCOFINSNaoCumulativo);
-    IGUAL(InfBaseIRRF); IGUAL(InfBaseISS); IGUAL(InfBaseINSS); IGUAL(InfValorIRRF); IGUAL(InfValorISS);
-    IGUAL(InfValorINSS); IGUAL(InfValorTotalNF); IGUAL(InfValorTotalNFLiquido);
-    IGUAL(InfValorPISNaoCumulativo); IGUAL(InfValorCOFINSNaoCumulativo); IGUAL(InfBasePISNaoCumulativo);
-    IGUAL(InfBaseCOFINSNaoCumulativo);
-    // keys and flags
-    IGUAL(PonteiroClassificacao); IGUAL(PonteiroDepartamento); IGUAL(PonteiroRequisitante);
-    IGUAL(PonteiroSitServicoRateio); IGUAL(PonteiroFilial); IGUAL(Destino); IGUAL(AlterouValoresCalculados);
-    IGUAL(PonteiroHistorico);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMRERateioServico,
+        NEWQuantidade, NEWValor, ValorDescontoNoItem, ValorDescontoNaNota, BasePISRetido_Bruto,
+        BaseCOFINSRetido_Bruto, BaseCSLLRetido_Bruto, ValorPISRetido_Bruto, ValorCOFINSRetido_Bruto,
+        ValorCSLLRetido_Bruto, ValorPISRetido_Liq, ValorCOFINSRetido_Liq, ValorCSLLRetido_Liq, CalcBaseIRRF,
+        CalcBaseISS, CalcBaseINSS, CalcValorIRRF, CalcValorISS, CalcValorINSS, CalcValorTotalNF,
+        CalcValorTotalNFLiquido, CalcValorPISNaoCumulativo, CalcValorCOFINSNaoCumulativo,
+        CalcBasePISNaoCumulativo, CalcBaseCOFINSNaoCumulativo, InfBaseIRRF, InfBaseISS, InfBaseINSS,
+        InfValorIRRF, InfValorISS, InfValorINSS, InfValorTotalNF, InfValorTotalNFLiquido,
+        InfValorPISNaoCumulativo, InfValorCOFINSNaoCumulativo, InfBasePISNaoCumulativo,
+        InfBaseCOFINSNaoCumulativo, PonteiroClassificacao, PonteiroDepartamento, PonteiroRequisitante,
+        PonteiroSitServicoRateio, PonteiroFilial, Destino, AlterouValoresCalculados, PonteiroHistorico);
     // clang-format on
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     return tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico);
 }
 

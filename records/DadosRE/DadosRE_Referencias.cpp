@@ -31,16 +31,11 @@ void TCMRENFReferidas::OnCopiar(const TJQBaseParaDados* src)
 bool TCMRENFReferidas::operator==(const TCMRENFReferidas& o) const
 {
     // clang-format off
-    IGUAL(RegDataEmissaoNotaFiscalOrigem); IGUAL(ValorTotalNotaFiscalOrigem);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMRENFReferidas,
+        RegDataEmissaoNotaFiscalOrigem, ValorTotalNotaFiscalOrigem, PonteiroNF, PonteiroECF, TipoNota,
+        NumeroNotaFiscalOrigem, SerieNotaFiscalOrigem, SubserieNotaFiscalOrigem, ModeloNotaFiscalOrigem);
     // clang-format on
-    if (m_ps.RegNFe != o.m_ps.RegNFe)
-        return false;
-    // clang-format off
-    IGUAL(PonteiroNF); IGUAL(PonteiroECF); IGUAL(TipoNota);
-    IGUAL(NumeroNotaFiscalOrigem); IGUAL(SerieNotaFiscalOrigem); IGUAL(SubserieNotaFiscalOrigem);
-    IGUAL(ModeloNotaFiscalOrigem);
-    // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps) && !(m_ps.RegNFe != o.m_ps.RegNFe);
 }
 
 void TCMRENFReferidas::CopiarPara(tagREG_RE_NF_REFERIDA_PS* dst) const
@@ -125,9 +120,10 @@ void TCMREItemAssociacaoREOC::OnCopiar(const TJQBaseParaDados* src)
 bool TCMREItemAssociacaoREOC::operator==(const TCMREItemAssociacaoREOC& o) const
 {
     // clang-format off
-    IGUAL(TaxaConversao_deprecated); IGUAL(Baixado); IGUAL(Ordem); IGUAL(SequenciaItem); IGUAL(CancelarItem);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMREItemAssociacaoREOC,
+        TaxaConversao_deprecated, Baixado, Ordem, SequenciaItem);
     // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps) && GetCancelarItem() == o.GetCancelarItem();
 }
 
 void TCMREItemAssociacaoREOC::CopiarPara(tagREG_ASSOCIACAO_ITEM_RE_OCPS* dst) const

@@ -71,57 +71,35 @@ bool TCMRERegistroEntrada::operator==(const TCMRERegistroEntrada& o) const
         return false;
     if (m_ps.RegNFe != o.m_ps.RegNFe)
         return false;
-
-    // The 33 amounts from offset 104 to 360, in offset order.
-    constexpr size_t kPrimeiro = offsetof(tagREG_ENTRADAPS, ValorConhecimentoTransporte);
-    constexpr size_t kUltimo = offsetof(tagREG_ENTRADAPS, ValorAVP);
-    static_assert((kUltimo - kPrimeiro) / sizeof(tagCY) + 1 == 33);
-    const auto* a = reinterpret_cast<const unsigned char*>(&m_ps);
-    const auto* b = reinterpret_cast<const unsigned char*>(&o.m_ps);
-    for (size_t off = kPrimeiro; off <= kUltimo; off += sizeof(tagCY)) {
-        tagCY x, y;
-        std::memcpy(&x, a + off, sizeof x);
-        std::memcpy(&y, b + off, sizeof y);
-        if (x != y)
-            return false;
-    }
-
-    const tagREG_ENTRADAPS& p = m_ps;
-    const tagREG_ENTRADAPS& q = o.m_ps;
-    if (p.NSU != q.NSU)
+    if (m_ObservacaoGeral != o.m_ObservacaoGeral || m_ObservacaoFisco != o.m_ObservacaoFisco)
         return false;
-    if (p.PonteiroFornecedor != q.PonteiroFornecedor || p.PonteiroFornecedorSugestao != q.PonteiroFornecedorSugestao ||
-        p.PonteiroTransportadora != q.PonteiroTransportadora || p.PonteiroClassificacao != q.PonteiroClassificacao ||
-        p.NrDctoContabil != q.NrDctoContabil || p.PonteiroLocalEstocagemSugestao != q.PonteiroLocalEstocagemSugestao ||
-        p.PonteiroDepartamento != q.PonteiroDepartamento || p.PonteiroRequisitante != q.PonteiroRequisitante ||
-        p.QtdVolumes != q.QtdVolumes || p.PonteiroComprador != q.PonteiroComprador ||
-        p.ChaveContratoCompra != q.ChaveContratoCompra || p.ChaveRecebimentoProduto != q.ChaveRecebimentoProduto)
-        return false;
-    if (p.PonteiroHistorico != q.PonteiroHistorico || p.PonteiroFilial != q.PonteiroFilial ||
-        p.PonteiroTipoDocumento != q.PonteiroTipoDocumento || p.PonteiroCFOPPrincipal != q.PonteiroCFOPPrincipal)
-        return false;
-    if (GetRegDataEntrada() != o.GetRegDataEntrada() || GetRegDataEmissao() != o.GetRegDataEmissao())
-        return false;
-    if (p.PonteiroSitServicoPrincipal != q.PonteiroSitServicoPrincipal || p.PonteiroMunicipio != q.PonteiroMunicipio)
-        return false;
-    if (GetRegDataEscrituracao() != o.GetRegDataEscrituracao())
-        return false;
-    if (GetEstadoOrigem() != o.GetEstadoOrigem() || m_ObservacaoGeral != o.m_ObservacaoGeral ||
-        m_ObservacaoFisco != o.m_ObservacaoFisco ||
-        GetNumeroConhecimentoTransporte() != o.GetNumeroConhecimentoTransporte() ||
-        GetNumeroNotaFiscal() != o.GetNumeroNotaFiscal() || GetEspecieVolume() != o.GetEspecieVolume() ||
-        GetSerieNotaFiscal() != o.GetSerieNotaFiscal() || GetPlacaVeiculo1() != o.GetPlacaVeiculo1() ||
-        GetPlacaVeiculo2() != o.GetPlacaVeiculo2() || GetPlacaVeiculo3() != o.GetPlacaVeiculo3() ||
-        GetEstado1() != o.GetEstado1() || GetEstado2() != o.GetEstado2() || GetEstado3() != o.GetEstado3() ||
-        GetMarcaVolume() != o.GetMarcaVolume() || GetNumeroInicialVolume() != o.GetNumeroInicialVolume() ||
-        GetChaveNFSe() != o.GetChaveNFSe())
-        return false;
-    if (p.StatusViaTransp != q.StatusViaTransp || p.StatusNFPropria != q.StatusNFPropria ||
-        p.StatusRementente != q.StatusRementente || p.Incompleta != q.Incompleta ||
-        p.FretePorConta != q.FretePorConta || p.NFeInvalida != q.NFeInvalida || p.Situacao != q.Situacao ||
-        p.CanceladoNaInclusao != q.CanceladoNaInclusao)
-        return false;
-    if (p.PonteiroGerencialSugestao != q.PonteiroGerencialSugestao || p.PonteiroOperacao != q.PonteiroOperacao)
+    // clang-format off
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMRERegistroEntrada,
+        // the 33 amounts from offset 104 to 360
+        ValorConhecimentoTransporte, ValorTotalDescontoProdutos, ValorTotalProdutos, ValorBaseCalculoICMS,
+        ValorICMS, ValorBaseCalculoICMSSubstituicaoTributaria, ValorTotalICMSSubstituicaoTributria,
+        ValorDeducaoICMSSuframa, ValorTotalIPI, ValorFunrural, ValorTotalDescontoServicos, ValorTotalServicos,
+        ValorTotalIRRF, ValorTotalINSS, ValorLiquidoServicos, ValorTotalDescontos, ValorTotalNotaFiscal,
+        ValorTotalLiquidoNotaFiscal, ValorFrete, ValorSeguro, ValorDespesasAcessorias, IPIEmbutidoNF, BaseCalcIPI,
+        IsentasICMS, OutrasICMS, IsentasIPI, OutrasIPI, PesoBrutoTotal, PesoLiquidoTotal, TotalAPagar,
+        ConsumoTotalKWh, CreditoFinanceiro, ValorAVP,
+        // keys and counts
+        NSU, PonteiroFornecedor, PonteiroFornecedorSugestao, PonteiroTransportadora, PonteiroClassificacao,
+        NrDctoContabil, PonteiroLocalEstocagemSugestao, PonteiroDepartamento, PonteiroRequisitante, QtdVolumes,
+        PonteiroComprador, ChaveContratoCompra, ChaveRecebimentoProduto, PonteiroHistorico, PonteiroFilial,
+        PonteiroTipoDocumento, PonteiroCFOPPrincipal, PonteiroSitServicoPrincipal, PonteiroMunicipio,
+        PonteiroGerencialSugestao, PonteiroOperacao,
+        // dates
+        RegDataEntrada, RegDataEmissao, RegDataEscrituracao,
+        // texts
+        EstadoOrigem, NumeroConhecimentoTransporte, NumeroNotaFiscal, EspecieVolume, SerieNotaFiscal,
+        PlacaVeiculo1, PlacaVeiculo2, PlacaVeiculo3, Estado1, Estado2, Estado3, MarcaVolume, NumeroInicialVolume,
+        ChaveNFSe,
+        // flags
+        StatusViaTransp, StatusNFPropria, StatusRementente, Incompleta, FretePorConta, NFeInvalida, Situacao,
+        CanceladoNaInclusao);
+    // clang-format on
+    if (!kIgual(m_ps, o.m_ps))
         return false;
     // Last, and its answer is the comparison's: the other register's text first.
     // Both texts are read within their fields.
