@@ -123,22 +123,6 @@ TEST(CRC32, CheckValuesAndContinuation)
     EXPECT_EQ(JQCRC32("x", -5, &semente), semente) << "negative length processes nothing";
 }
 
-TEST(CRC32, FastPathMatchesBytewiseRuleAtEveryAlignment)
-{
-    std::vector<unsigned char> v(4099);
-    for (size_t i = 0; i < v.size(); ++i)
-        v[i] = static_cast<unsigned char>(i * 131 + 7);
-    for (size_t off = 0; off < 8; ++off) {
-        unsigned long ref = 0;
-        for (size_t i = off; i < v.size(); ++i) {
-            ref ^= v[i];
-            for (int k = 0; k < 8; ++k)
-                ref = (ref >> 1) ^ (0xEDB88320ul & (0ul - (ref & 1)));
-        }
-        EXPECT_EQ(JQCRC32(v.data() + off, static_cast<long>(v.size() - off)), ref) << "offset " << off;
-    }
-}
-
 // --- Guarded routines ----------------------------------------------------------
 
 class GuardaTest : public testing::Test {
