@@ -50,44 +50,35 @@ REG_JQDMC Refeita(const REG_JQDMC& k) { return JQDMC_Monta(JQDMC_Numero(k), JQDM
 // PonteiroMunicipio, the four states, VersaoGravacao, Vinculo and Logs.
 bool TCMCTConhecimentoTransporte::operator==(const TCMCTConhecimentoTransporte& o) const
 {
+    // The fields compared before the history complement, which the companion
+    // sees only when they are equal; then the rest, before the lists.
     // clang-format off
-    IGUAL(ValorConhecimentoTransporte); IGUAL(ValorBaseCalculoICMS); IGUAL(ValorICMS); IGUAL(ValorIsentasICMS);
-    IGUAL(ValorOutrasICMS); IGUAL(ValorBaseCalculoICMSSubstituicao); IGUAL(ValorICMSSubtituicao);
-    IGUAL(BasePISNaoCumulativo); IGUAL(BaseCOFINSNaoCumulativo); IGUAL(ValorPISNaoCumulativo);
-    IGUAL(ValorCOFINSNaoCumulativo); IGUAL(BaseDif); IGUAL(ValorDif);
-    IGUAL(PonteiroTransportadora); IGUAL(PonteiroClassificacao); IGUAL(NrDctoContabil);
-    IGUAL(PonteiroHistorico); IGUAL(AliquotaICMS); IGUAL(PonteiroFilial); IGUAL(PonteiroCFOP);
-    IGUAL(RegDataEntrada); IGUAL(RegDataEmissao); IGUAL(PonteiroTipoDocumento); IGUAL(PonteiroCondicaoPagamento);
-    IGUAL(LivreCobranca);
+    static constexpr auto kAntes = TOLV_PLANO_IGUAL(TCMCTConhecimentoTransporte,
+        ValorConhecimentoTransporte, ValorBaseCalculoICMS, ValorICMS, ValorIsentasICMS,
+        ValorOutrasICMS, ValorBaseCalculoICMSSubstituicao, ValorICMSSubtituicao,
+        BasePISNaoCumulativo, BaseCOFINSNaoCumulativo, ValorPISNaoCumulativo,
+        ValorCOFINSNaoCumulativo, BaseDif, ValorDif,
+        PonteiroTransportadora, PonteiroClassificacao, NrDctoContabil,
+        PonteiroHistorico, AliquotaICMS, PonteiroFilial, PonteiroCFOP,
+        RegDataEntrada, RegDataEmissao, PonteiroTipoDocumento, PonteiroCondicaoPagamento,
+        LivreCobranca, PonteiroTipoPeriodo, FretePorConta,
+        NumeroConhecimentoTransporte, SerieConhecimentoTransporte);
+    static constexpr auto kDepois = TOLV_PLANO_IGUAL(TCMCTConhecimentoTransporte,
+        PlacaVeiculo1, PlacaVeiculo2, PlacaVeiculo3, AliquotaPISNaoCumulativo, AliquotaCOFINSNaoCumulativo,
+        NatFreteContratado, IndicadorTipoFrete, PonteiroClassificacaoSPED,
+        PonteiroSituacaoTributaria, PonteiroOperacao, TipoIncidenciaPIS, TipoIncidenciaCOFINS,
+        PosicaoBCCredito, Incompleta, CTeInvalida, RegQuemGerou, Observacao);
     // clang-format on
-    if (Status(m_ps.StatusViaTransp) != Status(o.m_ps.StatusViaTransp))
+    if (!kAntes(m_ps, o.m_ps) || Status(m_ps.StatusViaTransp) != Status(o.m_ps.StatusViaTransp))
         return false;
-    // clang-format off
-    IGUAL(PonteiroTipoPeriodo); IGUAL(FretePorConta);
-    IGUAL(NumeroConhecimentoTransporte); IGUAL(SerieConhecimentoTransporte);
-    // clang-format on
     if (!tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico))
         return false;
-    // clang-format off
-    IGUAL(PlacaVeiculo1); IGUAL(PlacaVeiculo2); IGUAL(PlacaVeiculo3);
-    // clang-format on
     if (m_NotaFiscal.GetSize() != o.m_NotaFiscal.GetSize() || m_Parcela.GetSize() != o.m_Parcela.GetSize() ||
         m_Rateio.GetSize() != o.m_Rateio.GetSize())
         return false;
-    // clang-format off
-    IGUAL(AliquotaPISNaoCumulativo); IGUAL(AliquotaCOFINSNaoCumulativo);
-    // clang-format on
-    if (m_ps.RegCTe != o.m_ps.RegCTe || m_ps.RegCTeReferencia != o.m_ps.RegCTeReferencia)
+    if (!kDepois(m_ps, o.m_ps) || m_ps.RegCTe != o.m_ps.RegCTe || m_ps.RegCTeReferencia != o.m_ps.RegCTeReferencia ||
+        Refeita(m_ps.RegPonteiroOC) != Refeita(o.m_ps.RegPonteiroOC))
         return false;
-    // clang-format off
-    IGUAL(NatFreteContratado); IGUAL(IndicadorTipoFrete); IGUAL(PonteiroClassificacaoSPED);
-    IGUAL(PonteiroSituacaoTributaria); IGUAL(PonteiroOperacao); IGUAL(TipoIncidenciaPIS); IGUAL(TipoIncidenciaCOFINS);
-    IGUAL(PosicaoBCCredito); IGUAL(Incompleta); IGUAL(CTeInvalida);
-    IGUAL(RegQuemGerou);
-    // clang-format on
-    if (Refeita(m_ps.RegPonteiroOC) != Refeita(o.m_ps.RegPonteiroOC))
-        return false;
-    IGUAL(Observacao);
     return tolv::ListasIguais(m_Rateio, o.m_Rateio) && tolv::ListasIguais(m_Parcela, o.m_Parcela) &&
            tolv::ListasIguais(m_NotaFiscal, o.m_NotaFiscal);
 }
