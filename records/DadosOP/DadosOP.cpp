@@ -104,17 +104,15 @@ void TCMOPRelacionamento::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMOPRelacionamento::operator==(const TCMOPRelacionamento& o) const
 {
-    if (!tolv::ListasIguais(m_Rateio, o.m_Rateio))
-        return false;
-    // IDRelacionamento and CST_IPI_xml are left out.
+    // IDRelacionamento and CST_IPI_xml are left out. Nothing here has a side
+    // effect, so the fields go before the apportionments.
     // clang-format off
-    IGUAL(DescricaoAnalitica);
-    IGUAL(AlcanceOperacao); IGUAL(Contribuinte_ICMS); IGUAL(OptanteSN); IGUAL(ProdutoPossuiST);
-    IGUAL(CFOP_xml);
-    IGUAL(CodigoOrigemMercadoria_xml); IGUAL(CST_ICMS_xml); IGUAL(CSOSN_ICMS_xml); IGUAL(StatusProdutoServico);
-    IGUAL(PonteiroCFOPSitServico); IGUAL(PonteiroCST_ICMS); IGUAL(CodigoTributacaoIPI); IGUAL(CodigoTributacaoISS);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMOPRelacionamento,
+        DescricaoAnalitica, AlcanceOperacao, Contribuinte_ICMS, OptanteSN, ProdutoPossuiST, CFOP_xml,
+        CodigoOrigemMercadoria_xml, CST_ICMS_xml, CSOSN_ICMS_xml, StatusProdutoServico,
+        PonteiroCFOPSitServico, PonteiroCST_ICMS, CodigoTributacaoIPI, CodigoTributacaoISS);
     // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps) && tolv::ListasIguais(m_Rateio, o.m_Rateio);
 }
 
 void TCMOPRelacionamento::CopiarPara(tagREG_CM_RELACIONAMENTO_OPPS* dst) const
