@@ -229,26 +229,25 @@ void TCMOCItem::OnCopiar(const TJQBaseParaDados* src)
 bool TCMOCItem::operator==(const TCMOCItem& o) const
 {
     // clang-format off
-    IGUAL(ValorUnitarioV8); IGUAL(DescontoUnitarioV8); IGUAL(ValorDescontoTotalItem); IGUAL(ValorTotal);
-    IGUAL(ValorIPI); IGUAL(ValorINSS); IGUAL(ValorIRRF); IGUAL(Quantidade); IGUAL(ValorICMSST);
-    IGUAL(AliquotaICMSST); IGUAL(AliquotaAcrescimoICMSST); IGUAL(ValorAcrescimoICMSST); IGUAL(AliquotaReducaoICMSST);
-    IGUAL(ReducaoBCICMSOpInterna); IGUAL(Atendido);
-    IGUAL(PonteiroTabelaPreco); IGUAL(PonteiroTaxaConversao); IGUAL(PonteiroUnidadeMedida);
-    IGUAL(ValorPorItemIPI); IGUAL(AliquotaIPI);
-    IGUAL(ItemEhServico); IGUAL(LivreCobranca);
-    IGUAL(PonteiroProdutoServico); IGUAL(PonteiroItemGrade1); IGUAL(PonteiroItemGrade2); IGUAL(PonteiroItemGrade3);
-    IGUAL(QtdCasasVlrUnitario); IGUAL(NumeroItemCotacao); IGUAL(Status);
-    IGUAL(Complemento);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMOCItem,
+        ValorUnitarioV8, DescontoUnitarioV8, ValorDescontoTotalItem, ValorTotal,
+        ValorIPI, ValorINSS, ValorIRRF, Quantidade, ValorICMSST,
+        AliquotaICMSST, AliquotaAcrescimoICMSST, ValorAcrescimoICMSST, AliquotaReducaoICMSST,
+        ReducaoBCICMSOpInterna, Atendido,
+        PonteiroTabelaPreco, PonteiroTaxaConversao, PonteiroUnidadeMedida,
+        ValorPorItemIPI, AliquotaIPI,
+        ItemEhServico, LivreCobranca,
+        PonteiroProdutoServico, PonteiroItemGrade1, PonteiroItemGrade2, PonteiroItemGrade3,
+        QtdCasasVlrUnitario, NumeroItemCotacao, Status,
+        Complemento,
+        DataNecessidade, NumeroAcompanhamento,
+        ValorICMS, AliquotaICMS, AliqRedAcrescimoICMS,
+        TipoReducaoAcrescimoICMS, BCIncluiIPI, Frete,
+        AliquotaISSRentecao, ValorISSRentecao);
     // clang-format on
     if (m_Rateio.GetSize() != o.m_Rateio.GetSize() || m_Programacao.GetSize() != o.m_Programacao.GetSize())
         return false;
-    // clang-format off
-    IGUAL(DataNecessidade); IGUAL(NumeroAcompanhamento);
-    IGUAL(ValorICMS); IGUAL(AliquotaICMS); IGUAL(AliqRedAcrescimoICMS);
-    IGUAL(TipoReducaoAcrescimoICMS); IGUAL(BCIncluiIPI); IGUAL(Frete);
-    IGUAL(AliquotaISSRentecao); IGUAL(ValorISSRentecao);
-    // clang-format on
-    return ListasIguais(m_Rateio, o.m_Rateio) && ListasIguais(m_Programacao, o.m_Programacao);
+    return kIgual(m_ps, o.m_ps) && ListasIguais(m_Rateio, o.m_Rateio) && ListasIguais(m_Programacao, o.m_Programacao);
 }
 
 void TCMOCItem::CopiarPara(tagREG_ITENS_ORDEMPS* dst) const

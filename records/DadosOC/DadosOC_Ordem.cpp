@@ -42,31 +42,30 @@ void TCMOCOrdemCompra::OnCopiar(const TJQBaseParaDados* src)
 // reserved bytes, Logs, Vinculo.
 bool TCMOCOrdemCompra::operator==(const TCMOCOrdemCompra& o) const
 {
+    // The fields compared before the history complement, which the companion
+    // sees only when they are equal.
     // clang-format off
-    IGUAL(ValorTotalProdutos); IGUAL(ValorDescontoTotalProdutos); IGUAL(ValorTotalServicos);
-    IGUAL(ValorDescontoTotalServicos); IGUAL(ValorTotalIPI); IGUAL(ValorDescontoTotalOrdemCompra);
-    IGUAL(ValorTotalOrdemCompra); IGUAL(ValorFrete); IGUAL(ValorSeguro); IGUAL(ValorDespesasAcessorias);
-    IGUAL(ValorTotalICMSST); IGUAL(ValorTotalICMS);
-    IGUAL(PonteiroFornecedor); IGUAL(PonteiroClassificacao); IGUAL(PonteiroTransportadora); IGUAL(PonteiroContato);
-    // clang-format on
-    // The key's first six bytes: its 32-bit word and the 16-bit word after it.
-    if (std::memcmp(&m_ps.JQDMC, &o.m_ps.JQDMC, 6) != 0)
-        return false;
-    // clang-format off
-    IGUAL(PonteiroFilialEmitente); IGUAL(PonteiroFilialFaturamento); IGUAL(DataEmissao); IGUAL(DataEntrega);
-    IGUAL(NumeroDiasEntrega); IGUAL(PonteiroCondicaoPagamento);
-    IGUAL(Impresso); IGUAL(Situacao); IGUAL(Incompleta);
-    IGUAL(LocalEntrega); IGUAL(MensagemParaFornecedor); IGUAL(Codigo);
-    IGUAL(FretePorConta); IGUAL(FixarDataVcto);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMOCOrdemCompra,
+        ValorTotalProdutos, ValorDescontoTotalProdutos, ValorTotalServicos,
+        ValorDescontoTotalServicos, ValorTotalIPI, ValorDescontoTotalOrdemCompra,
+        ValorTotalOrdemCompra, ValorFrete, ValorSeguro, ValorDespesasAcessorias,
+        ValorTotalICMSST, ValorTotalICMS,
+        PonteiroFornecedor, PonteiroClassificacao, PonteiroTransportadora, PonteiroContato,
+        PonteiroFilialEmitente, PonteiroFilialFaturamento, DataEmissao, DataEntrega,
+        NumeroDiasEntrega, PonteiroCondicaoPagamento,
+        Impresso, Situacao, Incompleta,
+        LocalEntrega, MensagemParaFornecedor, Codigo,
+        FretePorConta, FixarDataVcto,
+        PonteiroDepartamento, PonteiroRequisitante, PonteiroComprador,
+        PonteiroControleQualidade,
+        Frete, PonteiroHistorico, Moeda,
+        RegDataCompetencia);
     // clang-format on
     if (m_Item.GetSize() != o.m_Item.GetSize() || m_Parcela.GetSize() != o.m_Parcela.GetSize())
         return false;
-    // clang-format off
-    IGUAL(PonteiroDepartamento); IGUAL(PonteiroRequisitante); IGUAL(PonteiroComprador);
-    IGUAL(PonteiroControleQualidade);
-    IGUAL(Frete); IGUAL(PonteiroHistorico); IGUAL(Moeda);
-    IGUAL(RegDataCompetencia);
-    // clang-format on
+    // The key's first six bytes: its 32-bit word and the 16-bit word after it.
+    if (std::memcmp(&m_ps.JQDMC, &o.m_ps.JQDMC, 6) != 0 || !kIgual(m_ps, o.m_ps))
+        return false;
     // This order's complement first.
     if (!tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico,
                                                               tolv::PrimeiroComplemento::Deste))
