@@ -35,20 +35,21 @@ void TCMSCItem::OnCopiar(const TJQBaseParaDados* src)
 // Integrado is not compared.
 bool TCMSCItem::operator==(const TCMSCItem& o) const
 {
+    // The apportionments first (their complements go to the companion), then
+    // the fields and texts, none of which has a side effect.
     if (!tolv::ListasIguais(m_Rateio, o.m_Rateio))
         return false;
     // clang-format off
-    IGUAL(SaldoEmEstoque); IGUAL(PontoDeReposicao); IGUAL(EstoqueMinimo); IGUAL(Quantidade);
-    IGUAL(PonteiroUnidadeMedida); IGUAL(StatusProdutoServico);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMSCItem,
+        SaldoEmEstoque, PontoDeReposicao, EstoqueMinimo, Quantidade,
+        PonteiroUnidadeMedida, StatusProdutoServico,
+        PonteiroProdutoServico, PonteiroItemGrade1, PonteiroItemGrade2, PonteiroItemGrade3,
+        Prioridade, Opcao, Descartada, TipoControleReposicao,
+        PonteiroSolicitacaAgrupada, IDItem, NrDiasNecessidade,
+        RegDataNecessidade);
     // clang-format on
-    if (m_Complemento != o.m_Complemento || m_Observacao != o.m_Observacao)
+    if (!kIgual(m_ps, o.m_ps) || m_Complemento != o.m_Complemento || m_Observacao != o.m_Observacao)
         return false;
-    // clang-format off
-    IGUAL(PonteiroProdutoServico); IGUAL(PonteiroItemGrade1); IGUAL(PonteiroItemGrade2); IGUAL(PonteiroItemGrade3);
-    IGUAL(Prioridade); IGUAL(Opcao); IGUAL(Descartada); IGUAL(TipoControleReposicao);
-    IGUAL(PonteiroSolicitacaAgrupada); IGUAL(IDItem); IGUAL(NrDiasNecessidade);
-    IGUAL(RegDataNecessidade);
-    // clang-format on
     // The apportionment count closes the comparison, as it opened it.
     return GetQuantidadeRateio() == o.GetQuantidadeRateio();
 }

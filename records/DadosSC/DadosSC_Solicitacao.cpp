@@ -51,19 +51,14 @@ bool TCMSCSolicitacaoCompra::operator==(const TCMSCSolicitacaoCompra& o) const
     if (!tolv::ListasIguais(m_Item, o.m_Item) || !tolv::ListasIguais(m_Fornecedor, o.m_Fornecedor))
         return false;
     // clang-format off
-    IGUAL(PonteiroDepartamento); IGUAL(PonteiroRequisitante);
-    IGUAL(PonteiroFilial); IGUAL(PonteiroFilialRequisitante); IGUAL(PonteiroFilialAtendente); IGUAL(DataSolicitacao);
-    IGUAL(NrDiasNecessidade);
-    IGUAL(RegDataNecessidade);
-    IGUAL(Descartada);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMSCSolicitacaoCompra,
+        PonteiroDepartamento, PonteiroRequisitante,
+        PonteiroFilial, PonteiroFilialRequisitante, PonteiroFilialAtendente, DataSolicitacao,
+        NrDiasNecessidade, RegDataNecessidade, Descartada,
+        CodigoSolicitacao, Situacao, Origem, Agrupado, PonteiroComprador);
     // clang-format on
-    if (m_Observacao != o.m_Observacao)
+    if (!kIgual(m_ps, o.m_ps) || m_Observacao != o.m_Observacao)
         return false;
-    // clang-format off
-    IGUAL(CodigoSolicitacao);
-    IGUAL(Situacao); IGUAL(Origem); IGUAL(Agrupado);
-    IGUAL(PonteiroComprador);
-    // clang-format on
     // The two counts close the comparison, as they opened it.
     return GetQuantidadeItem() == o.GetQuantidadeItem() && GetQuantidadeFornecedor() == o.GetQuantidadeFornecedor();
 }
