@@ -627,6 +627,9 @@ public:
         if (v.tipo == json::Valor::Tipo::Nulo)
             return true;
         if (!documento) {
+            if (v.tipo == json::Valor::Tipo::Lista || v.tipo == json::Valor::Tipo::Texto)
+                return Falha(caminho, "a raw block's pointer is null or {\"address\": ...}; nested arrays and texts "
+                                      "travel in a whole document (\"content\": \"document\")");
             uint64_t x;
             if (!Membros(v, {"address"}, 1, caminho))
                 return false;

@@ -124,7 +124,8 @@ int Empacotamento(const Args& args)
     json::Valor v;
     std::vector<unsigned char> saida;
     if (!json::Le(std::string(entrada.begin(), entrada.end()), v, erro) || !Empacota(*d, v, saida, erro)) {
-        std::fprintf(stderr, "tolvdata pack: %s: %s\n", l.posicionais[1].c_str(), erro.c_str());
+        std::fprintf(stderr, "tolvdata pack: %s: %s\n",
+                     l.posicionais[1] == "-" ? "standard input" : l.posicionais[1].c_str(), erro.c_str());
         return 3;
     }
     std::FILE* f = l.saida == "-" ? stdout : std::fopen(l.saida.c_str(), "wb");
