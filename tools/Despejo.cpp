@@ -25,6 +25,8 @@ int Despejo(const Args& args)
 {
     const char* uso = "usage: tolvdata dump NAME FILE [--json]\n";
     Linha l = Analisa(args, {"--json"}, false);
+    if (Versao(l))
+        return 0;
     if (l.Tem("--help")) {
         std::printf("%s"
                     "Decodes FILE (\"-\": standard input), a raw little-endian image of structure NAME\n"
@@ -61,6 +63,8 @@ int Diferenca(const Args& args)
 {
     const char* uso = "usage: tolvdata diff NAME A B [--json]\n";
     Linha l = Analisa(args, {"--json"}, false);
+    if (Versao(l))
+        return 0;
     if (l.Tem("--help")) {
         std::printf("%s"
                     "Compares two images of structure NAME (raw blocks or whole-document files; \"-\"\n"
@@ -97,6 +101,8 @@ int Empacotamento(const Args& args)
 {
     const char* uso = "usage: tolvdata pack NAME FILE.json -o OUT\n";
     Linha l = Analisa(args, {}, true);
+    if (Versao(l))
+        return 0;
     if (l.Tem("--help")) {
         std::printf("%s"
                     "The inverse of `tolvdata dump NAME FILE --json`: reads the JSON notation from\n"
