@@ -347,34 +347,4 @@ TEST(CotacaoLimites, TooLongListOrTextIsRefusedAndWhatWasWrittenReleases)
     TCMCPCotacaoPreco::ZerarDelete(&ps);
 }
 
-TEST(CotacaoLimites, ArbitraryTreesRoundTrip)
-{
-    for (bool hostil : {false, true})
-        for (uint32_t semente = 1; semente <= 30; ++semente) {
-            std::mt19937 gen(semente);
-            std::vector<uint8_t> bytes(4000);
-            for (auto& b : bytes)
-                b = static_cast<uint8_t>(gen());
-            amostra::Fonte fonte(bytes.data(), bytes.size());
-            amostra::Opcoes o;
-            o.hostil = hostil;
-            auto* srv = static_cast<tagREG_COTACAOPS*>(CoTaskMemAlloc(sizeof(tagREG_COTACAOPS)));
-            amostra::Constroi(DescCP(), srv, fonte, o);
-            TCMCPCotacaoPreco c1;
-            c1.CopiarDe(srv);
-            TCMCPCotacaoPreco::ZerarGlobalAlloc(srv);
-            CoTaskMemFree(srv);
-            tagREG_COTACAOPS s1, s2;
-            c1.CopiarPara(&s1);
-            TCMCPCotacaoPreco c2;
-            c2.CopiarDe(&s1);
-            EXPECT_TRUE(c1 == c2) << "seed " << semente;
-            c2.CopiarPara(&s2);
-            std::string onde;
-            EXPECT_TRUE(amostra::Iguais(DescCP(), &s1, &s2, onde)) << "seed " << semente << ": " << onde;
-            TCMCPCotacaoPreco::ZerarDelete(&s1);
-            TCMCPCotacaoPreco::ZerarDelete(&s2);
-        }
-}
-
 } // namespace

@@ -14,32 +14,6 @@
 
 namespace {
 
-template <class R, class E> struct Elemento {
-    using Registro = R;
-    using Estrutura = E;
-};
-
-template <class P> class EFElementoTest : public testing::Test {
-};
-
-using Elementos = testing::Types<
-    Elemento<TEFMovimentoAliquotaICMS, _REG_ALIQUOTASICMSPS>, Elemento<TEFMovimentoItem, _REG_ITENS_NF_PS>,
-    Elemento<TEFMovimentoDI, _REG_DADOS_DIPS>, Elemento<TEFMovimentoParcela, _REG_EF_NF_FINANCEIRO_PS>,
-    Elemento<TEFMovimentoReferida, _REG_EF_NF_REFERIDA_PS>, Elemento<TEFMovimentoTransporte, _REG_NOTAS_FISCIASPS>>;
-TYPED_TEST_SUITE(EFElementoTest, Elementos);
-
-// A fresh record sends its whole structure, all zero, over whatever the
-// destination held.
-TYPED_TEST(EFElementoTest, FreshRecordSendsEveryByteZero)
-{
-    using R = typename TypeParam::Registro;
-    using S = typename TypeParam::Estrutura;
-    S ps;
-    std::memset(&ps, 0xA5, sizeof ps);
-    R().CopiarPara(&ps);
-    EXPECT_TRUE(re_teste::Bytes(ps, 0, sizeof ps)) << tolv::Layout<S>::desc.nome;
-}
-
 template <class R, class S> void EscreveElemento(const R& r, S& so, S*& p)
 {
     T_Lista<R> l;

@@ -304,37 +304,4 @@ TEST(SolicitacaoLimites, TooLongListOrTextIsRefusedAndWhatWasWrittenReleases)
     TCMSCSolicitacaoCompra::ZerarDelete(&ps);
 }
 
-// Any tree read in, written, read back and written again gives identical
-// structures and equal records; hostile trees (counts without blocks) neither
-// crash nor leak.
-TEST(SolicitacaoLimites, ArbitraryTreesRoundTrip)
-{
-    for (bool hostil : {false, true})
-        for (uint32_t semente = 1; semente <= 30; ++semente) {
-            std::mt19937 gen(semente);
-            std::vector<uint8_t> bytes(4000);
-            for (auto& b : bytes)
-                b = static_cast<uint8_t>(gen());
-            amostra::Fonte fonte(bytes.data(), bytes.size());
-            amostra::Opcoes o;
-            o.hostil = hostil;
-            auto* srv = static_cast<tagREG_SOLICITACAO_COMPRAPS*>(CoTaskMemAlloc(sizeof(tagREG_SOLICITACAO_COMPRAPS)));
-            amostra::Constroi(DescSC(), srv, fonte, o);
-            TCMSCSolicitacaoCompra r1;
-            r1.CopiarDe(srv);
-            TCMSCSolicitacaoCompra::ZerarGlobalAlloc(srv);
-            CoTaskMemFree(srv);
-            tagREG_SOLICITACAO_COMPRAPS s1, s2;
-            r1.CopiarPara(&s1);
-            TCMSCSolicitacaoCompra r2;
-            r2.CopiarDe(&s1);
-            EXPECT_TRUE(r1 == r2) << "seed " << semente;
-            r2.CopiarPara(&s2);
-            std::string onde;
-            EXPECT_TRUE(amostra::Iguais(DescSC(), &s1, &s2, onde)) << "seed " << semente << ": " << onde;
-            TCMSCSolicitacaoCompra::ZerarDelete(&s1);
-            TCMSCSolicitacaoCompra::ZerarDelete(&s2);
-        }
-}
-
 } // namespace
