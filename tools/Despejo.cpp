@@ -1,6 +1,7 @@
 // `tolvdata dump`, `diff` and `pack`: raw blocks and whole documents decoded
 // field by field, compared byte by byte, and written back from JSON.
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,7 @@ int MauUso(const char* verbo, const std::string& msg, const char* uso)
     return 2;
 }
 
-} // namespace
-
-int Despejo(const Args& args)
+int DespejoSemGuarda(const Args& args)
 {
     const char* uso = "usage: tolvdata dump NAME FILE [--json]\n";
     Linha l = Analisa(args, {"--json"}, false);
@@ -59,7 +58,7 @@ int Despejo(const Args& args)
     return 0;
 }
 
-int Diferenca(const Args& args)
+int DiferencaSemGuarda(const Args& args)
 {
     const char* uso = "usage: tolvdata diff NAME A B [--json]\n";
     Linha l = Analisa(args, {"--json"}, false);
@@ -97,7 +96,7 @@ int Diferenca(const Args& args)
     return ComparaArvores(a.arvore, b.arvore, l.Tem("--json"), stdout) ? 0 : 1;
 }
 
-int Empacotamento(const Args& args)
+int EmpacotamentoSemGuarda(const Args& args)
 {
     const char* uso = "usage: tolvdata pack NAME FILE.json -o OUT\n";
     Linha l = Analisa(args, {}, true);
@@ -145,6 +144,40 @@ int Empacotamento(const Args& args)
         return 3;
     }
     return 0;
+}
+
+} // namespace
+
+// A file or a JSON text too large for the address space ends the verb, not the
+// process.
+int Despejo(const Args& args)
+{
+    try {
+        return DespejoSemGuarda(args);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "tolvdata dump: out of memory\n");
+        return 3;
+    }
+}
+
+int Diferenca(const Args& args)
+{
+    try {
+        return DiferencaSemGuarda(args);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "tolvdata diff: out of memory\n");
+        return 3;
+    }
+}
+
+int Empacotamento(const Args& args)
+{
+    try {
+        return EmpacotamentoSemGuarda(args);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "tolvdata pack: out of memory\n");
+        return 3;
+    }
 }
 
 } // namespace ferramenta

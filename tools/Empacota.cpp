@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <stdexcept>
 
 #include "core/Documento.h"
@@ -305,6 +306,8 @@ public:
         if (n == 0)
             return true;
         size_t t = c.elemento->tamanho;
+        if (n > SIZE_MAX / t)
+            return Falha(caminho, "too many elements for this address space");
         unsigned char* x = Aloca(n * t);
         for (unsigned long k = 0; k < n; ++k)
             if (!Registro(*c.elemento, v.itens[k], x + k * t, true, caminho + "[" + std::to_string(k) + "]", nivel + 1))
@@ -331,6 +334,11 @@ private:
 
 } // namespace
 
+namespace {
+bool Empacota(Empacotador& e, const tolv::EstruturaDesc& d, const json::Valor& v, bool documento,
+              std::vector<unsigned char>& saida, std::string& erro);
+} // namespace
+
 bool Empacota(const tolv::EstruturaDesc& d, const json::Valor& v, std::vector<unsigned char>& saida, std::string& erro)
 {
     Empacotador e(erro);
@@ -348,10 +356,23 @@ bool Empacota(const tolv::EstruturaDesc& d, const json::Valor& v, std::vector<un
     const json::Valor& nome = *v.Membro("structure");
     if (nome.tipo != json::Valor::Tipo::Texto || nome.s != d.nome)
         return e.Falha("structure", std::string("expected \"") + d.nome + "\"");
-    const json::Valor* segunda = v.Membro("second");
-    if (segunda && !documento)
+    if (v.Membro("second") && !documento)
         return e.Falha("second", "only a whole document has a second root");
 
+    try {
+        return Empacota(e, d, v, documento, saida, erro);
+    } catch (const std::bad_alloc&) {
+        erro = "out of memory";
+        return false;
+    }
+}
+
+namespace {
+
+bool Empacota(Empacotador& e, const tolv::EstruturaDesc& d, const json::Valor& v, bool documento,
+              std::vector<unsigned char>& saida, std::string& erro)
+{
+    const json::Valor* segunda = v.Membro("second");
     std::vector<unsigned char> raiz(d.tamanho);
     if (!e.Registro(d, *v.Membro("root"), raiz.data(), documento, "", 0))
         return false;
@@ -367,12 +388,17 @@ bool Empacota(const tolv::EstruturaDesc& d, const json::Valor& v, std::vector<un
             return false;
         const json::Valor& s2 = *segunda->Membro("structure");
         d2 = s2.tipo == json::Valor::Tipo::Texto ? tolv::EstruturaPorNome(s2.s.c_str()) : nullptr;
-        if (!d2)
-            return e.Falha("second.structure", "no such structure");
+        const tolv::EstruturaDesc* esperada = tolv::SegundaRaizDe(d);
+        if (!esperada)
+            return e.Falha("second", std::string("a ") + d.nome + " document has no second root");
+        if (d2 != esperada)
+            return e.Falha("second.structure", std::string("expected \"") + esperada->nome + "\"");
         const json::Valor& el = *segunda->Membro("elements");
         if (!e.Tipo_(el, json::Valor::Tipo::Lista, "second.elements"))
             return false;
         n2 = el.itens.size();
+        if (n2 > (SIZE_MAX - 1) / d2->tamanho)
+            return e.Falha("second.elements", "too many elements for this address space");
         elementos.resize(n2 * d2->tamanho + 1);
         for (unsigned long k = 0; k < n2; ++k)
             if (!e.Registro(*d2, el.itens[k], elementos.data() + k * d2->tamanho, true,
@@ -387,5 +413,7 @@ bool Empacota(const tolv::EstruturaDesc& d, const json::Valor& v, std::vector<un
     }
     return true;
 }
+
+} // namespace
 
 } // namespace ferramenta
