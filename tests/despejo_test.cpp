@@ -216,6 +216,15 @@ TEST(Despejo, PackRefusesBadJsonNamingThePath)
          "pRecebimento: 1 elements, but QtdRecebimento says 2"},
         {"tagREG_CM_RECEBIMENTOMESTRE_LISTAPS", doc("1", "{" + bom.substr(0, bom.size() - 5) + "\"}"),
          "pRecebimento[0].Reservado9: expected 7 bytes as 14 hex digits"},
+        {"tagREG_CM_GERENCIALPS",
+         "{\"format\": \"tolvdata/1\", \"content\": \"block\", \"structure\": \"tagREG_CM_GERENCIALPS\", \"root\": "
+         "{\"Valor\": \"1.23456\", \"Quantidade\": \"1\", \"PonteiroClassificacao\": 1, \"PonteiroGerencial\": 2}}",
+         "Valor: \"1.23456\" is not an amount"},
+        {"tagREG_CM_GERENCIALPS",
+         "{\"format\": \"tolvdata/1\", \"content\": \"block\", \"structure\": \"tagREG_CM_GERENCIALPS\", \"root\": "
+         "{\"Valor\": \"922337203685477.5808\", \"Quantidade\": \"1\", \"PonteiroClassificacao\": 1, "
+         "\"PonteiroGerencial\": 2}}",
+         "Valor: 922337203685477.5808 is out of range for a currency amount"},
         {"tagREG_CM_LEIAUTEOCMESTREPS", leiaute("\"" + std::string(300, 'a') + "\""),
          "Leiaute: text of 300 bytes too long for its field of 299"},
         {"tagREG_CM_LEIAUTEOCMESTREPS", leiaute("\"\\u4e00\""), "Leiaute: character U+4E00 has no Windows-1252 byte"},
