@@ -30,8 +30,10 @@
 // the address space is skipped with a message. bench/Metas.cpp reads the
 // targets off these names for every document present.
 //
-// The record R needs a default constructor, CopiarPara(S*), CopiarDe(S*),
-// static ZerarDelete(S*) and a copy constructor, as every record has. The
+// The record R needs a default constructor, CopiarPara(S*) and a copy
+// constructor. A record without CopiarDe(S*) (a document that only goes out)
+// has no reading benchmark; one without static ZerarDelete(S*) is released by
+// the walk of its layout description, as the library's LiberaArvore does. The
 // short name is an identifier; a subsystem with more than one top record
 // registers each under a name of its own. Benchmarks of the document's own
 // (a checksum, say) go in the same file, with BENCHMARK as usual.
@@ -64,12 +66,22 @@ struct Arvore {
     size_t bytes = 0; // everything written, the top structure included
 };
 
+// What R's CopiarPara allocated under ps, released by R's ZerarDelete, or by
+// the description's walk where R has none.
+template <class R, class S> void ZerarDelete(S* ps)
+{
+    if constexpr (requires { R::ZerarDelete(ps); })
+        R::ZerarDelete(ps);
+    else
+        tolv::LiberaAninhados(tolv::Layout<S>::desc, ps, tolv::Liberacao::Delete);
+}
+
 // The record of n items and what its CopiarPara wrote, kept while the
 // benchmarks of that size run.
 template <class R, class S> struct ArvoreDe : Arvore {
     R registro;
     S ps{};
-    ~ArvoreDe() override { R::ZerarDelete(&ps); }
+    ~ArvoreDe() override { ZerarDelete<R>(&ps); }
 };
 
 struct Documento {
@@ -144,11 +156,11 @@ template <class R, class S> void CopiarParaZerarDelete(benchmark::State& st, con
             try {
                 a->registro.CopiarPara(&ps);
             } catch (...) {
-                R::ZerarDelete(&ps); // what was written before the failure
+                ZerarDelete<R>(&ps); // what was written before the failure
                 throw;
             }
             benchmark::DoNotOptimize(&ps);
-            R::ZerarDelete(&ps);
+            ZerarDelete<R>(&ps);
         }
     } catch (...) {
         return Falha(st, d, itens, "CopiarPara");
@@ -212,7 +224,8 @@ template <class R, class S> bool Registra(const char* sigla, Amostra<R> gera)
     for (int n : kItens) {
         Adiciona(d, "PisoBlocos", n, &PisoBlocos);
         Adiciona(d, "CopiarParaZerarDelete", n, &CopiarParaZerarDelete<R, S>);
-        Adiciona(d, "CopiarDe", n, &CopiarDe<R, S>);
+        if constexpr (requires(R r, S * p) { r.CopiarDe(p); })
+            Adiciona(d, "CopiarDe", n, &CopiarDe<R, S>);
         Adiciona(d, "CopiaConstrucao", n, &CopiaConstrucao<R, S>);
         if constexpr (requires(const R& x, const R& y) { static_cast<bool>(x == y); }) {
             Adiciona(d, "PisoMemcmp", n, &PisoMemcmp);

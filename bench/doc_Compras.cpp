@@ -5,6 +5,7 @@
 #include "tools/AmostraCC.h"
 #include "tools/AmostraCP.h"
 #include "tools/AmostraCT.h"
+#include "tools/AmostraEF.h"
 #include "tools/AmostraES.h"
 #include "tools/AmostraMestre.h"
 #include "tools/AmostraOC.h"
@@ -48,6 +49,30 @@ void Contrato(TCMCC2Contrato& c, int n)
     amostra::ContratoCC2(c, g, n);
 }
 
+void ContratoPrimeiro(TCMCCContrato& c, int n)
+{
+    amostra::Gerador g(2502);
+    amostra::ContratoCC(c, g, n);
+}
+
+// The fiscal movement goes out only, with the caller's array of the ICMS
+// rates that do not fit the header; the array is part of the writing.
+class MovimentoEF : public TEFMovimento {
+public:
+    void CopiarPara(_REG_ESCRITAFISCALPS* ps) const
+    {
+        CArray<_REG_ALIQUOTASICMSPS, const _REG_ALIQUOTASICMSPS&> aliquotas;
+        TEFMovimento::CopiarPara(ps, &aliquotas);
+        benchmark::DoNotOptimize(aliquotas.GetData());
+    }
+};
+
+void MovimentoFiscal(MovimentoEF& m, int n)
+{
+    amostra::Gerador g(2602);
+    amostra::Movimento(m, g, n);
+}
+
 void Conhecimento(TCMCTConhecimentoTransporte& c, int n)
 {
     amostra::Gerador g(2601);
@@ -78,7 +103,9 @@ TOLV_BENCH_DOCUMENTO(OC, TCMOCOrdemCompra, tagREG_ORDEMPS, Ordem);
 TOLV_BENCH_DOCUMENTO(SC, TCMSCSolicitacaoCompra, tagREG_SOLICITACAO_COMPRAPS, Solicitacao);
 TOLV_BENCH_DOCUMENTO(CP, TCMCPCotacaoPreco, tagREG_COTACAOPS, Cotacao);
 TOLV_BENCH_DOCUMENTO(CC2, TCMCC2Contrato, tagREG_CONTRATO_COMPRAPS, Contrato);
+TOLV_BENCH_DOCUMENTO(CC, TCMCCContrato, tagREG_CM_CONTRATO_COMPRAPS, ContratoPrimeiro);
 TOLV_BENCH_DOCUMENTO(CT, TCMCTConhecimentoTransporte, tagREG_CONHECIMENTOPS, Conhecimento);
+TOLV_BENCH_DOCUMENTO(EF, MovimentoEF, _REG_ESCRITAFISCALPS, MovimentoFiscal);
 TOLV_BENCH_DOCUMENTO(ES, TESMovimento, _REG_ES_MOVIMENTOPS, Movimento);
 TOLV_BENCH_DOCUMENTO(OP, TCMOPOperacao, tagREG_CM_OPERACAO_OPPS, Operacao);
 TOLV_BENCH_DOCUMENTO(MestreAutorizacoes, TCMMestreListaAutorizacoes, tagREG_CM_AUTORIZACOESMESTRE_LISTAPS,

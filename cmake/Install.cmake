@@ -49,8 +49,12 @@ if(TARGET tolvdata_tool)
   set_target_properties(tolvdata_tool PROPERTIES
     EXPORT_NAME tool
     INSTALL_RPATH "$ORIGIN/${lib_from_bin}")
-  install(TARGETS tolvdata_tool EXPORT tolvdataTargets
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+  # Exported on its own: the tool comes in a package of its own, and the
+  # CMake package offers tolvdata::tool only where it is installed.
+  install(TARGETS tolvdata_tool EXPORT tolvdataToolTargets
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Tools)
+  install(EXPORT tolvdataToolTargets NAMESPACE tolvdata::
+          DESTINATION ${TOLVDATA_INSTALL_CMAKEDIR} COMPONENT Tools)
 endif()
 
 install(EXPORT tolvdataTargets NAMESPACE tolvdata::

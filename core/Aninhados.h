@@ -267,11 +267,16 @@ template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C
 {
     if (!ptr)
         return;
-    const size_t n = Elementos(count);
-    E e;
+    size_t n = Elementos(count);
+    if (n > std::numeric_limits<size_t>::max() / sizeof(E))
+        n = std::numeric_limits<size_t>::max() / sizeof(E);
+    n = JQMemLegivel(ptr, n * sizeof(E)) / sizeof(E);
+    if (n == 0)
+        return;
+    l.Prepara(static_cast<int>(n));
     for (size_t k = 0; k < n; ++k) {
-        if (!JQMemCpy(&e, ptr + k, sizeof(E), "DadosCore", __LINE__))
-            return;
+        E e;
+        std::memcpy(static_cast<void*>(&e), ptr + k, sizeof(E));
         l.Add(conv(e));
     }
 }

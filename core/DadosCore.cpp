@@ -12,8 +12,6 @@ TOLV_REGISTRA_ESTRUTURA(_REG_RATEIO_CONTAS_GERENCIAISPS)
 
 // --- TCMGerencial ------------------------------------------------------------
 
-TOLV_PADRAO_IMPL(TCMGerencial, TJQBaseParaDados)
-
 void TCMGerencial::OnLimpar()
 {
     tolv::ZeraPropria(m_ps);
@@ -67,13 +65,6 @@ void TCMGerencial::CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst) const
 void TCMGerencial::CopiarDe(tagREG_CM_GERENCIALPS* src)
 {
     Limpar();
-    JQMemCpy(&m_ps, src, sizeof m_ps, ARQ, __LINE__);
-}
-
-void TCMGerencial::CopiarDe(tagREG_CM_GERENCIALPS* src, tolv::ParaLeitura)
-{
-    // What CopiarDe(src) does, without the virtual clearing.
-    tolv::ZeraPropria(m_ps);
     JQMemCpy(&m_ps, src, sizeof m_ps, ARQ, __LINE__);
 }
 

@@ -47,7 +47,24 @@ TOLV_ESTRUTURA(_REG_RATEIO_CONTAS_GERENCIAISPS, 24)
 
 // One line of a management-accounting apportionment.
 class TOLV_API TCMGerencial : public TJQBaseParaDados {
-    TOLV_PADRAO(TCMGerencial)
+public:
+    // The line is its structure alone: the members below do what Limpar() and
+    // Copiar() would, inline, since lists hold lines by the hundred.
+    TCMGerencial() { tolv::ZeraPropria(m_ps); }
+    explicit TCMGerencial(tolv::ParaLeitura) noexcept {}
+    TCMGerencial(const TCMGerencial& src) : TJQBaseParaDados(), m_ps(src.m_ps) {}
+    ~TCMGerencial() override = default;
+    const TCMGerencial& operator=(const TCMGerencial& src)
+    {
+        m_ps = src.m_ps;
+        return *this;
+    }
+
+protected:
+    void OnLimpar() override;
+    void OnCopiar(const TJQBaseParaDados* src) override;
+
+public:
     TOLV_COMPARACAO(TCMGerencial)
 
 public:
@@ -63,8 +80,14 @@ public:
     void CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst) const;
     void CopiarDe(tagREG_CM_GERENCIALPS* src);
     // The list reading's form, on an element just made by the ParaLeitura
-    // constructor: its structure is the only member to clear.
-    void CopiarDe(tagREG_CM_GERENCIALPS* src, tolv::ParaLeitura);
+    // constructor, from an array the list reading has found readable: the
+    // structure is the only member, written whole.
+    void CopiarDe(tagREG_CM_GERENCIALPS* src, tolv::ParaLeitura)
+    {
+        tagREG_CM_GERENCIALPS lido;
+        std::memcpy(&lido, src, sizeof lido);
+        m_ps = lido;
+    }
     void CopiarDe(tagRegGerencial_ps* src);
     void CopiarDe(_REG_ES_GERENCIALPS* src);
     void CopiarDe(_REG_EF_NF_GERENCIAL_PS* src);

@@ -312,6 +312,12 @@ void DocumentoLido::Libera() noexcept
     m_qtdSegunda = 0;
 }
 
+void DocumentoLido::AninhadosLiberados() noexcept
+{
+    if (m_raiz)
+        ZeraAninhados(*m_d, m_raiz);
+}
+
 void LiberaArvore(const EstruturaDesc& d, void* raiz, AlocadorDocumento a) noexcept
 {
     if (!raiz)

@@ -64,6 +64,11 @@ public:
 
     // Releases the tree (nested arrays, root block and second root).
     void Libera() noexcept;
+    // The caller has released the root's nested arrays itself (with the
+    // document's own ZerarDelete or ZerarGlobalAlloc, which may leave the
+    // pointers as they were): only the root block and the second root are
+    // left to release here.
+    void AninhadosLiberados() noexcept;
 
 private:
     friend struct MontaDocumento;

@@ -30,15 +30,17 @@ struct Classe {
     unsigned capacidade;
 };
 
-// Trivially destructible, so that it can still be asked after the thread's
-// destructors ran (a list in a static object released at exit).
 struct Cache {
     Classe classes[kClasses];
     size_t total;
-    int estado; // 0 unused, 1 in use, 2 thread ended
+    int estado; // 1 in use, 2 thread ended
 };
 
-thread_local Cache t_cache;
+// The thread's cache is reached through one initial-exec pointer (the library
+// is loaded with the program), made on the thread's first release; a thread
+// that has ended points at g_terminado, whose releases go to free().
+__attribute__((tls_model("initial-exec"))) thread_local Cache* t_cache;
+Cache g_terminado = {{}, 0, 2};
 
 void Esvazia(Cache& c) noexcept
 {
@@ -54,8 +56,11 @@ void Esvazia(Cache& c) noexcept
 struct Guardiao {
     ~Guardiao()
     {
-        Esvazia(t_cache);
-        t_cache.estado = 2;
+        if (Cache* c = t_cache; c && c != &g_terminado) {
+            Esvazia(*c);
+            std::free(c);
+        }
+        t_cache = &g_terminado;
     }
 };
 
@@ -107,22 +112,22 @@ void* tolv::TomaArmazenamento(size_t bytes) noexcept
     if (bytes < sizeof(void*))
         bytes = sizeof(void*);
 #ifndef TOLV_SEM_CACHE
-    Cache& c = t_cache;
-    if (c.total) {
-        if (Classe* k = AchaClasse(c, bytes, false); k && k->n) {
+    Cache* c = t_cache;
+    if (c && c->total) {
+        if (Classe* k = AchaClasse(*c, bytes, false); k && k->n) {
             void* p = k->blocos[--k->n];
             if (k->n)
                 __builtin_prefetch(k->blocos[k->n - 1], 1);
-            c.total -= bytes;
+            c->total -= bytes;
             return p;
         }
     }
 #endif
     void* p = std::malloc(bytes);
 #ifndef TOLV_SEM_CACHE
-    if (!p && c.total) {
+    if (!p && c && c->total) {
         // What the thread keeps gives way to what it needs.
-        Esvazia(c);
+        Esvazia(*c);
         p = std::malloc(bytes);
     }
 #endif
@@ -136,15 +141,19 @@ void tolv::DevolveArmazenamento(void* p, size_t bytes) noexcept
     if (bytes < sizeof(void*))
         bytes = sizeof(void*);
 #ifndef TOLV_SEM_CACHE
-    Cache& c = t_cache;
-    if (c.estado != 2 && bytes <= kMaiorBloco && c.total + bytes <= kLimite) {
-        if (c.estado == 0) {
+    Cache* c = t_cache;
+    if (!c) {
+        c = static_cast<Cache*>(std::calloc(1, sizeof(Cache)));
+        if (c) {
             // Registers the release at thread exit.
             static_cast<void>(&t_guardiao);
-            c.estado = 1;
+            c->estado = 1;
+            t_cache = c;
         }
-        if (Classe* k = AchaClasse(c, bytes, true); k && Empilha(*k, p)) {
-            c.total += bytes;
+    }
+    if (c && c->estado != 2 && bytes <= kMaiorBloco && c->total + bytes <= kLimite) {
+        if (Classe* k = AchaClasse(*c, bytes, true); k && Empilha(*k, p)) {
+            c->total += bytes;
             return;
         }
     }
@@ -155,14 +164,15 @@ void tolv::DevolveArmazenamento(void* p, size_t bytes) noexcept
 void tolv::EsvaziaArmazenamento() noexcept
 {
 #ifndef TOLV_SEM_CACHE
-    Esvazia(t_cache);
+    if (Cache* c = t_cache; c && c != &g_terminado)
+        Esvazia(*c);
 #endif
 }
 
 size_t tolv::ArmazenamentoGuardado() noexcept
 {
 #ifndef TOLV_SEM_CACHE
-    return t_cache.total;
+    return t_cache ? t_cache->total : 0;
 #else
     return 0;
 #endif

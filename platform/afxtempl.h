@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <type_traits>
 #include <utility>
 
 #include "platform/afx.h"
@@ -186,8 +187,10 @@ private:
     }
     void Destroi(int de, int ate)
     {
-        for (int i = de; i < ate; ++i)
-            m_pData[i].~TYPE();
+        // Every element was built as a TYPE: its own destructor, not a virtual call.
+        if constexpr (!std::is_trivially_destructible_v<TYPE>)
+            for (int i = de; i < ate; ++i)
+                m_pData[i].TYPE::~TYPE();
     }
 
     TYPE* m_pData = nullptr;

@@ -263,7 +263,7 @@ int EstradaDuasVias(const Documento& doc, const OpcoesEstrada& o)
 
     S enviado;
     p.Passo("CopiarPara", [&](std::string& det) {
-        std::memset(&enviado, 0xFF, sizeof enviado);
+        Prepara(d, &enviado, nullptr, 0xFF);
         r.CopiarPara(&enviado);
         Medida m = Mede(d, &enviado);
         det = Fmt("%zu structures, %zu bytes from array new", m.blocos, m.bytes);
@@ -495,15 +495,21 @@ void ConstroiCC2(TCMCC2Contrato& r, Gerador& g, long itens) { ContratoCC2(r, g, 
 void ConstroiCT(TCMCTConhecimentoTransporte& r, Gerador& g, long itens) { Conhecimento(r, g, N(itens, 10)); }
 void ConstroiES(TESMovimento& r, Gerador& g, long itens)
 {
-    Movimento(r, g, itens > 0 ? FormaMovimentoDe(N(itens, 3)) : FormaMovimento());
+    FormaMovimento f;
+    f.contabeis = f.composicoes = f.referencias = N(itens, 3);
+    Movimento(r, g, f);
 }
 void ConstroiOP(TCMOPOperacao& r, Gerador& g, long itens)
 {
-    Operacao(r, g, itens > 0 ? FormaOperacaoDe(N(itens, 3)) : FormaOperacao());
+    FormaOperacao f;
+    f.relacionamentos = N(itens, f.relacionamentos);
+    Operacao(r, g, f);
 }
 void ConstroiMestreAut(TCMMestreListaAutorizacoes& r, Gerador& g, long itens)
 {
-    ListaAutorizacoes(r, g, itens > 0 ? FormaAutorizacoesDe(N(itens, 3)) : FormaAutorizacoes());
+    FormaAutorizacoes f;
+    f.regras = N(itens, f.regras);
+    ListaAutorizacoes(r, g, f);
 }
 void ConstroiMestreRec(TCMMestreListaRecebimento& r, Gerador& g, long itens) { ListaRecebimento(r, g, N(itens, 10)); }
 void ConstroiMestreLei(TCMMestreListaLeiauteOC& r, Gerador& g, long itens) { ListaLeiauteOC(r, g, N(itens, 10)); }

@@ -91,7 +91,13 @@ int Estrada(const Args& args)
         }
         int falhos = 0;
         for (const amostra::Documento& d : docs) {
-            falhos += d.estrada(d, o) ? 1 : 0;
+            try {
+                falhos += d.estrada(d, o) ? 1 : 0;
+            } catch (CException* e) {
+                e->Delete();
+                std::fprintf(stderr, "tolvdata: the library raised an exception on the road of %s\n", d.codigo);
+                ++falhos;
+            }
             std::printf("\n");
         }
         std::printf("road: %zu documents, %zu as expected, %d with failed steps\n", docs.size(), docs.size() - falhos,
@@ -106,7 +112,16 @@ int Estrada(const Args& args)
     std::vector<unsigned char> arq;
     if (!salvar.empty())
         o.arquivo = &arq;
-    const int falhas = d->estrada(*d, o);
+    int falhas = 0;
+    try {
+        falhas = d->estrada(*d, o);
+    } catch (CException* e) {
+        // A document larger than the address space, for one.
+        e->Delete();
+        std::fprintf(stderr, "tolvdata: the library raised an exception on the road of %s (--items too large?)\n",
+                     d->codigo);
+        return 1;
+    }
     if (!salvar.empty()) {
         if (!Grava(salvar, arq)) {
             std::fprintf(stderr, "tolvdata: cannot write %s: %s\n", salvar.c_str(), std::strerror(errno));

@@ -11,6 +11,7 @@ namespace {
 void Uso(std::FILE* f)
 {
     std::fprintf(f, "usage: tolvdata [road [--items N] [--seed S]]\n"
+                    "       tolvdata road --doc NAME|all|list [--items N] [--seed S] [--save FILE]\n"
                     "       tolvdata layout NAME [--json]\n"
                     "       tolvdata layout --list [--json]\n"
                     "       tolvdata dump NAME FILE [--json]\n"
