@@ -20,7 +20,7 @@ void TCMGerencial::OnLimpar()
 
 void TCMGerencial::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMGerencial*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMGerencial*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 

@@ -96,6 +96,7 @@ public:
 protected:
     tagREG_CM_GERENCIALPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMGerencial, tagREG_CM_GERENCIALPS)
 
 // The shared accounting records built on the management line.
 #include "core/Rateio.h"

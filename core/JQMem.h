@@ -44,4 +44,12 @@ template <class S> inline bool LeBloco(S& dst, const S* src, const char* arquivo
 // fault, so the guard is left out.
 template <class S> inline void ZeraPropria(S& s) noexcept { std::memset(static_cast<void*>(&s), 0, sizeof(S)); }
 
+// Copy of another record's structure into this one's: both lie inside live
+// objects, so the guard is left out too.
+template <class S> inline void CopiaPropria(S& dst, const S& src) noexcept
+{
+    if (&dst != &src)
+        std::memcpy(static_cast<void*>(&dst), static_cast<const void*>(&src), sizeof(S));
+}
+
 } // namespace tolv

@@ -2,6 +2,7 @@
 // owner record exposes for each of its lists.
 #pragma once
 
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -23,6 +24,10 @@ class ParaEscrita {
     ParaEscrita() = default;
     friend struct Escritor;
 };
+// Records whose object is its bytes: the vtable pointers and the structure,
+// no member that owns memory (see TOLV_COPIA_POR_BYTES). A list copies them
+// by their bytes, as it moves every element when it grows.
+template <class T> inline constexpr bool kCopiaPorBytes = false;
 } // namespace tolv
 
 template <class T> class T_Lista {
@@ -84,12 +89,22 @@ public:
         if (GetSize() == 0) {
             if (n == 0)
                 return;
+            if constexpr (tolv::kCopiaPorBytes<T>) {
+                m_a.AcrescentaBytes(src.GetData(), n);
+                return;
+            }
             m_a.ReservaPara(n);
             for (int i = 0; i < n; ++i)
                 m_a.Emplace(src.GetData()[i]);
             return;
         }
         m_a.SetSize(n);
+        if constexpr (tolv::kCopiaPorBytes<T>) {
+            if (n > 0)
+                std::memcpy(static_cast<void*>(m_a.GetData()), static_cast<const void*>(src.GetData()),
+                            sizeof(T) * static_cast<size_t>(n));
+            return;
+        }
         for (int i = 0; i < n; ++i)
             m_a.GetData()[i] = src.GetData()[i];
     }

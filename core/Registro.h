@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "companions/JQLConx.h"
 #include "core/JQMem.h"
@@ -58,6 +59,10 @@ protected:                                                                      
 public:
 
 namespace tolv {
+// Bytes of a record's plain members (none owns anything).
+template <class... M>
+requires(std::is_trivially_copyable_v<M>&&...) inline constexpr size_t SomaTamanhos = (sizeof(M) + ... + 0);
+
 // True when the two blocks share a byte.
 inline bool Sobrepoe(const void* a, size_t na, const void* b, size_t nb) noexcept
 {
@@ -111,6 +116,16 @@ private:                                                                        
     void EscreveAninhados(S* dst) const;                                                                               \
                                                                                                                        \
 public:
+
+// Declares, after the class, that record T (directly on TJQBaseParaDados) is
+// its structure S and nothing else, but for plain members of the types given
+// after S: lists copy it by its bytes.
+#define TOLV_COPIA_POR_BYTES(T, S, ...)                                                                                \
+    static_assert(sizeof(T) == sizeof(TJQBaseParaDados) + sizeof(S) __VA_OPT__(+tolv::SomaTamanhos<__VA_ARGS__>),      \
+                  #T " holds more than its structure");                                                                \
+    namespace tolv {                                                                                                   \
+    template <> inline constexpr bool kCopiaPorBytes<T> = true;                                                        \
+    }
 
 // Comparison pair: operator!= is exactly the negation of operator==.
 #define TOLV_COMPARACAO(T)                                                                                             \

@@ -107,6 +107,17 @@ public:
         return m_nSize++;
     }
 
+    // Appends copies of the n elements at src by their bytes: only for element
+    // types whose object is its bytes (no member owns anything).
+    void AcrescentaBytes(const TYPE* src, int n)
+    {
+        if (n <= 0)
+            return;
+        ReservaPara(m_nSize + n);
+        std::memcpy(static_cast<void*>(m_pData + m_nSize), static_cast<const void*>(src), Bytes(n));
+        m_nSize += n;
+    }
+
     // The capacity that n more appends one by one would reach, taken now.
     void ReservaParaAcrescimos(int n)
     {

@@ -170,6 +170,34 @@ TEST(Lista, ReadingAndAssignmentTakeTheCapacityOfTheirAppends)
     EXPECT_EQ(c.GetCapacidade(), 250) << "a resize to the source's count";
 }
 
+// Records that are their structure alone are copied by their bytes: the copy
+// is a whole, independent record list under the same capacity rule, into an
+// empty list or over a longer one.
+TEST(Lista, RecordsCopiedByTheirBytesAreWholeIndependentCopies)
+{
+    static_assert(tolv::kCopiaPorBytes<TCMGerencial> && !tolv::kCopiaPorBytes<TCMRERateioProduto>);
+    T_Lista<TCMGerencial> fonte;
+    for (int k = 0; k < 130; ++k)
+        fonte.Add(re_teste::Linha(k + 1, 100 * k));
+    T_Lista<TCMGerencial> copia(fonte);
+    ASSERT_EQ(copia.GetSize(), 130);
+    EXPECT_EQ(copia.GetCapacidade(), 130) << "an empty list takes max(n, 100)";
+    EXPECT_TRUE(tolv::ListasIguais(copia, fonte));
+    copia.ElementAt(129).SetValor(JQCY(-1));
+    EXPECT_EQ(fonte.GetAt(129).GetValor(), JQCY(12900)) << "the source keeps its own lines";
+    tagREG_CM_GERENCIALPS ps;
+    copia.GetAt(7).CopiarPara(&ps);
+    EXPECT_EQ(ps.PonteiroGerencial, 8) << "a copied element is a working record";
+
+    T_Lista<TCMGerencial> curta;
+    curta.Add(re_teste::Linha(900, 9));
+    copia = curta;
+    ASSERT_EQ(copia.GetSize(), 1);
+    EXPECT_EQ(copia.GetAt(0).GetPonteiroGerencial(), 900);
+    copia = T_Lista<TCMGerencial>();
+    EXPECT_EQ(copia.GetCapacidade(), 0) << "a copy of an empty list releases the storage";
+}
+
 // Released storage goes back to the thread's cache and is handed out again;
 // what the thread keeps is bounded and can be released.
 TEST(Lista, ReleasedStorageIsReused)

@@ -26,7 +26,7 @@ using tolv::cc::LeBloco;
     }                                                                                                                  \
     void T::OnCopiar(const TJQBaseParaDados* src)                                                                      \
     {                                                                                                                  \
-        JQMemCpy(&m_ps, &static_cast<const T*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);                                \
+        tolv::CopiaPropria(m_ps, static_cast<const T*>(src)->m_ps);                                                    \
         TJQBaseParaDados::OnCopiar(src);                                                                               \
     }                                                                                                                  \
     void T::CopiarPara(S* dst) const { JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__); }                             \
@@ -133,7 +133,7 @@ void TCMCCContrato::OnLimpar()
 void TCMCCContrato::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCCContrato*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_LinhaImportacao = s->m_LinhaImportacao;
     m_EhImportacao = s->m_EhImportacao;
     m_Vinculo = s->m_Vinculo;

@@ -56,7 +56,7 @@ void TCMCC2Aditivo::OnLimpar()
 void TCMCC2Aditivo::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCC2Aditivo*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Descricao = s->m_Descricao;
     TJQBaseParaDados::OnCopiar(src);
 }
@@ -104,7 +104,7 @@ void TCMCC2Reajuste::OnLimpar()
 
 void TCMCC2Reajuste::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMCC2Reajuste*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMCC2Reajuste*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -142,7 +142,7 @@ void TCMCC2NotaFiscal::OnLimpar()
 
 void TCMCC2NotaFiscal::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMCC2NotaFiscal*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMCC2NotaFiscal*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -182,7 +182,7 @@ void TCMCC2Classificacao::OnLimpar()
 void TCMCC2Classificacao::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCC2Classificacao*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_ValorRateio = s->m_ValorRateio;
     TJQBaseParaDados::OnCopiar(src);
 }
@@ -238,7 +238,7 @@ void TCMCC2Execucao::OnLimpar()
 void TCMCC2Execucao::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCC2Execucao*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Descricao = s->m_Descricao;
     TJQBaseParaDados::OnCopiar(src);
 }
@@ -290,7 +290,7 @@ void TCMCC2Parcela::OnLimpar()
 void TCMCC2Parcela::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCC2Parcela*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_ValorJuros = s->m_ValorJuros;
     m_ValorMultas = s->m_ValorMultas;
     m_ValorDescontos = s->m_ValorDescontos;
@@ -392,7 +392,7 @@ void TCMCC2Contrato::OnLimpar()
 void TCMCC2Contrato::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCC2Contrato*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Observacao = s->m_Observacao;
     m_DescricaoContrato = s->m_DescricaoContrato;
     m_Vinculo = s->m_Vinculo;

@@ -178,6 +178,7 @@ public:
 protected:
     tagREG_REAJUSTE_CONTRATO_COMPRAPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMCC2Reajuste, tagREG_REAJUSTE_CONTRATO_COMPRAPS)
 
 // One invoice received under the contract.
 class TOLV_API TCMCC2NotaFiscal : public TJQBaseParaDados {
@@ -195,6 +196,7 @@ public:
 protected:
     tagREG_NOTA_FISCAL_CONTRATO_COMPRAPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMCC2NotaFiscal, tagREG_NOTA_FISCAL_CONTRATO_COMPRAPS)
 
 // One apportionment line: a percentage of the contract for one classification.
 // Its amount is kept in the record only.

@@ -25,7 +25,7 @@ void TCMCPCotacaoPreco::OnLimpar()
 void TCMCPCotacaoPreco::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCPCotacaoPreco*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Observacao = s->m_Observacao;
     m_LocalEntrega = s->m_LocalEntrega;
     if (s != this) {

@@ -53,7 +53,7 @@ void TCMCPCotacaoPrecoItemFornecedor::OnLimpar()
 void TCMCPCotacaoPrecoItemFornecedor::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCPCotacaoPrecoItemFornecedor*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_NomeFornecedor = s->m_NomeFornecedor;
     m_Observacao = s->m_Observacao;
     // Through a copy of the source's order, made before this one is replaced.

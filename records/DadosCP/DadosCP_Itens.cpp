@@ -31,7 +31,7 @@ void TCMCPCotacaoPrecoItemProduto::OnLimpar()
 void TCMCPCotacaoPrecoItemProduto::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCPCotacaoPrecoItemProduto*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Complemento = s->m_Complemento;
     m_Observacao = s->m_Observacao;
     if (s != this)
@@ -102,7 +102,7 @@ void TCMCPCotacaoPrecoItemParcela::OnLimpar()
 
 void TCMCPCotacaoPrecoItemParcela::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMCPCotacaoPrecoItemParcela*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMCPCotacaoPrecoItemParcela*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -141,7 +141,7 @@ void TCMCPCotacaoPrecoItemAcompanhamento::OnLimpar()
 void TCMCPCotacaoPrecoItemAcompanhamento::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCPCotacaoPrecoItemAcompanhamento*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Observacao = s->m_Observacao;
     TJQBaseParaDados::OnCopiar(src);
 }

@@ -138,6 +138,7 @@ public:
 protected:
     tagREG_COTACAOITEMFATURAPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMCPCotacaoPrecoItemParcela, tagREG_COTACAOITEMFATURAPS)
 
 // One offered price of one supplier for one product: the two refer to their
 // positions in the quotation's lists.

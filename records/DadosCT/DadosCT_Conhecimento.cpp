@@ -25,7 +25,7 @@ void TCMCTConhecimentoTransporte::OnLimpar()
 void TCMCTConhecimentoTransporte::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMCTConhecimentoTransporte*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Vinculo = s->m_Vinculo;
     if (s != this) {
         m_Rateio.Copia(s->m_Rateio);

@@ -19,7 +19,7 @@ void TCMCTParcela::OnLimpar()
 
 void TCMCTParcela::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMCTParcela*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMCTParcela*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -57,7 +57,7 @@ void TCMCTNotaFiscal::OnLimpar()
 
 void TCMCTNotaFiscal::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMCTNotaFiscal*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMCTNotaFiscal*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 

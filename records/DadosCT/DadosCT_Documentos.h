@@ -53,6 +53,7 @@ public:
 protected:
     tagREG_FATURA_CONHECIMENTOPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMCTParcela, tagREG_FATURA_CONHECIMENTOPS)
 
 // One invoice carried under the freight bill.
 class TOLV_API TCMCTNotaFiscal : public TJQBaseParaDados {
@@ -70,3 +71,4 @@ public:
 protected:
     tagREG_NOTAFISCAL_CONHECIMENTOPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMCTNotaFiscal, tagREG_NOTAFISCAL_CONHECIMENTOPS)

@@ -18,7 +18,7 @@ void TCMCTRateio::OnLimpar()
 
 void TCMCTRateio::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMCTRateio*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMCTRateio*>(src)->m_ps);
     TCMRateioBase::OnCopiar(src);
 }
 

@@ -21,7 +21,7 @@ TOLV_REGISTRA_ESTRUTURA(_REG_NOTAS_FISCIASPS)
     }                                                                                                                  \
     void T::OnCopiar(const TJQBaseParaDados* src)                                                                      \
     {                                                                                                                  \
-        JQMemCpy(&m_ps, &static_cast<const T*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);                                \
+        tolv::CopiaPropria(m_ps, static_cast<const T*>(src)->m_ps);                                                    \
         TJQBaseParaDados::OnCopiar(src);                                                                               \
     }                                                                                                                  \
     void T::CopiarPara(S* dst) const { JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__); }

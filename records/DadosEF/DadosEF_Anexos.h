@@ -86,6 +86,7 @@ public:
 protected:
     _REG_DADOS_DIPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TEFMovimentoDI, _REG_DADOS_DIPS)
 
 // One financial instalment of the document.
 class TOLV_API TEFMovimentoParcela : public TJQBaseParaDados {
@@ -101,6 +102,7 @@ public:
 protected:
     _REG_EF_NF_FINANCEIRO_PS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TEFMovimentoParcela, _REG_EF_NF_FINANCEIRO_PS)
 
 // One document the movement refers to.
 class TOLV_API TEFMovimentoReferida : public TJQBaseParaDados {
@@ -116,6 +118,7 @@ public:
 protected:
     _REG_EF_NF_REFERIDA_PS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TEFMovimentoReferida, _REG_EF_NF_REFERIDA_PS)
 
 // One invoice transported, when the movement is a freight document.
 class TOLV_API TEFMovimentoTransporte : public TJQBaseParaDados {
@@ -131,3 +134,4 @@ public:
 protected:
     _REG_NOTAS_FISCIASPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TEFMovimentoTransporte, _REG_NOTAS_FISCIASPS)

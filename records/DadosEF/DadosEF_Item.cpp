@@ -19,7 +19,7 @@ void TEFMovimentoItem::OnLimpar()
 void TEFMovimentoItem::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TEFMovimentoItem*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_ValorUnitario = s->m_ValorUnitario;
     TJQBaseParaDados::OnCopiar(src);
 }

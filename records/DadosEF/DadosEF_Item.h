@@ -109,3 +109,4 @@ protected:
     _REG_ITENS_NF_PS m_ps;
     tagCY m_ValorUnitario;
 };
+TOLV_COPIA_POR_BYTES(TEFMovimentoItem, _REG_ITENS_NF_PS, tagCY)

@@ -24,7 +24,7 @@ void TEFMovimentoAliquotaICMS::OnLimpar()
 
 void TEFMovimentoAliquotaICMS::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TEFMovimentoAliquotaICMS*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TEFMovimentoAliquotaICMS*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -55,7 +55,7 @@ void TEFMovimento::OnLimpar()
 void TEFMovimento::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TEFMovimento*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_DadosAdicionais = s->m_DadosAdicionais;
     m_GerencialComposto = s->m_GerencialComposto;
     if (s != this) {

@@ -171,6 +171,7 @@ public:
 protected:
     _REG_ALIQUOTASICMSPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TEFMovimentoAliquotaICMS, _REG_ALIQUOTASICMSPS)
 
 // The fiscal-bookkeeping movement.
 class TOLV_API TEFMovimento : public TJQBaseParaDados {

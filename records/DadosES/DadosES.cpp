@@ -29,7 +29,7 @@ void TESMovimentoContabil::OnLimpar()
 
 void TESMovimentoContabil::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TESMovimentoContabil*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TESMovimentoContabil*>(src)->m_ps);
     TCMRateioBase::OnCopiar(src);
 }
 
@@ -74,7 +74,7 @@ void TESMovimentoComposicao::OnLimpar()
 
 void TESMovimentoComposicao::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TESMovimentoComposicao*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TESMovimentoComposicao*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -104,7 +104,7 @@ void TESMovimentoReferencia::OnLimpar()
 
 void TESMovimentoReferencia::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TESMovimentoReferencia*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TESMovimentoReferencia*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -139,7 +139,7 @@ void TESMovimento::OnLimpar()
 void TESMovimento::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TESMovimento*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Complemento = s->m_Complemento;
     if (s != this) {
         m_Contabil.Copia(s->m_Contabil);

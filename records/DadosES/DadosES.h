@@ -177,6 +177,7 @@ public:
 protected:
     _REG_ES_COMPOSICAO_PRODUTOPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TESMovimentoComposicao, _REG_ES_COMPOSICAO_PRODUTOPS)
 
 // One movement referred to by the movement.
 class TOLV_API TESMovimentoReferencia : public TJQBaseParaDados {
@@ -194,6 +195,7 @@ public:
 protected:
     _REG_ES_MOV_REFERENCIAPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TESMovimentoReferencia, _REG_ES_MOV_REFERENCIAPS)
 
 // An inventory movement of a product, with its postings, composition lines,
 // references and a free complement text.

@@ -119,7 +119,7 @@ void TCMMestreAutorizacoes::OnLimpar()
 void TCMMestreAutorizacoes::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMMestreAutorizacoes*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this)
         m_Usuarios.Copia(s->m_Usuarios);
     TJQBaseParaDados::OnCopiar(src);
@@ -230,7 +230,7 @@ void TCMMestreRecebimento::OnLimpar()
 
 void TCMMestreRecebimento::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMMestreRecebimento*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMMestreRecebimento*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -259,7 +259,7 @@ void TCMMestreLeiauteOC::OnLimpar()
 
 void TCMMestreLeiauteOC::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMMestreLeiauteOC*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMMestreLeiauteOC*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 

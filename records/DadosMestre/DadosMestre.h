@@ -143,6 +143,7 @@ public:
 protected:
     tagREG_CM_RECEBIMENTOPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMMestreRecebimento, tagREG_CM_RECEBIMENTOPS)
 
 // The purchase-order layout text of a branch.
 class TOLV_API TCMMestreLeiauteOC : public TJQBaseParaDados {
@@ -159,6 +160,7 @@ public:
 protected:
     tagREG_CM_LEIAUTEOCMESTREPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMMestreLeiauteOC, tagREG_CM_LEIAUTEOCMESTREPS)
 
 // The table of receiving windows.
 class TOLV_API TCMMestreListaRecebimento : public TJQBaseParaDados {

@@ -27,7 +27,7 @@ void TCMOCRecebimento::OnLimpar()
 void TCMOCRecebimento::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMOCRecebimento*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Observacao = s->m_Observacao;
     TJQBaseParaDados::OnCopiar(src);
 }
@@ -90,7 +90,7 @@ void TCMOCProgramacao::OnLimpar()
 void TCMOCProgramacao::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMOCProgramacao*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this)
         m_Recebimento.Copia(s->m_Recebimento);
     TJQBaseParaDados::OnCopiar(src);
@@ -149,7 +149,7 @@ void TCMOCRateio::OnLimpar()
 
 void TCMOCRateio::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMOCRateio*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMOCRateio*>(src)->m_ps);
     TCMRateioBase::OnCopiar(src);
 }
 
@@ -215,7 +215,7 @@ void TCMOCItem::OnLimpar()
 void TCMOCItem::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMOCItem*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this) {
         m_Rateio.Copia(s->m_Rateio);
         m_Programacao.Copia(s->m_Programacao);

@@ -27,7 +27,7 @@ void TCMOCOrdemCompra::OnLimpar()
 void TCMOCOrdemCompra::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMOCOrdemCompra*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this) {
         m_Item.Copia(s->m_Item);
         m_Parcela.Copia(s->m_Parcela);

@@ -25,7 +25,7 @@ void TCMOCParcela::OnLimpar()
 
 void TCMOCParcela::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMOCParcela*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMOCParcela*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -61,7 +61,7 @@ void TCMOCAutorizacao::OnLimpar()
 
 void TCMOCAutorizacao::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMOCAutorizacao*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMOCAutorizacao*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 

@@ -51,6 +51,7 @@ public:
 protected:
     tagREG_FATURA_COMPRAPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMOCParcela, tagREG_FATURA_COMPRAPS)
 
 // One authorization step of an order. Not compared.
 class TOLV_API TCMOCAutorizacao : public TJQBaseParaDados {
@@ -67,6 +68,7 @@ public:
 protected:
     tagREG_AUTORIZACAO_COMPRAPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMOCAutorizacao, tagREG_AUTORIZACAO_COMPRAPS)
 
 // The authorization steps of an order, exchanged on their own. Not compared.
 class TOLV_API TCMOCListaAutorizacao : public TJQBaseParaDados {

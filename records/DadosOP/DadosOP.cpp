@@ -30,7 +30,7 @@ void TCMOPRateio::OnLimpar()
 void TCMOPRateio::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMOPRateio*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this)
         m_Gerencial.Copia(s->m_Gerencial);
     TJQBaseParaDados::OnCopiar(src);
@@ -96,7 +96,7 @@ void TCMOPRelacionamento::OnLimpar()
 void TCMOPRelacionamento::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMOPRelacionamento*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this)
         m_Rateio.Copia(s->m_Rateio);
     TJQBaseParaDados::OnCopiar(src);
@@ -157,7 +157,7 @@ void TCMOPOperacao::OnLimpar()
 void TCMOPOperacao::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMOPOperacao*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this)
         m_Relacionamento.Copia(s->m_Relacionamento);
     TJQBaseParaDados::OnCopiar(src);

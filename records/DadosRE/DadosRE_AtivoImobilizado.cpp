@@ -17,7 +17,7 @@ void TCMREAtivoImobilizado::OnLimpar()
 
 void TCMREAtivoImobilizado::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMREAtivoImobilizado*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMREAtivoImobilizado*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 

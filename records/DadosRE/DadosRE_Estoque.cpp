@@ -24,7 +24,7 @@ void TCMREComposicao::OnLimpar()
 
 void TCMREComposicao::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMREComposicao*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMREComposicao*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -128,7 +128,7 @@ void TCMREEntradaEstoque::OnLimpar()
 void TCMREEntradaEstoque::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMREEntradaEstoque*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_ArmaFogo_Descricao = s->m_ArmaFogo_Descricao;
     if (s != this) {
         m_GerencialSaida.Copia(s->m_GerencialSaida);

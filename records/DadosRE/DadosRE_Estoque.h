@@ -90,6 +90,7 @@ public:
 protected:
     _REG_ITEM_ENTRADA_COMPOSICAOPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMREComposicao, _REG_ITEM_ENTRADA_COMPOSICAOPS)
 
 // Stock entry of a product item: quantity, locations, lot and weapon data, the
 // outgoing management lines and the composition (the base holds the entry's

@@ -23,7 +23,7 @@ void TCMREServicoDeducao::OnLimpar()
 
 void TCMREServicoDeducao::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMREServicoDeducao*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMREServicoDeducao*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -57,7 +57,7 @@ void TCMREItemImposto::OnLimpar()
 void TCMREItemImposto::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMREItemImposto*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this)
         m_Deducao.Copia(s->m_Deducao);
     TJQBaseParaDados::OnCopiar(src);

@@ -41,6 +41,7 @@ public:
 protected:
     tagREG_DEDUCOES_PS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMREServicoDeducao, tagREG_DEDUCOES_PS)
 
 // One tax of an entry item (product or service) with its deductions.
 class TOLV_API TCMREItemImposto : public TJQBaseParaDados {

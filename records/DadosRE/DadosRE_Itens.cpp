@@ -27,7 +27,7 @@ void TCMREItemProdutoTotais::OnLimpar()
 
 void TCMREItemProdutoTotais::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMREItemProdutoTotais*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMREItemProdutoTotais*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -92,7 +92,7 @@ void TCMREItemProduto::OnLimpar()
 void TCMREItemProduto::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMREItemProduto*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this) {
         m_Rateio.Copia(s->m_Rateio);
         m_MargemLucro.Copia(s->m_MargemLucro);
@@ -216,7 +216,7 @@ void TCMREItemServico::OnLimpar()
 void TCMREItemServico::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMREItemServico*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this) {
         m_Rateio.Copia(s->m_Rateio);
         m_Imposto.Copia(s->m_Imposto);

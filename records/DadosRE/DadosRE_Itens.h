@@ -72,6 +72,7 @@ public:
 protected:
     tagREG_ITEM_TOTAIS_ENTRADAPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMREItemProdutoTotais, tagREG_ITEM_TOTAIS_ENTRADAPS)
 
 // clang-format off
 #define TOLV_LAYOUT_tagREG_ITEM_ENTRADA_PRODUTOPS(F)                                        \

@@ -18,7 +18,7 @@ void TCMREMargemLucro::OnLimpar()
 
 void TCMREMargemLucro::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMREMargemLucro*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMREMargemLucro*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 

@@ -34,6 +34,7 @@ public:
 protected:
     tagREG_MARGEMLUCROPS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMREMargemLucro, tagREG_MARGEMLUCROPS)
 
 // A margin with its place on the formation screen (indices of the product and
 // of the margin, and the product position). Positions never travel.

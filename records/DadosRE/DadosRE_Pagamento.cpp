@@ -26,7 +26,7 @@ void TCMREParcela::OnLimpar()
 
 void TCMREParcela::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMREParcela*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMREParcela*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -68,7 +68,7 @@ void TCMRETituloImposto::OnLimpar()
 void TCMRETituloImposto::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMRETituloImposto*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this)
         m_Rateio.Copia(s->m_Rateio);
     TJQBaseParaDados::OnCopiar(src);

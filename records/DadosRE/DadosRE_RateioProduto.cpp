@@ -55,7 +55,7 @@ void TCMRERateioProduto::OnLimpar()
 void TCMRERateioProduto::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMRERateioProduto*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this) {
         m_GerencialOrigem.Copia(s->m_GerencialOrigem);
         m_GerencialFilialClassificacao.Copia(s->m_GerencialFilialClassificacao);

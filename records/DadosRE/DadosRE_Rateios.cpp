@@ -36,7 +36,7 @@ void TCMRERateioTitulo::OnLimpar()
 
 void TCMRERateioTitulo::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMRERateioTitulo*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMRERateioTitulo*>(src)->m_ps);
     TCMRateioBase::OnCopiar(src);
 }
 
@@ -88,7 +88,7 @@ void TCMRERateioServico::OnLimpar()
 void TCMRERateioServico::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMRERateioServico*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     if (s != this)
         m_GerencialFilialClassificacao.Copia(s->m_GerencialFilialClassificacao);
     TCMRateioBase::OnCopiar(src);

@@ -24,7 +24,7 @@ void TCMRENFReferidas::OnLimpar()
 
 void TCMRENFReferidas::OnCopiar(const TJQBaseParaDados* src)
 {
-    JQMemCpy(&m_ps, &static_cast<const TCMRENFReferidas*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, static_cast<const TCMRENFReferidas*>(src)->m_ps);
     TJQBaseParaDados::OnCopiar(src);
 }
 
@@ -68,7 +68,7 @@ void TCMREObservacaoCFOP::OnLimpar()
 void TCMREObservacaoCFOP::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMREObservacaoCFOP*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Observacao = s->m_Observacao;
     TJQBaseParaDados::OnCopiar(src);
 }
@@ -117,7 +117,7 @@ void TCMREItemAssociacaoREOC::OnLimpar()
 void TCMREItemAssociacaoREOC::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMREItemAssociacaoREOC*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_CancelarItem = s->m_CancelarItem;
     TJQBaseParaDados::OnCopiar(src);
 }

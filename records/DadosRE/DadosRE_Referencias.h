@@ -52,6 +52,7 @@ public:
 protected:
     tagREG_RE_NF_REFERIDA_PS m_ps;
 };
+TOLV_COPIA_POR_BYTES(TCMRENFReferidas, tagREG_RE_NF_REFERIDA_PS)
 
 // A free note attached to one CFOP of the entry.
 class TOLV_API TCMREObservacaoCFOP : public TJQBaseParaDados {

@@ -43,7 +43,7 @@ void TCMRERegistroEntrada::OnLimpar()
 void TCMRERegistroEntrada::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMRERegistroEntrada*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Vinculo = s->m_Vinculo;
     if (s != this) {
         m_Produto.Copia(s->m_Produto);

@@ -24,7 +24,7 @@ void TCMSCItem::OnLimpar()
 void TCMSCItem::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMSCItem*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Complemento = s->m_Complemento;
     m_Observacao = s->m_Observacao;
     if (s != this)
@@ -100,7 +100,7 @@ void TCMSCFornecedor::OnLimpar()
 void TCMSCFornecedor::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMSCFornecedor*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_NomeFornecedor = s->m_NomeFornecedor;
     m_Observacao = s->m_Observacao;
     TJQBaseParaDados::OnCopiar(src);

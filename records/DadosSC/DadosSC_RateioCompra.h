@@ -22,7 +22,7 @@
                                                                                                                        \
     void T::OnCopiar(const TJQBaseParaDados* src)                                                                      \
     {                                                                                                                  \
-        JQMemCpy(&m_ps, &static_cast<const T*>(src)->m_ps, sizeof m_ps, ARQ, __LINE__);                                \
+        tolv::CopiaPropria(m_ps, static_cast<const T*>(src)->m_ps);                                                    \
         TCMRateioBase::OnCopiar(src);                                                                                  \
     }                                                                                                                  \
                                                                                                                        \

@@ -33,7 +33,7 @@ void TCMSCSolicitacaoCompra::OnLimpar()
 void TCMSCSolicitacaoCompra::OnCopiar(const TJQBaseParaDados* src)
 {
     const auto* s = static_cast<const TCMSCSolicitacaoCompra*>(src);
-    JQMemCpy(&m_ps, &s->m_ps, sizeof m_ps, ARQ, __LINE__);
+    tolv::CopiaPropria(m_ps, s->m_ps);
     m_Vinculo = s->m_Vinculo;
     m_Observacao = s->m_Observacao;
     Corta(m_Observacao);
