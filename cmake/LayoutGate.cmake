@@ -20,7 +20,8 @@ endfunction()
 # The description as text: one line per structure (name and size), then one
 # per field (offset, size, kind, name). Keys other than these are left out.
 function(describe out)
-  tool_json(list --list)
+  tool_json(all --list)
+  string(JSON list GET "${all}" structures)
   string(JSON n LENGTH "${list}")
   set(text "")
   if(n GREATER 0)

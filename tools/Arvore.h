@@ -4,6 +4,7 @@
 // and are shown, never followed.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -24,6 +25,22 @@ struct Arvore {
     const unsigned char* segunda = nullptr;
     unsigned long qtdSegunda = 0;
 };
+
+inline bool EhAninhado(const tolv::CampoDesc& c)
+{
+    return c.tipo == tolv::Tipo::Array || c.tipo == tolv::Tipo::TextoVar;
+}
+
+inline const tolv::AninhadoDesc* AninhadoDe(const tolv::EstruturaDesc& d, const tolv::CampoDesc& c)
+{
+    for (unsigned i = 0; i < d.nAninhados; ++i)
+        if (d.aninhados[i].offsetPonteiro == c.offset)
+            return &d.aninhados[i];
+    return nullptr;
+}
+
+// Bytes of a text field that its text may take (the rest: the terminator).
+inline size_t LimiteTexto(const tolv::CampoDesc& c) { return c.tipo == tolv::Tipo::Texto ? c.capacidade : c.tamanho; }
 
 // A tree read from a file (or standard input for "-"), with what owns it.
 struct ArvoreLida {

@@ -1,6 +1,7 @@
 // `tolvdata dump`, `diff` and `pack`: raw blocks and whole documents decoded
 // field by field, compared byte by byte, and written back from JSON.
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,12 @@ int MauUso(const char* verbo, const std::string& msg, const char* uso)
     return 2;
 }
 
-} // namespace
-
-int Despejo(const Args& args)
+int DespejoSemGuarda(const Args& args)
 {
     const char* uso = "usage: tolvdata dump NAME FILE [--json]\n";
     Linha l = Analisa(args, {"--json"}, false);
+    if (Versao(l))
+        return 0;
     if (l.Tem("--help")) {
         std::printf("%s"
                     "Decodes FILE (\"-\": standard input), a raw little-endian image of structure NAME\n"
@@ -57,10 +58,12 @@ int Despejo(const Args& args)
     return 0;
 }
 
-int Diferenca(const Args& args)
+int DiferencaSemGuarda(const Args& args)
 {
     const char* uso = "usage: tolvdata diff NAME A B [--json]\n";
     Linha l = Analisa(args, {"--json"}, false);
+    if (Versao(l))
+        return 0;
     if (l.Tem("--help")) {
         std::printf("%s"
                     "Compares two images of structure NAME (raw blocks or whole-document files; \"-\"\n"
@@ -93,10 +96,12 @@ int Diferenca(const Args& args)
     return ComparaArvores(a.arvore, b.arvore, l.Tem("--json"), stdout) ? 0 : 1;
 }
 
-int Empacotamento(const Args& args)
+int EmpacotamentoSemGuarda(const Args& args)
 {
     const char* uso = "usage: tolvdata pack NAME FILE.json -o OUT\n";
     Linha l = Analisa(args, {}, true);
+    if (Versao(l))
+        return 0;
     if (l.Tem("--help")) {
         std::printf("%s"
                     "The inverse of `tolvdata dump NAME FILE --json`: reads the JSON notation from\n"
@@ -124,7 +129,8 @@ int Empacotamento(const Args& args)
     json::Valor v;
     std::vector<unsigned char> saida;
     if (!json::Le(std::string(entrada.begin(), entrada.end()), v, erro) || !Empacota(*d, v, saida, erro)) {
-        std::fprintf(stderr, "tolvdata pack: %s: %s\n", l.posicionais[1].c_str(), erro.c_str());
+        std::fprintf(stderr, "tolvdata pack: %s: %s\n",
+                     l.posicionais[1] == "-" ? "standard input" : l.posicionais[1].c_str(), erro.c_str());
         return 3;
     }
     std::FILE* f = l.saida == "-" ? stdout : std::fopen(l.saida.c_str(), "wb");
@@ -138,6 +144,40 @@ int Empacotamento(const Args& args)
         return 3;
     }
     return 0;
+}
+
+} // namespace
+
+// A file or a JSON text too large for the address space ends the verb, not the
+// process.
+int Despejo(const Args& args)
+{
+    try {
+        return DespejoSemGuarda(args);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "tolvdata dump: out of memory\n");
+        return 3;
+    }
+}
+
+int Diferenca(const Args& args)
+{
+    try {
+        return DiferencaSemGuarda(args);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "tolvdata diff: out of memory\n");
+        return 3;
+    }
+}
+
+int Empacotamento(const Args& args)
+{
+    try {
+        return EmpacotamentoSemGuarda(args);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "tolvdata pack: out of memory\n");
+        return 3;
+    }
 }
 
 } // namespace ferramenta

@@ -100,8 +100,8 @@ Linha Analisa(const Args& a, std::initializer_list<const char*> flags, bool acei
         const std::string& s = a[i];
         if (s == "-" || s.empty() || s[0] != '-') {
             l.posicionais.push_back(s);
-        } else if (s == "--help" || s == "-h") {
-            l.flags.push_back("--help");
+        } else if (s == "--help" || s == "-h" || s == "--version") {
+            l.flags.push_back(s == "-h" ? "--help" : s);
         } else if (aceitaSaida && (s == "-o" || s == "--output")) {
             if (i + 1 >= a.size())
                 l.erro = s + " needs a file name";
@@ -132,9 +132,18 @@ const tolv::EstruturaDesc* Procura(const char* verbo, const std::string& nome)
     return nullptr;
 }
 
+bool Versao(const Linha& l)
+{
+    if (l.Tem("--version"))
+        std::printf("tolvdata %s\n", TOLVDATA_VERSION);
+    return l.Tem("--version");
+}
+
 int Leiaute(const Args& args)
 {
     Linha l = Analisa(args, {"--json", "--list"}, false);
+    if (Versao(l))
+        return 0;
     if (l.Tem("--help")) {
         std::printf("usage: tolvdata layout NAME [--json]\n"
                     "       tolvdata layout --list [--json]\n"

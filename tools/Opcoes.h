@@ -19,6 +19,8 @@ struct Linha {
     bool Tem(const char* f) const;
 };
 Linha Analisa(const Args& a, std::initializer_list<const char*> flags, bool aceitaSaida);
+// Prints the version when asked (--version) and says so.
+bool Versao(const Linha& l);
 
 // The structure named `nome`, or null after telling the closest names on
 // standard error.
