@@ -48,18 +48,13 @@ bool TCMCPCotacaoPreco::operator==(const TCMCPCotacaoPreco& o) const
         !tolv::ListasIguais(m_ItemProduto, o.m_ItemProduto))
         return false;
     // clang-format off
-    IGUAL(DataCotacao); IGUAL(DataSolicitacao); IGUAL(PonteiroFilial);
-    IGUAL(CodigoCotacao);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCPCotacaoPreco,
+        DataCotacao, DataSolicitacao, PonteiroFilial, CodigoCotacao,
+        Situacao, Cotado, AprovarMenorPreco, DataLimiteCotacao,
+        PonteiroRequisitante, PonteiroDepartamento, PonteiroComprador,
+        DataNecessidade, NrDiasNecessidade);
     // clang-format on
-    if (m_Observacao != o.m_Observacao || m_LocalEntrega != o.m_LocalEntrega)
-        return false;
-    // clang-format off
-    IGUAL(Situacao); IGUAL(Cotado); IGUAL(AprovarMenorPreco);
-    IGUAL(DataLimiteCotacao);
-    IGUAL(PonteiroRequisitante); IGUAL(PonteiroDepartamento); IGUAL(PonteiroComprador);
-    IGUAL(DataNecessidade); IGUAL(NrDiasNecessidade);
-    // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps) && m_Observacao == o.m_Observacao && m_LocalEntrega == o.m_LocalEntrega;
 }
 
 void TCMCPCotacaoPreco::CopiarPara(tagREG_COTACAOPS* dst) const

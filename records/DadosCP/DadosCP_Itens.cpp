@@ -45,17 +45,14 @@ bool TCMCPCotacaoPrecoItemProduto::operator==(const TCMCPCotacaoPrecoItemProduto
     if (!tolv::ListasIguais(m_Rateio, o.m_Rateio))
         return false;
     // clang-format off
-    IGUAL(SaldoEmEstoque); IGUAL(PontoDeReposicao); IGUAL(EstoqueMinimo); IGUAL(QuantidadeCotada);
-    IGUAL(v8CustoMedio); IGUAL(QuantidadeUltimaCompra); IGUAL(PrecoUltimaCompra);
-    IGUAL(PonteiroUnidadeMedida); IGUAL(StatusProdutoServico);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCPCotacaoPrecoItemProduto,
+        SaldoEmEstoque, PontoDeReposicao, EstoqueMinimo, QuantidadeCotada,
+        v8CustoMedio, QuantidadeUltimaCompra, PrecoUltimaCompra,
+        PonteiroUnidadeMedida, StatusProdutoServico,
+        DataNecessidade, PonteiroProdutoServico,
+        PonteiroItemGrade1, PonteiroItemGrade2, PonteiroItemGrade3);
     // clang-format on
-    if (m_Complemento != o.m_Complemento || m_Observacao != o.m_Observacao)
-        return false;
-    // clang-format off
-    IGUAL(DataNecessidade); IGUAL(PonteiroProdutoServico);
-    IGUAL(PonteiroItemGrade1); IGUAL(PonteiroItemGrade2); IGUAL(PonteiroItemGrade3);
-    // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps) && m_Complemento == o.m_Complemento && m_Observacao == o.m_Observacao;
 }
 
 void TCMCPCotacaoPrecoItemProduto::CopiarPara(tagREG_COTACAOITEMPRODUTOPS* dst) const
