@@ -244,17 +244,24 @@ struct Leitor {
     }
 };
 
+// How many of the count elements at ptr can be read: none for a null array,
+// up to the first unreadable page otherwise.
+template <class C, class E> size_t ElementosLegiveis(C count, const E* ptr)
+{
+    if (!ptr)
+        return 0;
+    size_t n = Elementos(count);
+    if (n > std::numeric_limits<size_t>::max() / sizeof(E))
+        n = std::numeric_limits<size_t>::max() / sizeof(E);
+    return JQMemLegivel(ptr, n * sizeof(E)) / sizeof(E);
+}
+
 // Reads count elements from ptr into l (each by the record's own CopiarDe,
 // straight from the caller's block). The list ends where the caller's memory
 // stops being readable.
 template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const E* ptr)
 {
-    if (!ptr)
-        return;
-    size_t n = Elementos(count);
-    if (n > std::numeric_limits<size_t>::max() / sizeof(E))
-        n = std::numeric_limits<size_t>::max() / sizeof(E);
-    n = JQMemLegivel(ptr, n * sizeof(E)) / sizeof(E);
+    const size_t n = ElementosLegiveis(count, ptr);
     if (n == 0)
         return;
     l.Prepara(static_cast<int>(n));
@@ -265,12 +272,7 @@ template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const 
 
 template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C count, const E* ptr, Conv conv)
 {
-    if (!ptr)
-        return;
-    size_t n = Elementos(count);
-    if (n > std::numeric_limits<size_t>::max() / sizeof(E))
-        n = std::numeric_limits<size_t>::max() / sizeof(E);
-    n = JQMemLegivel(ptr, n * sizeof(E)) / sizeof(E);
+    const size_t n = ElementosLegiveis(count, ptr);
     if (n == 0)
         return;
     l.Prepara(static_cast<int>(n));

@@ -126,7 +126,7 @@ public:
         int alvo = m_nSize + n;
         if (alvo <= m_nMaxSize)
             return;
-        int passo = m_nGrowBy > 0 ? m_nGrowBy : 1;
+        int passo = Passo();
         long long cap = m_nMaxSize;
         if (cap == 0)
             cap = passo;
@@ -149,6 +149,16 @@ public:
 
 private:
     static size_t Bytes(int n) noexcept { return sizeof(TYPE) * static_cast<size_t>(n); }
+    // The growth step: the one set, or without one the framework's own, an
+    // eighth of the size between 4 and 1024 (so appends one by one do not
+    // copy the array each time).
+    int Passo() const noexcept
+    {
+        if (m_nGrowBy > 0)
+            return m_nGrowBy;
+        int p = m_nSize / 8;
+        return p < 4 ? 4 : (p > 1024 ? 1024 : p);
+    }
     bool Dentro(const void* p) const noexcept
     {
         const char* c = static_cast<const char*>(p);
@@ -163,7 +173,7 @@ public:
     {
         if (n <= m_nMaxSize)
             return;
-        int passo = m_nGrowBy > 0 ? m_nGrowBy : 1;
+        int passo = Passo();
         int cap;
         if (m_nMaxSize == 0)
             cap = n > passo ? n : passo;

@@ -1,7 +1,6 @@
 // `tolvdata dump`, `diff` and `pack`, run as a program: the JSON notation
 // gives back every byte, the comparison names the field, bad JSON is refused
 // with the field's path.
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,33 +12,16 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/ferramenta_teste.h"
 #include "tolvdata.h"
 #include "tools/AmostraDocumentos.h"
 
 namespace {
 
-struct Saida {
-    int status = -1;
-    std::string texto; // stdout and stderr
-};
+using ferramenta_teste::Roda;
+using ferramenta_teste::Saida;
 
-Saida Roda(const std::string& args)
-{
-    Saida s;
-    std::string cmd = std::string(TOLVDATA_FERRAMENTA) + " " + args + " 2>&1";
-    FILE* f = popen(cmd.c_str(), "r");
-    if (!f)
-        return s;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0)
-        s.texto.append(buf, n);
-    int st = pclose(f);
-    s.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return s;
-}
-
-bool Tem(const Saida& s, const std::string& trecho) { return s.texto.find(trecho) != std::string::npos; }
+using ferramenta_teste::Tem;
 
 std::string Arquivo(const std::string& nome) { return testing::TempDir() + "despejo_" + nome; }
 

@@ -1,7 +1,6 @@
 // Whole-document files: every document saved, read with both allocators and
 // written again byte for byte; every kind of bad file refused with its path
 // and offset, nothing built; the road of every document through the binary.
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstring>
@@ -13,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/ferramenta_teste.h"
 #include "tolvdata.h"
 #include "tools/AmostraDocumentos.h"
 #include "tools/Amostras.h"
@@ -273,26 +273,8 @@ TEST(DocumentoArquivo, ReleaseWalkSkipsNullArraysAndCountsOfZeroOrLess)
 
 // --- Through the binary ---------------------------------------------------------
 
-struct Saida {
-    int status = -1;
-    std::string texto;
-};
-
-Saida Roda(const std::string& args)
-{
-    Saida s;
-    std::string cmd = std::string(TOLVDATA_FERRAMENTA) + " " + args + " 2>&1";
-    FILE* f = popen(cmd.c_str(), "r");
-    if (!f)
-        return s;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0)
-        s.texto.append(buf, n);
-    int st = pclose(f);
-    s.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return s;
-}
+using ferramenta_teste::Roda;
+using ferramenta_teste::Saida;
 
 TEST(DocumentoArquivo, RoadOfEveryDocumentAndItsSavedFile)
 {

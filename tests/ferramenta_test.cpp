@@ -1,38 +1,19 @@
 // The tolvdata command, run as a program.
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "tests/ferramenta_teste.h"
 #include "tolvdata.h"
 
 namespace {
 
-struct Saida {
-    int status = -1;
-    std::string texto; // stdout and stderr
-};
+using ferramenta_teste::Roda;
+using ferramenta_teste::Saida;
 
-Saida Roda(const std::string& args)
-{
-    Saida s;
-    std::string cmd = std::string(TOLVDATA_FERRAMENTA) + " " + args + " 2>&1";
-    FILE* f = popen(cmd.c_str(), "r");
-    if (!f)
-        return s;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0)
-        s.texto.append(buf, n);
-    int st = pclose(f);
-    s.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return s;
-}
-
-bool Tem(const Saida& s, const char* trecho) { return s.texto.find(trecho) != std::string::npos; }
+using ferramenta_teste::Tem;
 
 TEST(Ferramenta, RoadWalksEveryStep)
 {
