@@ -1,5 +1,7 @@
 #include "records/DadosCC/DadosCC_Contrato2.h"
 
+#include <optional>
+
 #include "core/Aninhados.h"
 #include "records/DadosCC/DadosCC_Interno.h"
 
@@ -20,24 +22,32 @@ namespace {
 
 bool Zero(const tagCY& v) { return v == JQCurrencyZero.GetValor(); }
 
-// Percentage of `valor` in `base`, each step kept to four decimals; a zero
-// amount gives 0 and nothing is stored.
-bool Percentual(const tagCY& valor, const tagCY& base, tagCY& r)
+// Percentage of `valor` in `base`, each step kept to four decimals; none for
+// a zero amount.
+std::optional<tagCY> Percentual(const tagCY& valor, const CJQCurrencyEx& base)
 {
     if (Zero(valor))
-        return false;
-    r = JQCyDivide(JQCyMultiplica(valor, 100.0), base);
-    return true;
+        return std::nullopt;
+    return JQCyDivide(JQCyMultiplica(valor, 100.0), base.GetValor());
 }
 
-// Amount of `percentual` of `base`; a zero percentage gives 0 and nothing is
-// stored. A product beyond the currency range gives 0.
-bool Valor(const tagCY& percentual, const tagCY& base, tagCY& r)
+// Amount of `percentual` of `base`; none for a zero percentage. A product
+// beyond the currency range gives 0.
+std::optional<tagCY> Valor(const tagCY& percentual, const CJQCurrencyEx& base)
 {
     if (Zero(percentual))
-        return false;
-    r = JQCyDivide(JQCyMultiplica(percentual, base), 100.0);
-    return true;
+        return std::nullopt;
+    return JQCyDivide(JQCyMultiplica(percentual, base.GetValor()), 100.0);
+}
+
+// A calculation's result, stored by `guarda` when there is one; 0 otherwise,
+// with nothing stored.
+template <class G> tagCY Guarda(const std::optional<tagCY>& r, G guarda)
+{
+    if (!r)
+        return JQCY(0);
+    guarda(*r);
+    return *r;
 }
 
 } // namespace
@@ -197,18 +207,12 @@ bool TCMCC2Classificacao::operator==(const TCMCC2Classificacao& o) const
 
 tagCY TCMCC2Classificacao::CalculaPercentual(CJQCurrencyEx base)
 {
-    tagCY r = JQCY(0);
-    if (Percentual(m_ValorRateio, base.GetValor(), r))
-        m_ps.PercRateio = r;
-    return r;
+    return Guarda(Percentual(m_ValorRateio, base), [this](const tagCY& v) { m_ps.PercRateio = v; });
 }
 
 tagCY TCMCC2Classificacao::CalculaValor(CJQCurrencyEx base)
 {
-    tagCY r = JQCY(0);
-    if (Valor(m_ps.PercRateio, base.GetValor(), r))
-        m_ValorRateio = r;
-    return r;
+    return Guarda(Valor(m_ps.PercRateio, base), [this](const tagCY& v) { m_ValorRateio = v; });
 }
 
 void TCMCC2Classificacao::CopiarPara(tagREG_CLASSIFICACAO_CONTRATO_COMPRAPS* dst) const
@@ -310,50 +314,32 @@ bool TCMCC2Parcela::operator==(const TCMCC2Parcela& o) const
 
 tagCY TCMCC2Parcela::CalculaPercentualJuros(CJQCurrencyEx base)
 {
-    tagCY r = JQCY(0);
-    if (Percentual(m_ValorJuros, base.GetValor(), r))
-        m_ps.PercentualJuros = r;
-    return r;
+    return Guarda(Percentual(m_ValorJuros, base), [this](const tagCY& v) { m_ps.PercentualJuros = v; });
 }
 
 tagCY TCMCC2Parcela::CalculaValorJuros(CJQCurrencyEx base)
 {
-    tagCY r = JQCY(0);
-    if (Valor(m_ps.PercentualJuros, base.GetValor(), r))
-        m_ValorJuros = r;
-    return r;
+    return Guarda(Valor(m_ps.PercentualJuros, base), [this](const tagCY& v) { m_ValorJuros = v; });
 }
 
 tagCY TCMCC2Parcela::CalculaPercentualMultas(CJQCurrencyEx base)
 {
-    tagCY r = JQCY(0);
-    if (Percentual(m_ValorMultas, base.GetValor(), r))
-        m_ps.PercentualMultas = r;
-    return r;
+    return Guarda(Percentual(m_ValorMultas, base), [this](const tagCY& v) { m_ps.PercentualMultas = v; });
 }
 
 tagCY TCMCC2Parcela::CalculaValorMultas(CJQCurrencyEx base)
 {
-    tagCY r = JQCY(0);
-    if (Valor(m_ps.PercentualMultas, base.GetValor(), r))
-        m_ValorMultas = r;
-    return r;
+    return Guarda(Valor(m_ps.PercentualMultas, base), [this](const tagCY& v) { m_ValorMultas = v; });
 }
 
 tagCY TCMCC2Parcela::CalculaPercentualDescontos(CJQCurrencyEx base)
 {
-    tagCY r = JQCY(0);
-    if (Percentual(m_ValorDescontos, base.GetValor(), r))
-        m_ps.PercentualDescontos = r;
-    return r;
+    return Guarda(Percentual(m_ValorDescontos, base), [this](const tagCY& v) { m_ps.PercentualDescontos = v; });
 }
 
 tagCY TCMCC2Parcela::CalculaValorDescontos(CJQCurrencyEx base)
 {
-    tagCY r = JQCY(0);
-    if (Valor(m_ps.PercentualDescontos, base.GetValor(), r))
-        m_ValorDescontos = r;
-    return r;
+    return Guarda(Valor(m_ps.PercentualDescontos, base), [this](const tagCY& v) { m_ValorDescontos = v; });
 }
 
 void TCMCC2Parcela::CopiarPara(tagREG_PARCELA_CONTRATO_COMPRAPS* dst) const
