@@ -36,6 +36,7 @@ size_t tolv_jq_sonda(const void* p, size_t n) __attribute__((visibility("hidden"
 extern const char tolv_jq_copia_pc[] __attribute__((visibility("hidden")));
 extern const char tolv_jq_copia_fim[] __attribute__((visibility("hidden")));
 extern const char tolv_jq_copia_pecas[] __attribute__((visibility("hidden")));
+extern const char tolv_jq_enche_pecas[] __attribute__((visibility("hidden")));
 extern const char tolv_jq_enche_pc[] __attribute__((visibility("hidden")));
 extern const char tolv_jq_enche_fim[] __attribute__((visibility("hidden")));
 extern const char tolv_jq_sonda_pc[] __attribute__((visibility("hidden")));
@@ -44,9 +45,10 @@ extern const char tolv_jq_sonda_fim[] __attribute__((visibility("hidden")));
 
 // A string instruction that faults stops at the faulting byte with every byte
 // before it done and the rest in ECX; the probe keeps the bytes before its
-// current page in EAX. The piece copy advances ESI, EDI and ECX only after a
-// piece is stored (a faulting access stores nothing), so a fault there goes on
-// byte by byte from the piece: the string copy then stops at the exact byte.
+// current page in EAX. The piece copy and the piece fill (fills under 512
+// bytes) advance ESI, EDI and ECX only after a piece is stored (a faulting
+// access stores nothing), so a fault there goes on byte by byte from the
+// piece: the string instruction then stops at the exact byte.
 // (The string copy alone is slow on some processors when the destination lies
 // a few bytes above the source, modulo the page; and its start costs more than
 // the last three bytes, which the piece copy moves one by one.)
@@ -121,18 +123,42 @@ tolv_jq_copia_fim:
 
     .p2align 4
     .globl tolv_jq_enche
+    .globl tolv_jq_enche_pecas
     .globl tolv_jq_enche_pc
     .globl tolv_jq_enche_fim
     .hidden tolv_jq_enche
+    .hidden tolv_jq_enche_pecas
     .hidden tolv_jq_enche_pc
     .hidden tolv_jq_enche_fim
     .type tolv_jq_enche, @function
 tolv_jq_enche:
     pushl %edi
     movl 8(%esp), %edi
-    movl 12(%esp), %eax
+    movzbl 12(%esp), %eax
     movl 16(%esp), %ecx
     cld
+    cmpl $512, %ecx
+    jae tolv_jq_enche_pc
+tolv_jq_enche_pecas:
+    imull $0x01010101, %eax, %eax
+    cmpl $4, %ecx
+    jb 2f
+    .p2align 4
+1:
+    movl %eax, (%edi)
+    addl $4, %edi
+    subl $4, %ecx
+    cmpl $4, %ecx
+    jae 1b
+2:
+    testl %ecx, %ecx
+    jz tolv_jq_enche_fim
+3:
+    movb %al, (%edi)
+    incl %edi
+    decl %ecx
+    jnz 3b
+    jmp tolv_jq_enche_fim
 tolv_jq_enche_pc:
     rep stosb
 tolv_jq_enche_fim:
@@ -215,12 +241,13 @@ void Manipulador(int sinal, siginfo_t* info, void* contexto)
 #ifdef TOLV_ROTINAS_ASM
     greg_t& pc = static_cast<ucontext_t*>(contexto)->uc_mcontext.gregs[REG_EIP];
     auto endereco = [](const char* p) { return reinterpret_cast<greg_t>(p); };
-    const greg_t retoma = pc >= endereco(tolv_jq_copia_pecas) && pc < endereco(tolv_jq_copia_pc)
-                              ? endereco(tolv_jq_copia_pc)
-                          : pc == endereco(tolv_jq_copia_pc) ? endereco(tolv_jq_copia_fim)
-                          : pc == endereco(tolv_jq_enche_pc) ? endereco(tolv_jq_enche_fim)
-                          : pc == endereco(tolv_jq_sonda_pc) ? endereco(tolv_jq_sonda_fim)
-                                                             : 0;
+    const greg_t retoma =
+        pc >= endereco(tolv_jq_copia_pecas) && pc < endereco(tolv_jq_copia_pc)   ? endereco(tolv_jq_copia_pc)
+        : pc == endereco(tolv_jq_copia_pc)                                       ? endereco(tolv_jq_copia_fim)
+        : pc >= endereco(tolv_jq_enche_pecas) && pc < endereco(tolv_jq_enche_pc) ? endereco(tolv_jq_enche_pc)
+        : pc == endereco(tolv_jq_enche_pc)                                       ? endereco(tolv_jq_enche_fim)
+        : pc == endereco(tolv_jq_sonda_pc)                                       ? endereco(tolv_jq_sonda_fim)
+                                                                                 : 0;
     if (retoma) {
         pc = retoma;
         return;

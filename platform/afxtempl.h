@@ -118,20 +118,31 @@ public:
         m_nSize += n;
     }
 
-    // The capacity that n more appends one by one would reach, taken now.
+    // The capacity that n more appends one by one would reach, taken now: the
+    // growths they would make are worked out, not performed.
     void ReservaParaAcrescimos(int n)
     {
         if (n <= 0 || m_nSize > 0x7FFFFFFF - n)
             return;
-        int alvo = m_nSize + n;
+        const int alvo = m_nSize + n;
         if (alvo <= m_nMaxSize)
             return;
-        int passo = Passo();
-        long long cap = m_nMaxSize;
-        if (cap == 0)
-            cap = passo;
-        if (cap < alvo)
-            cap += (static_cast<long long>(alvo) - cap + passo - 1) / passo * passo;
+        // Each growth happens with the array full (size equal to capacity).
+        auto passo = [this](long long tamanho) -> long long {
+            if (m_nGrowBy > 0)
+                return m_nGrowBy;
+            return tamanho / 8 < 4 ? 4 : (tamanho / 8 > 1024 ? 1024 : tamanho / 8);
+        };
+        long long cap = m_nMaxSize ? m_nMaxSize : passo(m_nSize);
+        while (cap < alvo) {
+            const long long p = passo(cap);
+            if (m_nGrowBy > 0 || p == 1024) {
+                // A fixed step from here on.
+                cap += (alvo - cap + p - 1) / p * p;
+                break;
+            }
+            cap += p;
+        }
         Realoca(cap > 0x7FFFFFFF ? alvo : static_cast<int>(cap));
     }
 

@@ -187,11 +187,23 @@ TEST_F(GuardaTest, FaultMidwayKeepsEveryByteBeforeIt)
         EXPECT_EQ(std::string(base + pagina - n, n), std::string(n - antes, '.') + std::string(antes, 'r'))
             << "copy to " << antes << " bytes before an unwritable page";
     }
-    for (int valor : {0, 0x5A}) {
-        std::memset(base + pagina - 40, '.', 40);
-        EXPECT_EQ(JQMemSet(base + pagina - 37, valor, 100, "DadosCore", __LINE__), nullptr);
-        EXPECT_EQ(std::string(base + pagina - 40, 40), "..." + std::string(37, static_cast<char>(valor)))
-            << "fill with " << valor;
+    // Fills under 512 bytes go by 4-byte pieces, longer ones by the string
+    // instruction; only the low byte of the value counts.
+    for (size_t total : {size_t(9), size_t(100), size_t(700)})
+        for (int valor : {0, 0x5A, 0x1A5})
+            for (size_t antes = 1; antes < 9; ++antes) {
+                std::memset(base + pagina - 12, '.', 12);
+                EXPECT_EQ(JQMemSet(base + pagina - antes, valor, total, "DadosCore", __LINE__), nullptr);
+                EXPECT_EQ(std::string(base + pagina - 12, 12),
+                          std::string(12 - antes, '.') + std::string(antes, static_cast<char>(valor & 0xFF)))
+                    << "fill of " << total << " with " << valor << " from " << antes << " bytes before the page";
+            }
+    for (size_t n : {size_t(1), size_t(7), size_t(511), size_t(512), size_t(1000)}) {
+        std::vector<unsigned char> b(n + 2, 0xEE);
+        EXPECT_EQ(JQMemSet(b.data() + 1, 0x33, n, "DadosCore", __LINE__), b.data() + 1);
+        EXPECT_EQ(b.front(), 0xEE);
+        EXPECT_EQ(b.back(), 0xEE) << "fill of " << n << " stays inside";
+        EXPECT_EQ(std::count(b.begin(), b.end(), 0x33), static_cast<long>(n)) << "fill of " << n;
     }
 }
 

@@ -170,6 +170,26 @@ TEST(Lista, ReadingAndAssignmentTakeTheCapacityOfTheirAppends)
     EXPECT_EQ(c.GetCapacidade(), 250) << "a resize to the source's count";
 }
 
+// The reservation reaches the capacity the appends would, under a step set
+// and under the framework's own step, which grows with the size.
+TEST(Lista, ReservationMatchesAppendsOneByOne)
+{
+    for (int passo : {0, 3, 100})
+        for (int inicio : {0, 1, 4, 37, 9000})
+            for (int n : {1, 2, 5, 33, 400, 12000}) {
+                CArray<long> um, outro;
+                if (passo)
+                    um.SetSize(0, passo), outro.SetSize(0, passo);
+                for (int k = 0; k < inicio; ++k)
+                    um.Add(k), outro.Add(k);
+                for (int k = 0; k < n; ++k)
+                    um.Add(k);
+                outro.ReservaParaAcrescimos(n);
+                EXPECT_EQ(outro.GetCapacity(), um.GetCapacity())
+                    << "step " << passo << ", " << inicio << " then " << n << " appends";
+            }
+}
+
 // Records that are their structure alone are copied by their bytes: the copy
 // is a whole, independent record list under the same capacity rule, into an
 // empty list or over a longer one.

@@ -138,6 +138,8 @@ void TEFMovimento::CopiarPara(_REG_ESCRITAFISCALPS* dst,
         dst->PercentualAliquotaICMS = primeira->GetPercentualAliquotaICMS();
         dst->ValorBaseCalculoICMS = primeira->GetValorBaseCalculoICMS();
         dst->ValorICMS = primeira->GetValorICMS();
+        if (mantidas > 1)
+            aliquotas->ReservaParaAcrescimos(static_cast<int>(mantidas - 1));
         for (int k = 0; k < m_AliquotaICMS.GetSize(); ++k) {
             const TEFMovimentoAliquotaICMS* a = m_AliquotaICMS.GetPtr(k);
             if (a == primeira || a->GetPercentualAliquotaICMS() == 0)
@@ -156,7 +158,7 @@ void TEFMovimento::CopiarPara(_REG_ESCRITAFISCALPS* dst,
         dst->pGerencial = p;
         const unsigned short data = m_ps.DataEntrada;
         ParaCadaLinha(m_GerencialComposto, [&p, data](const TCMGerencial& g) {
-            g.CopiarPara(p);
+            tolv::Escritor::Escreve(g, p);
             p->DataEntrada = data;
             ++p;
         });
