@@ -266,6 +266,7 @@ template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const 
         return;
     l.Prepara(static_cast<int>(n));
     E* p = const_cast<E*>(ptr);
+    BlocoLegivel legivel(p, n * sizeof(E));
     for (size_t k = 0; k < n; ++k)
         Leitor::Le(l, p + k);
 }

@@ -319,6 +319,37 @@ __attribute__((noinline)) void EnchePorPaginas(unsigned char* d, int valor, size
 
 } // namespace
 
+namespace {
+// The block the list reading has found readable, on this thread.
+struct Faixa {
+    const char* inicio;
+    const char* fim;
+};
+__attribute__((tls_model("initial-exec"))) thread_local Faixa t_legivel;
+} // namespace
+
+tolv::BlocoLegivel::BlocoLegivel(const void* p, size_t n) noexcept : m_inicio(t_legivel.inicio), m_fim(t_legivel.fim)
+{
+    const char* c = static_cast<const char*>(p);
+    t_legivel = {c, c + n};
+}
+
+tolv::BlocoLegivel::~BlocoLegivel() { t_legivel = {m_inicio, m_fim}; }
+
+bool tolv::LeBytes(void* dst, const void* src, size_t n, const char* arquivo) noexcept
+{
+    const char* s = static_cast<const char*>(src);
+    const Faixa f = t_legivel;
+    if (s && s >= f.inicio && s < f.fim && n <= static_cast<size_t>(f.fim - s)) {
+        std::memmove(dst, src, n);
+        return true;
+    }
+    if (JQMemCpy(dst, src, n, arquivo, __LINE__))
+        return true;
+    std::memset(dst, 0, n);
+    return false;
+}
+
 // A null address faults at once: nothing is written and the routine gives NULL.
 void* JQMemCpy(void* dst, const void* src, size_t n, const char*, int)
 {

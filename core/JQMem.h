@@ -30,15 +30,30 @@ TOLV_API unsigned long JQCRC32(const void* dados, long tamanho, const unsigned l
 
 namespace tolv {
 
-// Reads the caller's block into dst through a guarded copy: an unreadable
-// source leaves dst zeroed and answers false.
+// Reads n bytes of the caller's memory at src into dst, through a guarded copy
+// unless they lie in the block a list reading has found readable (see
+// BlocoLegivel): an unreadable source leaves dst zeroed and answers false.
+TOLV_API bool LeBytes(void* dst, const void* src, size_t n, const char* arquivo) noexcept;
+
 template <class S> inline bool LeBloco(S& dst, const S* src, const char* arquivo)
 {
-    if (JQMemCpy(&dst, src, sizeof(S), arquivo, __LINE__))
-        return true;
-    std::memset(static_cast<void*>(&dst), 0, sizeof(S));
-    return false;
+    return LeBytes(&dst, src, sizeof(S), arquivo);
 }
+
+// While it lives, the calling thread's reads of the n bytes at p (an array
+// whose readability the list reading has just checked, page by page) go by a
+// plain copy; the block of an enclosing reading comes back when it ends.
+class TOLV_API BlocoLegivel {
+public:
+    BlocoLegivel(const void* p, size_t n) noexcept;
+    ~BlocoLegivel();
+    BlocoLegivel(const BlocoLegivel&) = delete;
+    BlocoLegivel& operator=(const BlocoLegivel&) = delete;
+
+private:
+    const char* m_inicio;
+    const char* m_fim;
+};
 
 // Zero fill of a record's own structure, inside the object: nothing there can
 // fault, so the guard is left out.

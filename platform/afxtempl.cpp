@@ -2,6 +2,7 @@
 #include "platform/afxtempl.h"
 
 #include <cstdint>
+#include <cstring>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define TOLV_SEM_CACHE 1
@@ -15,8 +16,11 @@ namespace {
 
 #ifndef TOLV_SEM_CACHE
 
-// Blocks of one size; list storage comes in few sizes (step times element).
-constexpr unsigned kClasses = 64;
+// Blocks of one size; list storage comes in few sizes per element type (step
+// times element), but a process that handles many documents sees hundreds.
+constexpr unsigned kClasses = 1024;
+// Sizes a thread tracks at most (the table stays sparse for short probes).
+constexpr unsigned kMaxClasses = 768;
 // Bytes a thread keeps at most, and the largest block it keeps.
 constexpr size_t kLimite = size_t(512) << 20;
 constexpr size_t kMaiorBloco = size_t(16) << 20;
@@ -28,11 +32,14 @@ struct Classe {
     void** blocos;
     unsigned n;
     unsigned capacidade;
+    unsigned uso; // the thread's clock at the last take or release
 };
 
 struct Cache {
     Classe classes[kClasses];
     size_t total;
+    unsigned nClasses;
+    unsigned relogio;
     int estado; // 1 in use, 2 thread ended
 };
 
@@ -40,17 +47,25 @@ struct Cache {
 // is loaded with the program), made on the thread's first release; a thread
 // that has ended points at g_terminado, whose releases go to free().
 __attribute__((tls_model("initial-exec"))) thread_local Cache* t_cache;
-Cache g_terminado = {{}, 0, 2};
+Cache g_terminado = {{}, 0, 0, 0, 2};
+
+void Solta(Cache& c, Classe& k) noexcept
+{
+    for (unsigned i = 0; i < k.n; ++i)
+        std::free(k.blocos[i]);
+    c.total -= k.bytes * k.n;
+    k.n = 0;
+}
 
 void Esvazia(Cache& c) noexcept
 {
     for (Classe& k : c.classes) {
-        for (unsigned i = 0; i < k.n; ++i)
-            std::free(k.blocos[i]);
+        Solta(c, k);
         std::free(k.blocos);
         k = Classe{};
     }
     c.total = 0;
+    c.nClasses = 0;
 }
 
 struct Guardiao {
@@ -82,14 +97,13 @@ bool Empilha(Classe& k, void* p) noexcept
 
 unsigned Inicio(size_t bytes) noexcept
 {
-    return static_cast<unsigned>((static_cast<uint32_t>(bytes) * 0x9E3779B1u) >> 26) % kClasses;
+    return static_cast<unsigned>((static_cast<uint32_t>(bytes) * 0x9E3779B1u) >> 22) % kClasses;
 }
 
-// The class of this size, made when there is room; null when the table is full.
+// The class of this size; null when it has none (and cria is false).
 Classe* AchaClasse(Cache& c, size_t bytes, bool cria) noexcept
 {
-    unsigned i = Inicio(bytes);
-    for (unsigned k = 0; k < kClasses; ++k, i = (i + 1) % kClasses) {
+    for (unsigned i = Inicio(bytes);; i = (i + 1) % kClasses) {
         Classe& x = c.classes[i];
         if (x.bytes == bytes)
             return &x;
@@ -97,10 +111,50 @@ Classe* AchaClasse(Cache& c, size_t bytes, bool cria) noexcept
             if (!cria)
                 return nullptr;
             x.bytes = bytes;
+            ++c.nClasses;
             return &x;
         }
     }
-    return nullptr;
+}
+
+// The class that has gone longest without use among those holding blocks,
+// other than the one of `poupar` bytes.
+Classe* MenosUsada(Cache& c, size_t poupar) noexcept
+{
+    Classe* v = nullptr;
+    for (Classe& k : c.classes)
+        if (k.n && k.bytes != poupar && (!v || static_cast<int>(k.uso - v->uso) < 0))
+            v = &k;
+    return v;
+}
+
+// With the table at its bound: the sizes holding no block are forgotten (and,
+// when every one holds some, the least used), and the rest inserted again.
+void Reorganiza(Cache& c) noexcept
+{
+    auto* antigas = static_cast<Classe*>(std::malloc(sizeof c.classes));
+    if (!antigas)
+        return;
+    bool vazia = false;
+    for (const Classe& k : c.classes)
+        vazia = vazia || (k.bytes && !k.n);
+    if (!vazia)
+        if (Classe* v = MenosUsada(c, 0))
+            Solta(c, *v);
+    std::memcpy(static_cast<void*>(antigas), c.classes, sizeof c.classes);
+    std::memset(static_cast<void*>(c.classes), 0, sizeof c.classes);
+    c.nClasses = 0;
+    for (unsigned i = 0; i < kClasses; ++i) {
+        Classe& k = antigas[i];
+        if (!k.bytes)
+            continue;
+        if (!k.n) {
+            std::free(k.blocos);
+            continue;
+        }
+        *AchaClasse(c, k.bytes, true) = k;
+    }
+    std::free(antigas);
 }
 
 #endif
@@ -115,6 +169,7 @@ void* tolv::TomaArmazenamento(size_t bytes) noexcept
     Cache* c = t_cache;
     if (c && c->total) {
         if (Classe* k = AchaClasse(*c, bytes, false); k && k->n) {
+            k->uso = ++c->relogio;
             void* p = k->blocos[--k->n];
             if (k->n)
                 __builtin_prefetch(k->blocos[k->n - 1], 1);
@@ -151,8 +206,22 @@ void tolv::DevolveArmazenamento(void* p, size_t bytes) noexcept
             t_cache = c;
         }
     }
-    if (c && c->estado != 2 && bytes <= kMaiorBloco && c->total + bytes <= kLimite) {
-        if (Classe* k = AchaClasse(*c, bytes, true); k && Empilha(*k, p)) {
+    if (c && c->estado != 2 && bytes <= kMaiorBloco) {
+        // Room is made by releasing what has gone longest without use: what
+        // the thread keeps follows what it handles now.
+        while (c->total + bytes > kLimite) {
+            Classe* v = MenosUsada(*c, bytes);
+            if (!v)
+                break;
+            Solta(*c, *v);
+        }
+        Classe* k = AchaClasse(*c, bytes, false);
+        if (!k && c->nClasses >= kMaxClasses)
+            Reorganiza(*c);
+        if (!k && c->nClasses < kMaxClasses)
+            k = AchaClasse(*c, bytes, true);
+        if (k && c->total + bytes <= kLimite && Empilha(*k, p)) {
+            k->uso = ++c->relogio;
             c->total += bytes;
             return;
         }

@@ -2,8 +2,10 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -238,6 +240,41 @@ TEST(Lista, ReleasedStorageIsReused)
     tolv::EsvaziaArmazenamento();
     EXPECT_EQ(tolv::ArmazenamentoGuardado(), 0u);
     (void)antes;
+}
+
+// A thread that has seen many sizes, or kept much, still reuses what it
+// handles now: the sizes and blocks gone longest without use give way.
+TEST(Lista, StorageCacheFollowsTheSizesInUse)
+{
+#if !defined(__SANITIZE_ADDRESS__)
+    tolv::EsvaziaArmazenamento();
+    for (size_t k = 1; k <= 2000; ++k)
+        tolv::DevolveArmazenamento(std::malloc(16 * k), 16 * k);
+    void* p = tolv::TomaArmazenamento(16 * 2000);
+    void* q = tolv::TomaArmazenamento(16 * 1999);
+    EXPECT_NE(p, nullptr);
+    tolv::DevolveArmazenamento(p, 16 * 2000);
+    EXPECT_EQ(tolv::TomaArmazenamento(16 * 2000), p) << "a recent size after 2,000 sizes";
+    tolv::DevolveArmazenamento(p, 16 * 2000);
+    tolv::DevolveArmazenamento(q, 16 * 1999);
+
+    // Blocks of 15 MiB: the thread keeps 512 MiB at most.
+    tolv::EsvaziaArmazenamento();
+    constexpr size_t grande = size_t(15) << 20;
+    std::vector<void*> blocos;
+    for (int k = 0; k < 34; ++k)
+        if (void* b = std::malloc(grande))
+            blocos.push_back(b);
+    for (void* b : blocos)
+        tolv::DevolveArmazenamento(b, grande);
+    EXPECT_LE(tolv::ArmazenamentoGuardado(), size_t(512) << 20);
+    void* r = std::malloc(4096);
+    tolv::DevolveArmazenamento(r, 4096);
+    EXPECT_EQ(tolv::TomaArmazenamento(4096), r) << "a new size past the bound is kept, the oldest blocks go";
+    std::free(r);
+    tolv::EsvaziaArmazenamento();
+    EXPECT_EQ(tolv::ArmazenamentoGuardado(), 0u);
+#endif
 }
 
 TEST(Lista, TextElementsSurviveGrowthAndCopies)
