@@ -65,14 +65,8 @@ CString LeTextoGuardado(const char* ptr, unsigned long tamanho)
         return CString();
     if (n > static_cast<size_t>(std::numeric_limits<int>::max()) - 1)
         n = static_cast<size_t>(std::numeric_limits<int>::max()) - 1;
-    char curto[256];
-    char* buf = n < sizeof curto ? curto : NovoArrayBruto<char>(n + 1);
-    CString s;
-    if (JQMemCpy(buf, ptr, n, "DadosCore", __LINE__))
-        s = CString(buf, static_cast<int>(n));
-    if (buf != curto)
-        delete[] buf;
-    return s;
+    // The guarded length has just read those bytes.
+    return CString(ptr, static_cast<int>(n));
 }
 
 } // namespace tolv

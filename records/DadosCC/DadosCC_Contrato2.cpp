@@ -93,6 +93,11 @@ void TCMCC2Aditivo::EscreveAninhados(tagREG_ADITIVO_CONTRATO_COMPRAPS* dst) cons
 void TCMCC2Aditivo::CopiarDe(tagREG_ADITIVO_CONTRATO_COMPRAPS* src)
 {
     Limpar();
+    LeDe(src);
+}
+
+void TCMCC2Aditivo::LeDe(tagREG_ADITIVO_CONTRATO_COMPRAPS* src)
+{
     if (!LeBloco(m_ps, src))
         return;
     // The caller's length and pointer stay in m_ps while the text is read.
@@ -270,6 +275,11 @@ void TCMCC2Execucao::EscreveAninhados(tagREG_EXECUCAO_CONTRATO_COMPRAPS* dst) co
 void TCMCC2Execucao::CopiarDe(tagREG_EXECUCAO_CONTRATO_COMPRAPS* src)
 {
     Limpar();
+    LeDe(src);
+}
+
+void TCMCC2Execucao::LeDe(tagREG_EXECUCAO_CONTRATO_COMPRAPS* src)
+{
     if (!LeBloco(m_ps, src))
         return;
     const auto& s = m_ps;

@@ -156,6 +156,7 @@ public:
     void CopiarPara(tagREG_ADITIVO_CONTRATO_COMPRAPS* dst) const;
     TOLV_ESCRITA(TCMCC2Aditivo, tagREG_ADITIVO_CONTRATO_COMPRAPS)
     void CopiarDe(tagREG_ADITIVO_CONTRATO_COMPRAPS* src);
+    TOLV_LEITURA(TCMCC2Aditivo, tagREG_ADITIVO_CONTRATO_COMPRAPS)
 
 protected:
     CString m_Descricao;
@@ -240,6 +241,7 @@ public:
     void CopiarPara(tagREG_EXECUCAO_CONTRATO_COMPRAPS* dst) const;
     TOLV_ESCRITA(TCMCC2Execucao, tagREG_EXECUCAO_CONTRATO_COMPRAPS)
     void CopiarDe(tagREG_EXECUCAO_CONTRATO_COMPRAPS* src);
+    TOLV_LEITURA(TCMCC2Execucao, tagREG_EXECUCAO_CONTRATO_COMPRAPS)
 
 protected:
     CString m_Descricao;
