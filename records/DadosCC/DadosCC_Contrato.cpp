@@ -44,7 +44,10 @@ TOLV_CC_ELEMENTO_IMPL(TCMCCAditivo, tagREG_CM_ADITIVO_CONTRATO_COMPRAPS)
 bool TCMCCAditivo::operator==(const TCMCCAditivo& o) const
 {
     // clang-format off
-    IGUAL(ValorAditivo); IGUAL(DataAditivo); IGUAL(DescricaoAditivo); IGUAL(SemValor);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCCAditivo,
+        ValorAditivo, DataAditivo, DescricaoAditivo, SemValor);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }
@@ -54,8 +57,10 @@ TOLV_CC_ELEMENTO_IMPL(TCMCCReajuste, tagREG_CM_REAJUSTE_CONTRATO_COMPRAPS)
 bool TCMCCReajuste::operator==(const TCMCCReajuste& o) const
 {
     // clang-format off
-    IGUAL(SaldoAnterior); IGUAL(SaldoReajustado); IGUAL(IndiceReajuste); IGUAL(DataReajuste);
-    IGUAL(PonteiroUsuario); IGUAL(DataGravacao); IGUAL(NomeIndice);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCCReajuste,
+        SaldoAnterior, SaldoReajustado, IndiceReajuste, DataReajuste, PonteiroUsuario, DataGravacao, NomeIndice);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }
@@ -65,8 +70,10 @@ TOLV_CC_ELEMENTO_IMPL(TCMCCNotaFiscal, tagREG_CM_NOTA_FISCAL_CONTRATO_COMPRAPS)
 bool TCMCCNotaFiscal::operator==(const TCMCCNotaFiscal& o) const
 {
     // clang-format off
-    IGUAL(ValorTotal); IGUAL(ChaveRegistroEntrada); IGUAL(PonteiroFornecedor); IGUAL(DataEntrada);
-    IGUAL(NumeroNotaFiscal);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCCNotaFiscal,
+        ValorTotal, ChaveRegistroEntrada, PonteiroFornecedor, DataEntrada, NumeroNotaFiscal);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }
@@ -83,10 +90,9 @@ TOLV_CC_ELEMENTO_IMPL(TCMCCClassificacao, tagREG_CM_CLASSIFICACAO_CONTRATO_COMPR
 
 bool TCMCCClassificacao::operator==(const TCMCCClassificacao& o) const
 {
-    IGUAL(PonteiroClassificacao);
-    IGUAL(PonteiroGerencial);
-    IGUAL(PercRateio);
-    return true;
+    static constexpr auto kIgual =
+        TOLV_PLANO_IGUAL(TCMCCClassificacao, PonteiroClassificacao, PonteiroGerencial, PercRateio);
+    return kIgual(m_ps, o.m_ps);
 }
 
 TOLV_CC_ELEMENTO_IMPL(TCMCCExecucao, tagREG_CM_EXECUCAO_CONTRATO_COMPRAPS)
@@ -94,7 +100,10 @@ TOLV_CC_ELEMENTO_IMPL(TCMCCExecucao, tagREG_CM_EXECUCAO_CONTRATO_COMPRAPS)
 bool TCMCCExecucao::operator==(const TCMCCExecucao& o) const
 {
     // clang-format off
-    IGUAL(Nome); IGUAL(PercConcluido); IGUAL(DataInicio); IGUAL(DataTermino); IGUAL(Descricao);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCCExecucao,
+        Nome, PercConcluido, DataInicio, DataTermino, Descricao);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }
@@ -104,8 +113,10 @@ TOLV_CC_ELEMENTO_IMPL(TCMCCParcela, tagREG_CM_PARCELA_CONTRATO_COMPRAPS)
 bool TCMCCParcela::operator==(const TCMCCParcela& o) const
 {
     // clang-format off
-    IGUAL(ValorParcela); IGUAL(DataCompetencia); IGUAL(PonteiroTipoVencto); IGUAL(DataVencto);
-    IGUAL(FoiAlterada); IGUAL(SaldoRealizado); IGUAL(NumeroDaParcela);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCCParcela,
+        ValorParcela, DataCompetencia, PonteiroTipoVencto, DataVencto, FoiAlterada, SaldoRealizado, NumeroDaParcela);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }
@@ -158,14 +169,16 @@ bool TCMCCContrato::operator==(const TCMCCContrato& o) const
         !ListasIguais(m_Parcela, o.m_Parcela))
         return false;
     // clang-format off
-    IGUAL(ValorContrato); IGUAL(ValorUltimoReajuste); IGUAL(IndiceUltimoReajuste); IGUAL(SaldoContrato);
-    IGUAL(PonteiroFornecedor); IGUAL(PonteiroClassifEmp); IGUAL(PonteiroCentroCustos);
-    IGUAL(PonteiroFilial); IGUAL(DataPrimeiroVencimento); IGUAL(PonteiroTipoPeriodo); IGUAL(NumeroDiasTipoPeriodo);
-    IGUAL(PonteiroTipoCobranca); IGUAL(DataReferencia); IGUAL(DataInicialVigencia); IGUAL(DataFinalVigencia);
-    IGUAL(DataUltimoReajuste);
-    IGUAL(NumeroContrato); IGUAL(DescricaoContrato); IGUAL(IndiceReajuste); IGUAL(Observacao);
-    IGUAL(SituacaoCancelado); IGUAL(ContratoExcluido); IGUAL(LinhaImportacao); IGUAL(EhImportacao);
-    IGUAL(GerarPrevisao); IGUAL(ControlarAcesso);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCCContrato,
+        ValorContrato, ValorUltimoReajuste, IndiceUltimoReajuste, SaldoContrato, PonteiroFornecedor,
+        PonteiroClassifEmp, PonteiroCentroCustos, PonteiroFilial, DataPrimeiroVencimento, PonteiroTipoPeriodo,
+        NumeroDiasTipoPeriodo, PonteiroTipoCobranca, DataReferencia, DataInicialVigencia, DataFinalVigencia,
+        DataUltimoReajuste, NumeroContrato, DescricaoContrato, IndiceReajuste, Observacao, SituacaoCancelado,
+        ContratoExcluido, GerarPrevisao, ControlarAcesso);
+    IGUAL(LinhaImportacao);
+    IGUAL(EhImportacao);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return m_ps.Reservado749[0] == o.m_ps.Reservado749[0];
 }

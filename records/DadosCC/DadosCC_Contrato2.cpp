@@ -73,8 +73,9 @@ void TCMCC2Aditivo::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMCC2Aditivo::operator==(const TCMCC2Aditivo& o) const
 {
-    IGUAL(RegDataAditivo);
-    IGUAL(ValorAditivo);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCC2Aditivo, RegDataAditivo, ValorAditivo);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     return m_Descricao == o.m_Descricao;
 }
 
@@ -126,8 +127,11 @@ void TCMCC2Reajuste::OnCopiar(const TJQBaseParaDados* src)
 bool TCMCC2Reajuste::operator==(const TCMCC2Reajuste& o) const
 {
     // clang-format off
-    IGUAL(RegDataReajuste); IGUAL(RegDataGravacao); IGUAL(SaldoAnterior); IGUAL(SaldoReajustado);
-    IGUAL(IndiceReajuste); IGUAL(PonteiroUsuario); IGUAL(NomeIndice);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCC2Reajuste,
+        RegDataReajuste, RegDataGravacao, SaldoAnterior, SaldoReajustado, IndiceReajuste, PonteiroUsuario,
+        NomeIndice);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }
@@ -164,8 +168,10 @@ void TCMCC2NotaFiscal::OnCopiar(const TJQBaseParaDados* src)
 bool TCMCC2NotaFiscal::operator==(const TCMCC2NotaFiscal& o) const
 {
     // clang-format off
-    IGUAL(RegPonteiroRE); IGUAL(RegDataEntrada); IGUAL(ValorTotal); IGUAL(PonteiroFornecedor);
-    IGUAL(NumeroNotaFiscal);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCC2NotaFiscal,
+        RegPonteiroRE, RegDataEntrada, ValorTotal, PonteiroFornecedor, NumeroNotaFiscal);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }
@@ -204,10 +210,9 @@ void TCMCC2Classificacao::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMCC2Classificacao::operator==(const TCMCC2Classificacao& o) const
 {
-    IGUAL(PonteiroClassificacao);
-    IGUAL(PonteiroGerencial);
-    IGUAL(PercRateio);
-    return true;
+    static constexpr auto kIgual =
+        TOLV_PLANO_IGUAL(TCMCC2Classificacao, PonteiroClassificacao, PonteiroGerencial, PercRateio);
+    return kIgual(m_ps, o.m_ps);
 }
 
 tagCY TCMCC2Classificacao::CalculaPercentual(CJQCurrencyEx base)
@@ -255,7 +260,10 @@ void TCMCC2Execucao::OnCopiar(const TJQBaseParaDados* src)
 bool TCMCC2Execucao::operator==(const TCMCC2Execucao& o) const
 {
     // clang-format off
-    IGUAL(RegDataInicio); IGUAL(RegDataTermino); IGUAL(PercConcluido); IGUAL(Nome);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCC2Execucao,
+        RegDataInicio, RegDataTermino, PercConcluido, Nome);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return m_Descricao == o.m_Descricao;
 }
@@ -314,10 +322,12 @@ void TCMCC2Parcela::OnCopiar(const TJQBaseParaDados* src)
 bool TCMCC2Parcela::operator==(const TCMCC2Parcela& o) const
 {
     // clang-format off
-    IGUAL(RegDataVencimento); IGUAL(RegDataCompetencia); IGUAL(ValorParcela); IGUAL(PonteiroTipoVencto);
-    IGUAL(SaldoRealizado); IGUAL(NumeroDaParcela); IGUAL(RegDataInicioVigenciaMultas);
-    IGUAL(RegDataValidadeDescontos); IGUAL(PercentualJuros); IGUAL(PercentualMultas); IGUAL(PercentualDescontos);
-    IGUAL(PeriodoJuros);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCC2Parcela,
+        RegDataVencimento, RegDataCompetencia, ValorParcela, PonteiroTipoVencto, SaldoRealizado, NumeroDaParcela,
+        RegDataInicioVigenciaMultas, RegDataValidadeDescontos, PercentualJuros, PercentualMultas, PercentualDescontos,
+        PeriodoJuros);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }

@@ -106,7 +106,10 @@ void TCMCPCotacaoPrecoItemParcela::OnCopiar(const TJQBaseParaDados* src)
 bool TCMCPCotacaoPrecoItemParcela::operator==(const TCMCPCotacaoPrecoItemParcela& o) const
 {
     // clang-format off
-    IGUAL(Valor); IGUAL(DataVencimento); IGUAL(NumeroDaParcela); IGUAL(PonteiroTipoVencimento);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCPCotacaoPrecoItemParcela,
+        Valor, DataVencimento, NumeroDaParcela, PonteiroTipoVencimento);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }

@@ -26,8 +26,11 @@ void TCMCTParcela::OnCopiar(const TJQBaseParaDados* src)
 bool TCMCTParcela::operator==(const TCMCTParcela& o) const
 {
     // clang-format off
-    IGUAL(ValorParcela); IGUAL(RegDataVencimento); IGUAL(NumeroDaParcela); IGUAL(PonteiroTipoVencimento);
-    IGUAL(NumeroDocumento); IGUAL(PonteiroFormaPagamento);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCTParcela,
+        ValorParcela, RegDataVencimento, NumeroDaParcela, PonteiroTipoVencimento, NumeroDocumento,
+        PonteiroFormaPagamento);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }
@@ -65,10 +68,12 @@ void TCMCTNotaFiscal::OnCopiar(const TJQBaseParaDados* src)
 bool TCMCTNotaFiscal::operator==(const TCMCTNotaFiscal& o) const
 {
     // clang-format off
-    IGUAL(ValorMercadorias); IGUAL(ValorDocumentoFiscal); IGUAL(PesoBrutoTotal); IGUAL(PesoLiquidoTotal);
-    IGUAL(QtdVolumes); IGUAL(PonteiroFornecedor); IGUAL(PonteiroTipoDocumento); IGUAL(RegDataEmissao);
-    IGUAL(MarcaVolume); IGUAL(Volumes); IGUAL(NumeroVolumes); IGUAL(NumeroNF); IGUAL(NaturezaVolumes);
-    IGUAL(EspecieVolume); IGUAL(SerieNF);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCTNotaFiscal,
+        ValorMercadorias, ValorDocumentoFiscal, PesoBrutoTotal, PesoLiquidoTotal, QtdVolumes, PonteiroFornecedor,
+        PonteiroTipoDocumento, RegDataEmissao, MarcaVolume, Volumes, NumeroVolumes, NumeroNF, NaturezaVolumes,
+        EspecieVolume, SerieNF);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }

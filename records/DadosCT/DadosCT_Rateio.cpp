@@ -26,7 +26,10 @@ void TCMCTRateio::OnCopiar(const TJQBaseParaDados* src)
 bool TCMCTRateio::operator==(const TCMCTRateio& o) const
 {
     // clang-format off
-    IGUAL(Valor); IGUAL(PonteiroClassificacao); IGUAL(PonteiroCFOP);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCTRateio,
+        Valor, PonteiroClassificacao, PonteiroCFOP);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     if (m_Gerencial.GetSize() != o.m_Gerencial.GetSize())
         return false;

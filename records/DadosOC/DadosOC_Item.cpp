@@ -100,7 +100,10 @@ void TCMOCProgramacao::OnCopiar(const TJQBaseParaDados* src)
 bool TCMOCProgramacao::operator==(const TCMOCProgramacao& o) const
 {
     // clang-format off
-    IGUAL(QuantidadeSolicitada); IGUAL(DataEntrega); IGUAL(HoraEntrega);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMOCProgramacao,
+        QuantidadeSolicitada, DataEntrega, HoraEntrega);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     if (m_Recebimento.GetSize() != o.m_Recebimento.GetSize())
         return false;
@@ -160,10 +163,12 @@ bool TCMOCRateio::operator==(const TCMOCRateio& o) const
     if (m_Gerencial.GetSize() != o.m_Gerencial.GetSize())
         return false;
     // clang-format off
-    IGUAL(Quantidade); IGUAL(Valor); IGUAL(ValorFrete); IGUAL(ValorSeguro); IGUAL(ValorDespesas);
-    IGUAL(ValorDescontoTotalOC); IGUAL(ValorICMSST); IGUAL(ValorIPI);
-    IGUAL(PonteiroClassificacao); IGUAL(Destino); IGUAL(InformarGerencialAgora); IGUAL(PonteiroDepartamento);
-    IGUAL(PonteiroRequisitante); IGUAL(PonteiroHistorico);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMOCRateio,
+        Quantidade, Valor, ValorFrete, ValorSeguro, ValorDespesas, ValorDescontoTotalOC, ValorICMSST, ValorIPI,
+        PonteiroClassificacao, Destino, InformarGerencialAgora, PonteiroDepartamento, PonteiroRequisitante,
+        PonteiroHistorico);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     // This apportionment's complement first.
     if (!tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico,

@@ -33,8 +33,10 @@ void TCMOCParcela::OnCopiar(const TJQBaseParaDados* src)
 bool TCMOCParcela::operator==(const TCMOCParcela& o) const
 {
     // clang-format off
-    IGUAL(ValorParcela); IGUAL(DataVencimento); IGUAL(NumeroDaParcela); IGUAL(PonteiroTipoVencimento);
-    IGUAL(PonteiroFormaPagamento);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMOCParcela,
+        ValorParcela, DataVencimento, NumeroDaParcela, PonteiroTipoVencimento, PonteiroFormaPagamento);
+    if (!kIgual(m_ps, o.m_ps))
+        return false;
     // clang-format on
     return true;
 }

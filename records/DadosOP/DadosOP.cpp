@@ -48,11 +48,9 @@ bool TCMOPRateio::operator==(const TCMOPRateio& o) const
         if (a.GetValor() != b.GetValor() || a.GetPonteiroGerencial() != b.GetPonteiroGerencial())
             return false;
     }
-    IGUAL(PonteiroContaEmpresarial);
-    IGUAL(Percentual);
-    IGUAL(PonteiroLocal);
-    IGUAL(Destino);
-    return true;
+    static constexpr auto kIgual =
+        TOLV_PLANO_IGUAL(TCMOPRateio, PonteiroContaEmpresarial, Percentual, PonteiroLocal, Destino);
+    return kIgual(m_ps, o.m_ps);
 }
 
 void TCMOPRateio::CopiarPara(REG_CM_RATEIO_OPPS* dst) const
@@ -166,11 +164,8 @@ bool TCMOPOperacao::operator==(const TCMOPOperacao& o) const
     if (!tolv::ListasIguais(m_Relacionamento, o.m_Relacionamento))
         return false;
     // Inativo is left out.
-    IGUAL(Codigo);
-    IGUAL(Filial);
-    IGUAL(TipoRelacionamento);
-    IGUAL(Descricao);
-    return true;
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMOPOperacao, Codigo, Filial, TipoRelacionamento, Descricao);
+    return kIgual(m_ps, o.m_ps);
 }
 
 void TCMOPOperacao::CopiarPara(tagREG_CM_OPERACAO_OPPS* dst) const
