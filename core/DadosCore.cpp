@@ -24,13 +24,7 @@ void TCMGerencial::OnCopiar(const TJQBaseParaDados* src)
     TJQBaseParaDados::OnCopiar(src);
 }
 
-bool TCMGerencial::operator==(const TCMGerencial& outro) const
-{
-    return m_ps.Valor.Lo == outro.m_ps.Valor.Lo && m_ps.Valor.Hi == outro.m_ps.Valor.Hi &&
-           m_ps.Quantidade.Lo == outro.m_ps.Quantidade.Lo && m_ps.Quantidade.Hi == outro.m_ps.Quantidade.Hi &&
-           m_ps.PonteiroGerencial == outro.m_ps.PonteiroGerencial &&
-           m_ps.PonteiroClassificacao == outro.m_ps.PonteiroClassificacao;
-}
+bool TCMGerencial::operator==(const TCMGerencial& outro) const { return Iguais(*this, outro); }
 
 void TCMGerencial::CopiarPara(tagREG_CM_GERENCIALPS* dst) const { JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__); }
 

@@ -21,13 +21,7 @@ void TCMRateioBase::OnCopiar(const TJQBaseParaDados* src)
 
 bool TCMRateioBase::operator==(const TCMRateioBase* outro) const
 {
-    int n = outro->GetQuantidadeGerencial();
-    if (n != GetQuantidadeGerencial())
-        return false;
-    for (int k = 0; k < n; ++k)
-        if (!(*outro->GetPtrGerencial(k) == *GetPtrGerencial(k)))
-            return false;
-    return true;
+    return tolv::ListasIguais(outro->GetListaGerencial(), GetListaGerencial());
 }
 
 // --- TXGerencialSimples --------------------------------------------------------
