@@ -7,28 +7,13 @@
 
 #include "tolvdata.h"
 #include "tools/Exporta.h"
+#include "tools/Json.h"
 
 namespace ferramenta::exporta {
 
 namespace {
 
-std::string Aspas(const std::string& s)
-{
-    std::string r = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            r += '\\';
-            r += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char b[8];
-            std::snprintf(b, sizeof b, "\\u%04x", c);
-            r += b;
-        } else {
-            r += static_cast<char>(c);
-        }
-    }
-    return r + "\"";
-}
+using json::Aspas;
 
 std::string Ref(const char* def) { return std::string("{\"$ref\": \"#/$defs/") + def + "\"}"; }
 

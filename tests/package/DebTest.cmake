@@ -12,14 +12,7 @@
 #   DPKG_DEB, FILE, LINTIAN, PKG_CONFIG       the programs (empty when missing)
 cmake_minimum_required(VERSION 3.20)
 
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${rc}):\n${ARGN}\n${out}\n${err}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Comum.cmake)
 
 function(skip why)
   message("Debian packages skipped: ${why}")

@@ -8,13 +8,7 @@
 #   PKG_CONFIG pkg-config program or empty
 cmake_minimum_required(VERSION 3.20)
 
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${rc}):\n${ARGN}\n${out}\n${err}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Comum.cmake)
 
 set(pkgdir "${PREFIX}/${LIBDIR}/cmake/tolvdata")
 set(run_env ASAN_OPTIONS=allow_user_segv_handler=1:detect_leaks=1)
