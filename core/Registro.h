@@ -92,6 +92,24 @@ private:                                                                        
                                                                                                                        \
 public:
 
+// Same for a record whose reading is its structure alone (LeDe is a LeBloco
+// of m_ps): the list reading has checked the caller's whole array, so the
+// structure goes by a plain copy.
+#define TOLV_LEITURA_SIMPLES(T, S)                                                                                     \
+public:                                                                                                                \
+    using TipoLeitura = T;                                                                                             \
+    void CopiarDe(S* src, tolv::ParaLeitura)                                                                           \
+    {                                                                                                                  \
+        if (tolv::Sobrepoe(src, sizeof(S), this, sizeof(*this)))                                                       \
+            Limpar();                                                                                                  \
+        std::memmove(static_cast<void*>(&m_ps), src, sizeof m_ps);                                                     \
+    }                                                                                                                  \
+                                                                                                                       \
+private:                                                                                                               \
+    void LeDe(S* src);                                                                                                 \
+                                                                                                                       \
+public:
+
 // The list writing's form of CopiarPara(S*), into an element of an array the
 // list writing has just allocated: nothing there can fault, so the structure
 // goes by a plain copy. Classes derived from T write by CopiarPara(S*).

@@ -128,7 +128,7 @@ TOLV_ESTRUTURA(tagREG_CM_CONTRATO_COMPRAPS, 832)
         void CopiarPara(S* dst) const;                                                                                 \
         TOLV_ESCRITA_SIMPLES(T, S)                                                                                     \
         void CopiarDe(S* src);                                                                                         \
-        TOLV_LEITURA(T, S)                                                                                             \
+        TOLV_LEITURA_SIMPLES(T, S)                                                                                     \
                                                                                                                        \
     protected:                                                                                                         \
         S m_ps;                                                                                                        \

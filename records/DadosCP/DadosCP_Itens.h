@@ -133,7 +133,7 @@ public:
     void CopiarPara(tagREG_COTACAOITEMFATURAPS* dst) const;
     TOLV_ESCRITA_SIMPLES(TCMCPCotacaoPrecoItemParcela, tagREG_COTACAOITEMFATURAPS)
     void CopiarDe(tagREG_COTACAOITEMFATURAPS* src);
-    TOLV_LEITURA(TCMCPCotacaoPrecoItemParcela, tagREG_COTACAOITEMFATURAPS)
+    TOLV_LEITURA_SIMPLES(TCMCPCotacaoPrecoItemParcela, tagREG_COTACAOITEMFATURAPS)
 
 protected:
     tagREG_COTACAOITEMFATURAPS m_ps;

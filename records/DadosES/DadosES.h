@@ -172,7 +172,7 @@ public:
     void CopiarPara(_REG_ES_COMPOSICAO_PRODUTOPS* dst) const;
     TOLV_ESCRITA_SIMPLES(TESMovimentoComposicao, _REG_ES_COMPOSICAO_PRODUTOPS)
     void CopiarDe(_REG_ES_COMPOSICAO_PRODUTOPS* src);
-    TOLV_LEITURA(TESMovimentoComposicao, _REG_ES_COMPOSICAO_PRODUTOPS)
+    TOLV_LEITURA_SIMPLES(TESMovimentoComposicao, _REG_ES_COMPOSICAO_PRODUTOPS)
 
 protected:
     _REG_ES_COMPOSICAO_PRODUTOPS m_ps;
@@ -190,7 +190,7 @@ public:
     void CopiarPara(_REG_ES_MOV_REFERENCIAPS* dst) const;
     TOLV_ESCRITA_SIMPLES(TESMovimentoReferencia, _REG_ES_MOV_REFERENCIAPS)
     void CopiarDe(_REG_ES_MOV_REFERENCIAPS* src);
-    TOLV_LEITURA(TESMovimentoReferencia, _REG_ES_MOV_REFERENCIAPS)
+    TOLV_LEITURA_SIMPLES(TESMovimentoReferencia, _REG_ES_MOV_REFERENCIAPS)
 
 protected:
     _REG_ES_MOV_REFERENCIAPS m_ps;

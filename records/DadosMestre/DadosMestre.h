@@ -138,7 +138,7 @@ public:
     void CopiarPara(tagREG_CM_RECEBIMENTOPS* dst) const;
     TOLV_ESCRITA_SIMPLES(TCMMestreRecebimento, tagREG_CM_RECEBIMENTOPS)
     void CopiarDe(tagREG_CM_RECEBIMENTOPS* src);
-    TOLV_LEITURA(TCMMestreRecebimento, tagREG_CM_RECEBIMENTOPS)
+    TOLV_LEITURA_SIMPLES(TCMMestreRecebimento, tagREG_CM_RECEBIMENTOPS)
 
 protected:
     tagREG_CM_RECEBIMENTOPS m_ps;
@@ -155,7 +155,7 @@ public:
     void CopiarPara(tagREG_CM_LEIAUTEOCMESTREPS* dst) const;
     TOLV_ESCRITA_SIMPLES(TCMMestreLeiauteOC, tagREG_CM_LEIAUTEOCMESTREPS)
     void CopiarDe(tagREG_CM_LEIAUTEOCMESTREPS* src);
-    TOLV_LEITURA(TCMMestreLeiauteOC, tagREG_CM_LEIAUTEOCMESTREPS)
+    TOLV_LEITURA_SIMPLES(TCMMestreLeiauteOC, tagREG_CM_LEIAUTEOCMESTREPS)
 
 protected:
     tagREG_CM_LEIAUTEOCMESTREPS m_ps;

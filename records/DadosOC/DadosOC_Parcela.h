@@ -46,7 +46,7 @@ public:
     void CopiarPara(tagREG_FATURA_COMPRAPS* dst) const;
     TOLV_ESCRITA_SIMPLES(TCMOCParcela, tagREG_FATURA_COMPRAPS)
     void CopiarDe(tagREG_FATURA_COMPRAPS* src);
-    TOLV_LEITURA(TCMOCParcela, tagREG_FATURA_COMPRAPS)
+    TOLV_LEITURA_SIMPLES(TCMOCParcela, tagREG_FATURA_COMPRAPS)
 
 protected:
     tagREG_FATURA_COMPRAPS m_ps;
@@ -63,7 +63,7 @@ public:
     void CopiarPara(tagREG_AUTORIZACAO_COMPRAPS* dst) const;
     TOLV_ESCRITA_SIMPLES(TCMOCAutorizacao, tagREG_AUTORIZACAO_COMPRAPS)
     void CopiarDe(tagREG_AUTORIZACAO_COMPRAPS* src);
-    TOLV_LEITURA(TCMOCAutorizacao, tagREG_AUTORIZACAO_COMPRAPS)
+    TOLV_LEITURA_SIMPLES(TCMOCAutorizacao, tagREG_AUTORIZACAO_COMPRAPS)
 
 protected:
     tagREG_AUTORIZACAO_COMPRAPS m_ps;

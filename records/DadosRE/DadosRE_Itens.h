@@ -67,7 +67,7 @@ public:
     void CopiarPara(tagREG_ITEM_TOTAIS_ENTRADAPS* dst) const;
     TOLV_ESCRITA_SIMPLES(TCMREItemProdutoTotais, tagREG_ITEM_TOTAIS_ENTRADAPS)
     void CopiarDe(tagREG_ITEM_TOTAIS_ENTRADAPS* src);
-    TOLV_LEITURA(TCMREItemProdutoTotais, tagREG_ITEM_TOTAIS_ENTRADAPS)
+    TOLV_LEITURA_SIMPLES(TCMREItemProdutoTotais, tagREG_ITEM_TOTAIS_ENTRADAPS)
 
 protected:
     tagREG_ITEM_TOTAIS_ENTRADAPS m_ps;
