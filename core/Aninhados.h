@@ -178,6 +178,11 @@ concept LeituraPropria = std::is_same_v<typename R::TipoLeitura, R>;
 template <class R>
 concept EscritaPropria = std::is_same_v<typename R::TipoEscrita, R>;
 
+// R's list writing into E is a copy of its structure and nothing else.
+template <class R, class E>
+concept EscritaPorBytes = std::is_same_v<typename R::EscritaPorBytes, R> &&
+    std::is_same_v<decltype(R::ImagemParaEscrita(std::declval<const R&>())), const E*>;
+
 struct Escritor {
     // Writes r into dst, an element of an array just allocated here, by the
     // writing form of its CopiarPara where the record's own class has one.
@@ -204,7 +209,11 @@ template <class C, class E, class R> void EscreveLista(const T_Lista<R>& l, C& c
     count = static_cast<C>(n);
     ptr = p;
     const R* r = l.GetData();
-    PreencheArray<false>(p, n, [&](size_t k) { Escritor::Escreve(r[k], p + k); });
+    if constexpr (EscritaPorBytes<R, E>) {
+        CopiaElementos(p, R::ImagemParaEscrita(*r), n, sizeof(E), sizeof(R));
+    } else {
+        PreencheArray<false>(p, n, [&](size_t k) { Escritor::Escreve(r[k], p + k); });
+    }
 }
 
 // Same for a list of plain values (element structure of one field).

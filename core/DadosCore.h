@@ -84,14 +84,6 @@ public:
     void CopiarPara(tagRegGerencial_ps* dst) const;
     void CopiarPara(_REG_ES_GERENCIALPS* dst) const;
     void CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst) const;
-    // Into an array the library has just allocated: nothing there can fault.
-    void CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst, tolv::ParaEscrita) const
-    {
-        std::memset(static_cast<void*>(dst), 0, sizeof *dst);
-        dst->Valor = m_ps.Valor;
-        dst->PonteiroClassificacao = m_ps.PonteiroClassificacao;
-        dst->PonteiroGerencial = m_ps.PonteiroGerencial;
-    }
     void CopiarDe(tagREG_CM_GERENCIALPS* src);
     // The list reading's form, on an element just made by the ParaLeitura
     // constructor, from an array the list reading has found readable: the

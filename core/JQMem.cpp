@@ -7,6 +7,8 @@
 #include <cstring>
 #include <ucontext.h>
 
+#include <immintrin.h>
+
 // On i386 outside the sanitizer builds, the block copies and fills run in three
 // small routines whose faulting instruction is known: the handler resumes them
 // at their exit with the progress made, so no jump buffer is set per call. The
@@ -477,4 +479,66 @@ long tolv::JQStrNLenGuardado(const char* p, size_t max)
     size_t n = strnlen(p, max);
     g.ativa = 0;
     return static_cast<long>(n);
+}
+
+// --- Copies of a list's structures --------------------------------------------
+namespace {
+
+using CopiaDeElementos = void (*)(unsigned char*, const unsigned char*, size_t, size_t, size_t);
+
+void ElementosPorMemcpy(unsigned char* d, const unsigned char* s, size_t n, size_t tamanho, size_t passo)
+{
+    for (; n > 0; --n, d += tamanho, s += passo)
+        std::memcpy(d, s, tamanho);
+}
+
+// Moves of 16 (32) bytes, the last one ending at the block's end (it may
+// overlap the one before): blocks of at least 16 (32) bytes.
+__attribute__((target("sse2"))) void ElementosSse2(unsigned char* d, const unsigned char* s, size_t n, size_t tamanho,
+                                                   size_t passo)
+{
+    const size_t ultimo = tamanho - 16;
+    for (; n > 0; --n, d += tamanho, s += passo) {
+        for (size_t i = 0; i < ultimo; i += 16)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + ultimo),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + ultimo)));
+    }
+}
+
+__attribute__((target("avx"))) void ElementosAvx(unsigned char* d, const unsigned char* s, size_t n, size_t tamanho,
+                                                 size_t passo)
+{
+    const size_t ultimo = tamanho - 32;
+    for (; n > 0; --n, d += tamanho, s += passo) {
+        for (size_t i = 0; i < ultimo; i += 32)
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i),
+                                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i)));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + ultimo),
+                            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + ultimo)));
+    }
+}
+
+const bool g_temSse2 = __builtin_cpu_supports("sse2");
+const bool g_temAvx = __builtin_cpu_supports("avx");
+
+} // namespace
+
+void tolv::CopiaElementos(void* dst, const void* src, size_t n, size_t tamanho, size_t passo) noexcept
+{
+    if (n == 0 || tamanho == 0)
+        return;
+    auto* d = static_cast<unsigned char*>(dst);
+    const auto* s = static_cast<const unsigned char*>(src);
+    if (passo == tamanho) {
+        std::memcpy(d, s, n * tamanho);
+        return;
+    }
+    CopiaDeElementos copia = ElementosPorMemcpy;
+    if (g_temAvx && tamanho >= 32)
+        copia = ElementosAvx;
+    else if (g_temSse2 && tamanho >= 16)
+        copia = ElementosSse2;
+    copia(d, s, n, tamanho, passo);
 }

@@ -55,6 +55,11 @@ private:
     const char* m_fim;
 };
 
+// Copies n blocks of tamanho bytes that lie passo bytes apart from src (the
+// structures inside a list's records) one after another to dst, by the widest
+// moves the processor has. Unguarded: both sides are the library's own memory.
+TOLV_API void CopiaElementos(void* dst, const void* src, size_t n, size_t tamanho, size_t passo) noexcept;
+
 // Zero fill of a record's own structure, inside the object: nothing there can
 // fault, so the guard is left out.
 template <class S> inline void ZeraPropria(S& s) noexcept { std::memset(static_cast<void*>(&s), 0, sizeof(S)); }

@@ -112,11 +112,14 @@ public:
 
 // The list writing's form of CopiarPara(S*), into an element of an array the
 // list writing has just allocated: nothing there can fault, so the structure
-// goes by a plain copy. Classes derived from T write by CopiarPara(S*).
+// goes by a plain copy (a whole list's structures by one CopiaElementos).
+// Classes derived from T write by CopiarPara(S*).
 #define TOLV_ESCRITA_SIMPLES(T, S)                                                                                     \
 public:                                                                                                                \
     using TipoEscrita = T;                                                                                             \
-    void CopiarPara(S* dst, tolv::ParaEscrita) const { std::memcpy(static_cast<void*>(dst), &m_ps, sizeof m_ps); }
+    using EscritaPorBytes = T;                                                                                         \
+    void CopiarPara(S* dst, tolv::ParaEscrita) const { std::memcpy(static_cast<void*>(dst), &m_ps, sizeof m_ps); }     \
+    static const S* ImagemParaEscrita(const T& r) noexcept { return &r.m_ps; }
 
 // Same for a structure with nested arrays or texts: CopiarPara(S*) and this
 // form share EscreveAninhados, which zeroes the counts and pointers the copy
@@ -137,12 +140,13 @@ public:
 
 // Declares, after the class, that record T (directly on TJQBaseParaDados) is
 // its structure S and nothing else, but for plain members of the types given
-// after S: lists copy it by its bytes.
+// after S: lists copy it by its bytes and drop it without a destructor call.
 #define TOLV_COPIA_POR_BYTES(T, S, ...)                                                                                \
     static_assert(sizeof(T) == sizeof(TJQBaseParaDados) + sizeof(S) __VA_OPT__(+tolv::SomaTamanhos<__VA_ARGS__>),      \
                   #T " holds more than its structure");                                                                \
     namespace tolv {                                                                                                   \
     template <> inline constexpr bool kCopiaPorBytes<T> = true;                                                        \
+    template <> inline constexpr bool kDestrutorVazio<T> = true;                                                       \
     }
 
 // Comparison pair: operator!= is exactly the negation of operator==.

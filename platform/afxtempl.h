@@ -20,6 +20,9 @@ TOLV_API void DevolveArmazenamento(void* p, size_t bytes) noexcept;
 TOLV_API void EsvaziaArmazenamento() noexcept;
 // Bytes the calling thread keeps now.
 TOLV_API size_t ArmazenamentoGuardado() noexcept;
+// Element types whose destructor has nothing to do (no member owns anything),
+// though not trivial to the compiler: their elements are dropped without it.
+template <class T> inline constexpr bool kDestrutorVazio = std::is_trivially_destructible_v<T>;
 } // namespace tolv
 
 template <class TYPE, class ARG_TYPE = const TYPE&> class CArray {
@@ -220,7 +223,7 @@ private:
     void Destroi(int de, int ate)
     {
         // Every element was built as a TYPE: its own destructor, not a virtual call.
-        if constexpr (!std::is_trivially_destructible_v<TYPE>)
+        if constexpr (!tolv::kDestrutorVazio<TYPE>)
             for (int i = de; i < ate; ++i)
                 m_pData[i].TYPE::~TYPE();
     }

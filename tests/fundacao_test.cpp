@@ -218,6 +218,31 @@ TEST_F(GuardaTest, ReadableBytesStopAtTheUnreadablePage)
     EXPECT_EQ(tolv::JQMemLegivel(base + pagina - 1, static_cast<size_t>(-1)), 1u) << "a length past the address space";
 }
 
+// Every block size around the widths of the moves (plain, 16 and 32 bytes),
+// with and without a gap between the source blocks: the blocks land one after
+// another and nothing past them is written.
+TEST(CopiaElementos, BlocksLandPackedAndNothingPastThem)
+{
+    for (size_t tamanho = 1; tamanho <= 100; ++tamanho)
+        for (size_t folga : {size_t{0}, size_t{1}, size_t{8}, size_t{13}}) {
+            const size_t passo = tamanho + folga;
+            const size_t n = 7;
+            std::vector<unsigned char> src(n * passo + 1);
+            for (size_t i = 0; i < src.size(); ++i)
+                src[i] = static_cast<unsigned char>(i * 31 + 7);
+            std::vector<unsigned char> dst(n * tamanho + 16, 0xEE);
+            tolv::CopiaElementos(dst.data() + 1, src.data() + 1, n, tamanho, passo);
+            for (size_t k = 0; k < n; ++k)
+                ASSERT_EQ(std::memcmp(dst.data() + 1 + k * tamanho, src.data() + 1 + k * passo, tamanho), 0)
+                    << "block " << k << " of " << tamanho << " bytes, " << passo << " apart";
+            EXPECT_EQ(dst[0], 0xEE) << tamanho << " bytes";
+            EXPECT_TRUE(
+                std::all_of(dst.begin() + 1 + n * tamanho, dst.end(), [](unsigned char c) { return c == 0xEE; }))
+                << tamanho << " bytes, " << passo << " apart";
+        }
+    tolv::CopiaElementos(nullptr, nullptr, 0, 40, 48);
+}
+
 TEST(GuardaMorte, FaultOutsideGuardStillCrashes)
 {
     EXPECT_DEATH(

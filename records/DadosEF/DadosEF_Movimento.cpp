@@ -1,6 +1,7 @@
 #include "records/DadosEF/DadosEF_Movimento.h"
 
 #include <cstddef>
+#include <cstring>
 #include <limits>
 
 #include "core/Aninhados.h"
@@ -138,15 +139,18 @@ void TEFMovimento::CopiarPara(_REG_ESCRITAFISCALPS* dst,
         dst->PercentualAliquotaICMS = primeira->GetPercentualAliquotaICMS();
         dst->ValorBaseCalculoICMS = primeira->GetValorBaseCalculoICMS();
         dst->ValorICMS = primeira->GetValorICMS();
-        if (mantidas > 1)
+        if (mantidas > 1) {
+            // The storage the appends one by one would reach, then the rates
+            // straight into their slots.
             aliquotas->ReservaParaAcrescimos(static_cast<int>(mantidas - 1));
-        for (int k = 0; k < m_AliquotaICMS.GetSize(); ++k) {
-            const TEFMovimentoAliquotaICMS* a = m_AliquotaICMS.GetPtr(k);
-            if (a == primeira || a->GetPercentualAliquotaICMS() == 0)
-                continue;
-            _REG_ALIQUOTASICMSPS e;
-            a->CopiarPara(&e);
-            aliquotas->Add(e);
+            const int base = aliquotas->GetSize();
+            aliquotas->SetSize(base + static_cast<int>(mantidas - 1));
+            _REG_ALIQUOTASICMSPS* q = aliquotas->GetData() + base;
+            for (int k = 0; k < m_AliquotaICMS.GetSize(); ++k) {
+                const TEFMovimentoAliquotaICMS* a = m_AliquotaICMS.GetPtr(k);
+                if (a != primeira && a->GetPercentualAliquotaICMS() != 0)
+                    tolv::Escritor::Escreve(*a, q++);
+            }
         }
     }
 
@@ -154,11 +158,14 @@ void TEFMovimento::CopiarPara(_REG_ESCRITAFISCALPS* dst,
     // entry date; lines of the same account are not merged.
     if (linhas > 0) {
         _REG_EF_NF_GERENCIAL_PS* p = tolv::NovoArrayBruto<_REG_EF_NF_GERENCIAL_PS>(linhas);
+        std::memset(static_cast<void*>(p), 0, linhas * sizeof *p);
         dst->TamanhoGerencial = static_cast<unsigned short>(linhas);
         dst->pGerencial = p;
         const unsigned short data = m_ps.DataEntrada;
         ParaCadaLinha(m_GerencialComposto, [&p, data](const TCMGerencial& g) {
-            tolv::Escritor::Escreve(g, p);
+            p->Valor = g.GetValor();
+            p->PonteiroClassificacao = g.GetPonteiroClassificacao();
+            p->PonteiroGerencial = g.GetPonteiroGerencial();
             p->DataEntrada = data;
             ++p;
         });

@@ -167,6 +167,7 @@ public:
     TOLV_ACESSORES(_REG_ALIQUOTASICMSPS)
 
     void CopiarPara(_REG_ALIQUOTASICMSPS* dst) const;
+    TOLV_ESCRITA_SIMPLES(TEFMovimentoAliquotaICMS, _REG_ALIQUOTASICMSPS)
 
 protected:
     _REG_ALIQUOTASICMSPS m_ps;
