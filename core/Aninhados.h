@@ -210,7 +210,7 @@ template <class C, class E, class R> void EscreveLista(const T_Lista<R>& l, C& c
     ptr = p;
     const R* r = l.GetData();
     if constexpr (EscritaPorBytes<R, E>) {
-        CopiaElementos(p, R::ImagemParaEscrita(*r), n, sizeof(E), sizeof(R));
+        CopiaElementos(p, sizeof(E), R::ImagemParaEscrita(*r), sizeof(R), n, sizeof(E));
     } else {
         PreencheArray<false>(p, n, [&](size_t k) { Escritor::Escreve(r[k], p + k); });
     }
@@ -231,6 +231,11 @@ template <class C, class E, class V, class Conv> void EscreveValores(const T_Lis
     const V* v = l.GetData();
     PreencheArray<true>(p, n, [&](size_t k) { conv(v[k], p[k]); });
 }
+
+// R's list reading from E is a copy of its structure and nothing else.
+template <class R, class E>
+concept LeituraPorBytes = std::is_same_v<typename R::LeituraPorBytes, R> &&
+    std::is_same_v<decltype(R::ImagemParaLeitura(std::declval<R&>())), E*>;
 
 struct Leitor {
     // A new element at the end of l, to be filled by its CopiarDe.
@@ -275,6 +280,18 @@ template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const 
         return;
     l.Prepara(static_cast<int>(n));
     E* p = const_cast<E*>(ptr);
+    if constexpr (LeituraPorBytes<R, E>) {
+        // The elements made first, then every structure in one copy; a source
+        // lying over the list's own storage goes element by element.
+        const int antes = l.GetSize();
+        if (!Sobrepoe(p, n * sizeof(E), l.GetData() + antes, n * sizeof(R))) {
+            for (size_t k = 0; k < n; ++k)
+                Leitor::Novo(l);
+            R* novos = l.GetPtr(antes);
+            CopiaElementos(R::ImagemParaLeitura(*novos), sizeof(R), p, sizeof(E), n, sizeof(E));
+            return;
+        }
+    }
     BlocoLegivel legivel(p, n * sizeof(E));
     for (size_t k = 0; k < n; ++k)
         Leitor::Le(l, p + k);

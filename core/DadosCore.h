@@ -94,6 +94,9 @@ public:
         std::memcpy(&lido, src, sizeof lido);
         m_ps = lido;
     }
+    // A whole list's lines by one CopiaElementos.
+    using LeituraPorBytes = TCMGerencial;
+    static tagREG_CM_GERENCIALPS* ImagemParaLeitura(TCMGerencial& r) noexcept { return &r.m_ps; }
     void CopiarDe(tagRegGerencial_ps* src);
     void CopiarDe(_REG_ES_GERENCIALPS* src);
     void CopiarDe(_REG_EF_NF_GERENCIAL_PS* src);

@@ -484,21 +484,21 @@ long tolv::JQStrNLenGuardado(const char* p, size_t max)
 // --- Copies of a list's structures --------------------------------------------
 namespace {
 
-using CopiaDeElementos = void (*)(unsigned char*, const unsigned char*, size_t, size_t, size_t);
+using CopiaDeElementos = void (*)(unsigned char*, size_t, const unsigned char*, size_t, size_t, size_t);
 
-void ElementosPorMemcpy(unsigned char* d, const unsigned char* s, size_t n, size_t tamanho, size_t passo)
+void ElementosPorMemcpy(unsigned char* d, size_t pd, const unsigned char* s, size_t po, size_t n, size_t tamanho)
 {
-    for (; n > 0; --n, d += tamanho, s += passo)
+    for (; n > 0; --n, d += pd, s += po)
         std::memcpy(d, s, tamanho);
 }
 
 // Moves of 16 (32) bytes, the last one ending at the block's end (it may
 // overlap the one before): blocks of at least 16 (32) bytes.
-__attribute__((target("sse2"))) void ElementosSse2(unsigned char* d, const unsigned char* s, size_t n, size_t tamanho,
-                                                   size_t passo)
+__attribute__((target("sse2"))) void ElementosSse2(unsigned char* d, size_t pd, const unsigned char* s, size_t po,
+                                                   size_t n, size_t tamanho)
 {
     const size_t ultimo = tamanho - 16;
-    for (; n > 0; --n, d += tamanho, s += passo) {
+    for (; n > 0; --n, d += pd, s += po) {
         for (size_t i = 0; i < ultimo; i += 16)
             _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)));
@@ -507,11 +507,11 @@ __attribute__((target("sse2"))) void ElementosSse2(unsigned char* d, const unsig
     }
 }
 
-__attribute__((target("avx"))) void ElementosAvx(unsigned char* d, const unsigned char* s, size_t n, size_t tamanho,
-                                                 size_t passo)
+__attribute__((target("avx"))) void ElementosAvx(unsigned char* d, size_t pd, const unsigned char* s, size_t po,
+                                                 size_t n, size_t tamanho)
 {
     const size_t ultimo = tamanho - 32;
-    for (; n > 0; --n, d += tamanho, s += passo) {
+    for (; n > 0; --n, d += pd, s += po) {
         for (size_t i = 0; i < ultimo; i += 32)
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i),
                                 _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i)));
@@ -525,13 +525,14 @@ const bool g_temAvx = __builtin_cpu_supports("avx");
 
 } // namespace
 
-void tolv::CopiaElementos(void* dst, const void* src, size_t n, size_t tamanho, size_t passo) noexcept
+void tolv::CopiaElementos(void* dst, size_t passoDestino, const void* src, size_t passoOrigem, size_t n,
+                          size_t tamanho) noexcept
 {
     if (n == 0 || tamanho == 0)
         return;
     auto* d = static_cast<unsigned char*>(dst);
     const auto* s = static_cast<const unsigned char*>(src);
-    if (passo == tamanho) {
+    if (passoDestino == tamanho && passoOrigem == tamanho) {
         std::memcpy(d, s, n * tamanho);
         return;
     }
@@ -540,5 +541,5 @@ void tolv::CopiaElementos(void* dst, const void* src, size_t n, size_t tamanho, 
         copia = ElementosAvx;
     else if (g_temSse2 && tamanho >= 16)
         copia = ElementosSse2;
-    copia(d, s, n, tamanho, passo);
+    copia(d, passoDestino, s, passoOrigem, n, tamanho);
 }

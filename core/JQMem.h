@@ -3,9 +3,9 @@
 // The file name and line identify the call site only.
 #pragma once
 
-#include <cstring>
-
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/wintypes.h"
 
@@ -55,10 +55,20 @@ private:
     const char* m_fim;
 };
 
-// Copies n blocks of tamanho bytes that lie passo bytes apart from src (the
-// structures inside a list's records) one after another to dst, by the widest
-// moves the processor has. Unguarded: both sides are the library's own memory.
-TOLV_API void CopiaElementos(void* dst, const void* src, size_t n, size_t tamanho, size_t passo) noexcept;
+// True when the two blocks share a byte.
+inline bool Sobrepoe(const void* a, size_t na, const void* b, size_t nb) noexcept
+{
+    auto x = reinterpret_cast<uintptr_t>(a);
+    auto y = reinterpret_cast<uintptr_t>(b);
+    return x < y + nb && y < x + na;
+}
+
+// Copies n blocks of tamanho bytes from src, passoOrigem bytes apart, to dst,
+// passoDestino bytes apart (the structures inside a list's records to or from
+// an array of them), by the widest moves the processor has. Unguarded: the
+// caller has checked both sides; the blocks do not overlap.
+TOLV_API void CopiaElementos(void* dst, size_t passoDestino, const void* src, size_t passoOrigem, size_t n,
+                             size_t tamanho) noexcept;
 
 // Zero fill of a record's own structure, inside the object: nothing there can
 // fault, so the guard is left out.

@@ -62,14 +62,6 @@ namespace tolv {
 // Bytes of a record's plain members (none owns anything).
 template <class... M>
 requires(std::is_trivially_copyable_v<M>&&...) inline constexpr size_t SomaTamanhos = (sizeof(M) + ... + 0);
-
-// True when the two blocks share a byte.
-inline bool Sobrepoe(const void* a, size_t na, const void* b, size_t nb) noexcept
-{
-    auto x = reinterpret_cast<uintptr_t>(a);
-    auto y = reinterpret_cast<uintptr_t>(b);
-    return x < y + nb && y < x + na;
-}
 } // namespace tolv
 
 // The list reading's form of CopiarDe(S*), on an element just made by the
@@ -94,10 +86,12 @@ public:
 
 // Same for a record whose reading is its structure alone (LeDe is a LeBloco
 // of m_ps): the list reading has checked the caller's whole array, so the
-// structure goes by a plain copy.
+// structures go by plain copies (a whole list's by one CopiaElementos).
 #define TOLV_LEITURA_SIMPLES(T, S)                                                                                     \
 public:                                                                                                                \
     using TipoLeitura = T;                                                                                             \
+    using LeituraPorBytes = T;                                                                                         \
+    static S* ImagemParaLeitura(T& r) noexcept { return &r.m_ps; }                                                     \
     void CopiarDe(S* src, tolv::ParaLeitura)                                                                           \
     {                                                                                                                  \
         if (tolv::Sobrepoe(src, sizeof(S), this, sizeof(*this)))                                                       \

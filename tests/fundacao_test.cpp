@@ -231,7 +231,7 @@ TEST(CopiaElementos, BlocksLandPackedAndNothingPastThem)
             for (size_t i = 0; i < src.size(); ++i)
                 src[i] = static_cast<unsigned char>(i * 31 + 7);
             std::vector<unsigned char> dst(n * tamanho + 16, 0xEE);
-            tolv::CopiaElementos(dst.data() + 1, src.data() + 1, n, tamanho, passo);
+            tolv::CopiaElementos(dst.data() + 1, tamanho, src.data() + 1, passo, n, tamanho);
             for (size_t k = 0; k < n; ++k)
                 ASSERT_EQ(std::memcmp(dst.data() + 1 + k * tamanho, src.data() + 1 + k * passo, tamanho), 0)
                     << "block " << k << " of " << tamanho << " bytes, " << passo << " apart";
@@ -240,7 +240,7 @@ TEST(CopiaElementos, BlocksLandPackedAndNothingPastThem)
                 std::all_of(dst.begin() + 1 + n * tamanho, dst.end(), [](unsigned char c) { return c == 0xEE; }))
                 << tamanho << " bytes, " << passo << " apart";
         }
-    tolv::CopiaElementos(nullptr, nullptr, 0, 40, 48);
+    tolv::CopiaElementos(nullptr, 40, nullptr, 48, 0, 40);
 }
 
 TEST(GuardaMorte, FaultOutsideGuardStillCrashes)

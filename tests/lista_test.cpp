@@ -362,6 +362,39 @@ TEST(Aninhados, UnreadableElementsEndTheList)
     munmap(base, 2 * pagina);
 }
 
+// A caller's array that lies in the list's own storage, where the elements
+// being read are about to be made: read element by element, no fault.
+TEST(Aninhados, ArrayInsideTheListsOwnStorageIsReadSafely)
+{
+    T_Lista<TCMGerencial> l;
+    TCMGerencial g;
+    g.SetPonteiroGerencial(7);
+    l.Add(g);
+    auto* livre = reinterpret_cast<tagREG_CM_GERENCIALPS*>(l.GetPtr(1));
+    for (int k = 0; k < 3; ++k) {
+        std::memset(&livre[k], 0, sizeof livre[k]);
+        livre[k].PonteiroGerencial = 10 + k;
+    }
+    tolv::LeLista(l, static_cast<unsigned short>(3), livre);
+    ASSERT_EQ(l.GetSize(), 4);
+    EXPECT_EQ(l.GetPtr(0)->GetPonteiroGerencial(), 7);
+
+    // Elsewhere, every line arrives whole and in order.
+    std::vector<tagREG_CM_GERENCIALPS> fora(150);
+    for (size_t k = 0; k < fora.size(); ++k) {
+        std::memset(&fora[k], 0xA5, sizeof fora[k]);
+        fora[k].PonteiroGerencial = static_cast<long>(k);
+    }
+    T_Lista<TCMGerencial> m;
+    tolv::LeLista(m, static_cast<unsigned short>(fora.size()), fora.data());
+    ASSERT_EQ(m.GetSize(), 150);
+    for (int k = 0; k < 150; ++k) {
+        tagREG_CM_GERENCIALPS e;
+        m.GetPtr(k)->CopiarPara(&e);
+        EXPECT_EQ(std::memcmp(&e, &fora[k], sizeof e), 0) << "line " << k;
+    }
+}
+
 TEST(Aninhados, PresentTextIsReadToItsNulWhateverItsLength)
 {
     const char texto[] = "completo";
