@@ -106,6 +106,9 @@ protected:
     tagREG_CM_GERENCIALPS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMGerencial, tagREG_CM_GERENCIALPS)
+namespace tolv {
+template <> inline constexpr bool kIgualPorBytes<TCMGerencial> = true;
+}
 
 // The shared accounting records built on the management line.
 #include "core/Rateio.h"

@@ -28,6 +28,10 @@ class ParaEscrita {
 // no member that owns memory (see TOLV_COPIA_POR_BYTES). A list copies them
 // by their bytes, as it moves every element when it grows.
 template <class T> inline constexpr bool kCopiaPorBytes = false;
+// Records copied by their bytes whose comparison is every byte of their
+// structure: two lists of them are equal when their elements' bytes are (the
+// vtable pointers are the same in every element).
+template <class T> inline constexpr bool kIgualPorBytes = false;
 } // namespace tolv
 
 template <class T> class T_Lista {
@@ -157,6 +161,11 @@ template <class T> inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T
     int n = a.GetSize();
     if (n != b.GetSize())
         return false;
+    if constexpr (kIgualPorBytes<T>) {
+        static_assert(kCopiaPorBytes<T>);
+        return n == 0 || std::memcmp(static_cast<const void*>(a.GetData()), static_cast<const void*>(b.GetData()),
+                                     sizeof(T) * static_cast<size_t>(n)) == 0;
+    }
     for (int k = 0; k < n; ++k) {
         if constexpr (requires { T::Iguais(*a.GetPtr(k), *b.GetPtr(k)); }) {
             if (!T::Iguais(*a.GetPtr(k), *b.GetPtr(k)))

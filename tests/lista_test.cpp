@@ -395,6 +395,36 @@ TEST(Aninhados, ArrayInsideTheListsOwnStorageIsReadSafely)
     }
 }
 
+// Lists of lines compare by their whole blocks: every field of every line
+// counts, and so does the number of lines.
+TEST(Aninhados, LineListsCompareEveryFieldOfEveryLine)
+{
+    T_Lista<TCMGerencial> a, b;
+    EXPECT_TRUE(tolv::ListasIguais(a, b)) << "two empty lists";
+    for (int k = 0; k < 150; ++k) {
+        TCMGerencial g;
+        g.SetValor(JQCY(k * 100));
+        g.SetQuantidade(JQCY(k));
+        g.SetPonteiroClassificacao(k);
+        g.SetPonteiroGerencial(1000 + k);
+        a.Add(g);
+        b.Add(g);
+    }
+    EXPECT_TRUE(tolv::ListasIguais(a, b));
+    TCMGerencial ultima = b.GetAt(149);
+    ultima.SetPonteiroGerencial(0);
+    b.ElementAt(149) = ultima;
+    EXPECT_FALSE(tolv::ListasIguais(a, b)) << "the last field of the last line";
+    b.ElementAt(149) = a.GetAt(149);
+    TCMGerencial primeira = b.GetAt(0);
+    primeira.SetQuantidade(JQCY(7));
+    b.ElementAt(0) = primeira;
+    EXPECT_FALSE(tolv::ListasIguais(a, b)) << "the quantity of the first line";
+    b.Copia(a);
+    b.RemoveAt(149);
+    EXPECT_FALSE(tolv::ListasIguais(a, b)) << "one line fewer";
+}
+
 TEST(Aninhados, PresentTextIsReadToItsNulWhateverItsLength)
 {
     const char texto[] = "completo";
