@@ -194,11 +194,13 @@ template <unsigned N, Tipo K, unsigned Limite> struct TextoBase {
     static constexpr const EstruturaDesc* elemento() { return nullptr; }
     static constexpr const char* contagem = nullptr;
     static CString get(const storage& s) { return GetTexto(s, Limite); }
-    // The getter's text with its NUL in buf, instead of a CString on the heap.
+    // The getter's text with its NUL, instead of a CString on the heap: the
+    // field itself when its NUL is inside, otherwise a copy in buf.
     static const char* copia(const storage& s, char (&buf)[Limite + 1]) noexcept
     {
-        const void* nul = std::memchr(s, 0, Limite);
-        size_t n = nul ? static_cast<size_t>(static_cast<const char*>(nul) - s) : Limite;
+        if (std::memchr(s, 0, Limite))
+            return s;
+        const size_t n = Limite;
         std::memcpy(buf, s, n);
         buf[n] = 0;
         return buf;
