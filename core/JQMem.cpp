@@ -456,9 +456,16 @@ size_t tolv::JQStrLenLegivel(const char* p)
         if (a == 0)
             return n; // the top of the address space
         const size_t pedaco = AteFimDaPagina(p + n);
+#ifdef TOLV_ROTINAS_ASM
+        // One byte read tells for the whole page; then a plain search in it.
+        if (Sonda(reinterpret_cast<const unsigned char*>(p + n), 1) == 0)
+            return n;
+        const size_t k = strnlen(p + n, pedaco);
+#else
         long k = JQStrNLenGuardado(p + n, pedaco);
         if (k < 0)
             return n;
+#endif
         n += static_cast<size_t>(k);
         if (static_cast<size_t>(k) < pedaco)
             return n;
