@@ -32,6 +32,10 @@ template <class T> inline constexpr bool kCopiaPorBytes = false;
 // structure: two lists of them are equal when their elements' bytes are (the
 // vtable pointers are the same in every element).
 template <class T> inline constexpr bool kIgualPorBytes = false;
+// Records copied by their bytes whose comparison is a plan alone: identical
+// objects are equal and nothing else is done, so two lists of them whose
+// blocks are identical are equal without walking them.
+template <class T> inline constexpr bool kIgualSeMesmosBytes = false;
 } // namespace tolv
 
 template <class T> class T_Lista {
@@ -161,10 +165,13 @@ template <class T> inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T
     int n = a.GetSize();
     if (n != b.GetSize())
         return false;
-    if constexpr (kIgualPorBytes<T>) {
+    if constexpr (kIgualPorBytes<T> || kIgualSeMesmosBytes<T>) {
         static_assert(kCopiaPorBytes<T>);
-        return n == 0 || std::memcmp(static_cast<const void*>(a.GetData()), static_cast<const void*>(b.GetData()),
-                                     sizeof(T) * static_cast<size_t>(n)) == 0;
+        if (n == 0 || std::memcmp(static_cast<const void*>(a.GetData()), static_cast<const void*>(b.GetData()),
+                                  sizeof(T) * static_cast<size_t>(n)) == 0)
+            return true;
+        if constexpr (kIgualPorBytes<T>)
+            return false;
     }
     for (int k = 0; k < n; ++k) {
         if constexpr (requires { T::Iguais(*a.GetPtr(k), *b.GetPtr(k)); }) {

@@ -143,6 +143,14 @@ public:
     template <> inline constexpr bool kDestrutorVazio<T> = true;                                                       \
     }
 
+// Declares, after TOLV_COPIA_POR_BYTES, that T's comparison is a plan alone
+// (see tolv::kIgualSeMesmosBytes).
+#define TOLV_IGUAL_POR_PLANO(T)                                                                                        \
+    static_assert(tolv::kCopiaPorBytes<T>, #T " is not copied by its bytes");                                          \
+    namespace tolv {                                                                                                   \
+    template <> inline constexpr bool kIgualSeMesmosBytes<T> = true;                                                   \
+    }
+
 // Comparison pair: operator!= is exactly the negation of operator==.
 #define TOLV_COMPARACAO(T)                                                                                             \
 public:                                                                                                                \

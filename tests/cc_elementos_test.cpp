@@ -92,4 +92,29 @@ TEST(ElementosCC, FixedTextsAreCutByTheirSetters)
     EXPECT_EQ(reinterpret_cast<const unsigned char*>(&ps)[581], 0) << "Descricao's terminator";
 }
 
+// Lists of elements compared by their plans: identical blocks answer at once,
+// and blocks that differ only outside the compared fields are still equal.
+TEST(ElementosCC, ParcelListsCompareByTheirPlans)
+{
+    TCMCCContrato a, b;
+    for (int k = 0; k < 120; ++k) {
+        tagREG_CM_PARCELA_CONTRATO_COMPRAPS ps;
+        std::memset(&ps, 0, sizeof ps);
+        ps.NumeroDaParcela = static_cast<unsigned char>(k);
+        ps.ValorParcela = JQCY(100 * k);
+        TCMCCParcela p;
+        p.CopiarDe(&ps);
+        a.AdicionaParcela(p);
+        ps.Reservado17[5] = 0x5A; // not compared
+        p.CopiarDe(&ps);
+        b.AdicionaParcela(p);
+    }
+    EXPECT_TRUE(a == TCMCCContrato(a));
+    EXPECT_TRUE(a == b) << "reserved bytes are not compared";
+    TCMCCParcela ultima = b.GetParcela(119);
+    ultima.SetNumeroDaParcela(0);
+    b.SetParcela(119, ultima);
+    EXPECT_FALSE(a == b) << "the number of the last parcel";
+}
+
 } // namespace

@@ -133,7 +133,8 @@ TOLV_ESTRUTURA(tagREG_CM_CONTRATO_COMPRAPS, 832)
     protected:                                                                                                         \
         S m_ps;                                                                                                        \
     };                                                                                                                 \
-    TOLV_COPIA_POR_BYTES(T, S)
+    TOLV_COPIA_POR_BYTES(T, S)                                                                                         \
+    TOLV_IGUAL_POR_PLANO(T)
 
 // One amendment of the contract.
 TOLV_CC_ELEMENTO(TCMCCAditivo, tagREG_CM_ADITIVO_CONTRATO_COMPRAPS)

@@ -54,6 +54,7 @@ protected:
     tagREG_FATURA_CONHECIMENTOPS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMCTParcela, tagREG_FATURA_CONHECIMENTOPS)
+TOLV_IGUAL_POR_PLANO(TCMCTParcela)
 
 // One invoice carried under the freight bill.
 class TOLV_API TCMCTNotaFiscal : public TJQBaseParaDados {
@@ -72,3 +73,4 @@ protected:
     tagREG_NOTAFISCAL_CONHECIMENTOPS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMCTNotaFiscal, tagREG_NOTAFISCAL_CONHECIMENTOPS)
+TOLV_IGUAL_POR_PLANO(TCMCTNotaFiscal)
