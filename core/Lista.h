@@ -32,9 +32,9 @@ template <class T> inline constexpr bool kCopiaPorBytes = false;
 // structure: two lists of them are equal when their elements' bytes are (the
 // vtable pointers are the same in every element).
 template <class T> inline constexpr bool kIgualPorBytes = false;
-// Records copied by their bytes whose comparison is a plan alone: identical
-// objects are equal and nothing else is done, so two lists of them whose
-// blocks are identical are equal without walking them.
+// Records copied by their bytes whose comparison reads their structure alone,
+// does nothing else and answers equal for identical ones (a plan): two lists
+// of them whose blocks are identical are equal without walking them.
 template <class T> inline constexpr bool kIgualSeMesmosBytes = false;
 } // namespace tolv
 

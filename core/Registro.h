@@ -143,9 +143,10 @@ public:
     template <> inline constexpr bool kDestrutorVazio<T> = true;                                                       \
     }
 
-// Declares, after TOLV_COPIA_POR_BYTES, that T's comparison is a plan alone
-// (see tolv::kIgualSeMesmosBytes).
-#define TOLV_IGUAL_POR_PLANO(T)                                                                                        \
+// Declares, after TOLV_COPIA_POR_BYTES, that T's comparison reads its
+// structure and nothing else, has no other effect and answers equal for
+// identical structures (a plan does): see tolv::kIgualSeMesmosBytes.
+#define TOLV_IGUAL_SE_MESMOS_BYTES(T)                                                                                  \
     static_assert(tolv::kCopiaPorBytes<T>, #T " is not copied by its bytes");                                          \
     namespace tolv {                                                                                                   \
     template <> inline constexpr bool kIgualSeMesmosBytes<T> = true;                                                   \

@@ -134,7 +134,7 @@ TOLV_ESTRUTURA(tagREG_CM_CONTRATO_COMPRAPS, 832)
         S m_ps;                                                                                                        \
     };                                                                                                                 \
     TOLV_COPIA_POR_BYTES(T, S)                                                                                         \
-    TOLV_IGUAL_POR_PLANO(T)
+    TOLV_IGUAL_SE_MESMOS_BYTES(T)
 
 // One amendment of the contract.
 TOLV_CC_ELEMENTO(TCMCCAditivo, tagREG_CM_ADITIVO_CONTRATO_COMPRAPS)

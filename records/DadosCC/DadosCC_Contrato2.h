@@ -180,7 +180,7 @@ protected:
     tagREG_REAJUSTE_CONTRATO_COMPRAPS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMCC2Reajuste, tagREG_REAJUSTE_CONTRATO_COMPRAPS)
-TOLV_IGUAL_POR_PLANO(TCMCC2Reajuste)
+TOLV_IGUAL_SE_MESMOS_BYTES(TCMCC2Reajuste)
 
 // One invoice received under the contract.
 class TOLV_API TCMCC2NotaFiscal : public TJQBaseParaDados {
@@ -199,7 +199,7 @@ protected:
     tagREG_NOTA_FISCAL_CONTRATO_COMPRAPS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMCC2NotaFiscal, tagREG_NOTA_FISCAL_CONTRATO_COMPRAPS)
-TOLV_IGUAL_POR_PLANO(TCMCC2NotaFiscal)
+TOLV_IGUAL_SE_MESMOS_BYTES(TCMCC2NotaFiscal)
 
 // One apportionment line: a percentage of the contract for one classification.
 // Its amount is kept in the record only.

@@ -139,7 +139,7 @@ protected:
     tagREG_COTACAOITEMFATURAPS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMCPCotacaoPrecoItemParcela, tagREG_COTACAOITEMFATURAPS)
-TOLV_IGUAL_POR_PLANO(TCMCPCotacaoPrecoItemParcela)
+TOLV_IGUAL_SE_MESMOS_BYTES(TCMCPCotacaoPrecoItemParcela)
 
 // One offered price of one supplier for one product: the two refer to their
 // positions in the quotation's lists.

@@ -52,7 +52,7 @@ protected:
     tagREG_FATURA_COMPRAPS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMOCParcela, tagREG_FATURA_COMPRAPS)
-TOLV_IGUAL_POR_PLANO(TCMOCParcela)
+TOLV_IGUAL_SE_MESMOS_BYTES(TCMOCParcela)
 
 // One authorization step of an order. Not compared.
 class TOLV_API TCMOCAutorizacao : public TJQBaseParaDados {

@@ -91,6 +91,7 @@ protected:
     _REG_ITEM_ENTRADA_COMPOSICAOPS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMREComposicao, _REG_ITEM_ENTRADA_COMPOSICAOPS)
+TOLV_IGUAL_SE_MESMOS_BYTES(TCMREComposicao)
 
 // Stock entry of a product item: quantity, locations, lot and weapon data, the
 // outgoing management lines and the composition (the base holds the entry's

@@ -42,6 +42,7 @@ protected:
     tagREG_DEDUCOES_PS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMREServicoDeducao, tagREG_DEDUCOES_PS)
+TOLV_IGUAL_SE_MESMOS_BYTES(TCMREServicoDeducao)
 
 // One tax of an entry item (product or service) with its deductions.
 class TOLV_API TCMREItemImposto : public TJQBaseParaDados {

@@ -35,6 +35,7 @@ protected:
     tagREG_MARGEMLUCROPS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMREMargemLucro, tagREG_MARGEMLUCROPS)
+TOLV_IGUAL_SE_MESMOS_BYTES(TCMREMargemLucro)
 
 // A margin with its place on the formation screen (indices of the product and
 // of the margin, and the product position). Positions never travel.

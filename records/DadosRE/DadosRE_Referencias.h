@@ -53,6 +53,7 @@ protected:
     tagREG_RE_NF_REFERIDA_PS m_ps;
 };
 TOLV_COPIA_POR_BYTES(TCMRENFReferidas, tagREG_RE_NF_REFERIDA_PS)
+TOLV_IGUAL_SE_MESMOS_BYTES(TCMRENFReferidas)
 
 // A free note attached to one CFOP of the entry.
 class TOLV_API TCMREObservacaoCFOP : public TJQBaseParaDados {
