@@ -24,7 +24,8 @@ void TCMGerencial::OnCopiar(const TJQBaseParaDados* src)
     TJQBaseParaDados::OnCopiar(src);
 }
 
-bool TCMGerencial::operator==(const TCMGerencial& outro) const { return Iguais(*this, outro); }
+// All 24 bytes of a line are compared (lists of lines compare as one block).
+bool TCMGerencial::operator==(const TCMGerencial& outro) const { return JQBytesIguais(m_ps, outro.m_ps); }
 
 void TCMGerencial::CopiarPara(tagREG_CM_GERENCIALPS* dst) const { JQMemCpy(dst, &m_ps, sizeof m_ps, ARQ, __LINE__); }
 

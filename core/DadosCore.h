@@ -66,12 +66,6 @@ protected:
 
 public:
     TOLV_COMPARACAO(TCMGerencial)
-    // operator==, inline for the walks over lists of lines: all 24 bytes of a
-    // line are compared.
-    static bool Iguais(const TCMGerencial& a, const TCMGerencial& b) noexcept
-    {
-        return std::memcmp(&a.m_ps, &b.m_ps, sizeof a.m_ps) == 0;
-    }
 
 public:
     TOLV_ACESSORES(tagREG_CM_GERENCIALPS)

@@ -173,14 +173,9 @@ template <class T> inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T
         if constexpr (kIgualPorBytes<T>)
             return false;
     }
-    for (int k = 0; k < n; ++k) {
-        if constexpr (requires { T::Iguais(*a.GetPtr(k), *b.GetPtr(k)); }) {
-            if (!T::Iguais(*a.GetPtr(k), *b.GetPtr(k)))
-                return false;
-        } else if (!(*a.GetPtr(k) == *b.GetPtr(k))) {
+    for (int k = 0; k < n; ++k)
+        if (!(*a.GetPtr(k) == *b.GetPtr(k)))
             return false;
-        }
-    }
     return true;
 }
 
