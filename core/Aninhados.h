@@ -321,10 +321,12 @@ template <class C> void EscreveTexto(const CString& s, C& tamanho, char*& ptr)
         return;
     ChecaContagem<C>(n + 1);
     const size_t total = n + 1;
-    char* p = NovoArray<char>(total);
+    char* p = NovoArrayBruto<char>(total);
     tamanho = static_cast<C>(total);
     ptr = p;
-    JQStrCpy(p, s.GetString(), "DadosCore", __LINE__);
+    // Both sides are ours: the text's own buffer (with its NUL) into the block
+    // just taken, every byte of it written.
+    std::memcpy(p, s.GetString(), total);
 }
 
 TOLV_API CString LeTextoGuardado(const char* ptr, unsigned long tamanho);
