@@ -43,10 +43,41 @@ template <class S> inline void LiberaAninhado(S* ps, unsigned offsetPonteiro, Li
         LiberaAninhado(Layout<S>::desc, ps, offsetPonteiro, modo);
 }
 
+// The walk of LiberaAninhados for a description known at compile time: every
+// slot's offset, count width and element description are constants, so the
+// walk is unrolled, the counts read at their width, and each array released
+// by its own delete[].
+template <const EstruturaDesc& D> void LiberaAninhadosDe(unsigned char* b, Liberacao modo) noexcept;
+
+template <const EstruturaDesc& D, unsigned I> inline void LiberaSlot(unsigned char* b, Liberacao modo) noexcept
+{
+    constexpr const AninhadoDesc& a = D.aninhados[I];
+    unsigned char* ptr;
+    std::memcpy(static_cast<void*>(&ptr), b + a.offsetPonteiro, sizeof ptr);
+    if (!ptr)
+        return;
+    if constexpr (a.elemento != nullptr && a.elemento->nAninhados > 0) {
+        constexpr unsigned passo = a.elemento->tamanho;
+        const unsigned long n = ContagemDe(b, a);
+        for (unsigned long k = 0; k < n; ++k)
+            LiberaAninhadosDe<*a.elemento>(ptr + static_cast<size_t>(k) * passo, modo);
+    }
+    if (modo == Liberacao::Delete)
+        a.apagaArray(ptr);
+    else
+        CoTaskMemFree(ptr);
+}
+
+template <const EstruturaDesc& D> void LiberaAninhadosDe(unsigned char* b, Liberacao modo) noexcept
+{
+    [ b, modo ]<unsigned... I>(std::integer_sequence<unsigned, I...>) { (LiberaSlot<D, I>(b, modo), ...); }
+    (std::make_integer_sequence<unsigned, D.nAninhados>{});
+}
+
 template <class S> inline void LiberaAninhados(S* ps, Liberacao modo)
 {
     if (ps)
-        LiberaAninhados(Layout<S>::desc, ps, modo);
+        LiberaAninhadosDe<Layout<S>::desc>(reinterpret_cast<unsigned char*>(ps), modo);
 }
 
 // The same with the slots known at compile time: a few fixed-size stores.
@@ -88,7 +119,7 @@ template <class E, class C> inline void LiberaLista(E*& p, C count, Liberacao mo
     if constexpr (Layout<E>::nAninhados > 0) {
         const size_t n = Elementos(count);
         for (size_t k = 0; k < n; ++k)
-            LiberaAninhados(Layout<E>::desc, p + k, modo);
+            LiberaAninhadosDe<Layout<E>::desc>(reinterpret_cast<unsigned char*>(p + k), modo);
     }
     if (modo == Liberacao::Delete)
         delete[] p;
