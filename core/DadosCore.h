@@ -78,6 +78,21 @@ public:
     void CopiarPara(tagRegGerencial_ps* dst) const;
     void CopiarPara(_REG_ES_GERENCIALPS* dst) const;
     void CopiarPara(_REG_EF_NF_GERENCIAL_PS* dst) const;
+    // The shorter forms into an array the library has just taken (nothing to
+    // guard), every byte written: the 24-byte form has this line's layout.
+    void CopiarPara(tagRegGerencial_ps* dst, tolv::ParaEscrita) const noexcept
+    {
+        static_assert(sizeof(tagRegGerencial_ps) == sizeof m_ps && offsetof(tagRegGerencial_ps, Quantidade) == 8 &&
+                      offsetof(tagRegGerencial_ps, PonteiroClassificacao) == 16 &&
+                      offsetof(tagRegGerencial_ps, PonteiroGerencial) == 20);
+        std::memcpy(static_cast<void*>(dst), &m_ps, sizeof m_ps);
+    }
+    void CopiarPara(_REG_ES_GERENCIALPS* dst, tolv::ParaEscrita) const noexcept
+    {
+        dst->Valor = m_ps.Valor;
+        dst->PonteiroClassificacao = m_ps.PonteiroClassificacao;
+        dst->PonteiroGerencial = m_ps.PonteiroGerencial;
+    }
     void CopiarDe(tagREG_CM_GERENCIALPS* src);
     // The list reading's form, on an element just made by the ParaLeitura
     // constructor, from an array the list reading has found readable: the
