@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "companions/TOLVSVCUtil.h"
+#include "core/JQMem.h"
 #include "core/Layout.h"
 #include "core/Lista.h"
 
@@ -76,12 +77,12 @@ template <class S, size_t N> struct PlanoIgual {
         const unsigned char* y = reinterpret_cast<const unsigned char*>(&b);
         for (unsigned i = 0; i < nBlocos; ++i) {
             const BlocoIgual& bl = blocos[i];
-            if (bl.n > 1 && std::memcmp(x + bl.offset, y + bl.offset, bl.tamanho) == 0)
+            if (bl.n > 1 && BytesIguais(x + bl.offset, y + bl.offset, bl.tamanho))
                 continue;
             for (unsigned j = bl.primeiro; j < bl.primeiro + bl.n; ++j) {
                 const PassoIgual& p = passos[j];
                 if (p.igual ? !p.igual(x + p.offset, y + p.offset)
-                            : std::memcmp(x + p.offset, y + p.offset, p.tamanho) != 0)
+                            : !BytesIguais(x + p.offset, y + p.offset, p.tamanho))
                     return false;
             }
         }

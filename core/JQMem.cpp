@@ -529,8 +529,86 @@ __attribute__((target("avx"))) void ElementosAvx(unsigned char* d, size_t pd, co
 
 const bool g_temSse2 = __builtin_cpu_supports("sse2");
 const bool g_temAvx = __builtin_cpu_supports("avx");
+const bool g_temAvx2 = __builtin_cpu_supports("avx2");
+
+// (This file is built without the compiler's own memory routines: the
+// unaligned loads are asked for by name.)
+inline uint32_t Dif4(const unsigned char* a, const unsigned char* b)
+{
+    uint32_t x, y;
+    __builtin_memcpy(&x, a, 4);
+    __builtin_memcpy(&y, b, 4);
+    return x ^ y;
+}
+
+// Up to 15 bytes: 32-bit loads from both ends (they may overlap).
+inline bool IguaisCurtos(const unsigned char* a, const unsigned char* b, size_t n)
+{
+    if (n >= 8)
+        return (Dif4(a, b) | Dif4(a + 4, b + 4) | Dif4(a + n - 8, b + n - 8) | Dif4(a + n - 4, b + n - 4)) == 0;
+    if (n >= 4)
+        return (Dif4(a, b) | Dif4(a + n - 4, b + n - 4)) == 0;
+    unsigned d = 0;
+    for (size_t i = 0; i < n; ++i)
+        d |= static_cast<unsigned>(a[i] ^ b[i]);
+    return d == 0;
+}
+
+__attribute__((target("sse2"))) inline bool Iguais16(const unsigned char* a, const unsigned char* b)
+{
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
+    const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(x, y)) == 0xFFFF;
+}
+
+// 16 bytes or more: 16-byte steps, the last one ending at the end.
+__attribute__((target("sse2"))) bool IguaisSse2(const unsigned char* a, const unsigned char* b, size_t n)
+{
+    const size_t ultimo = n - 16;
+    for (size_t i = 0; i < ultimo; i += 16)
+        if (!Iguais16(a + i, b + i))
+            return false;
+    return Iguais16(a + ultimo, b + ultimo);
+}
+
+__attribute__((target("avx2"))) inline __m256i Dif32(const unsigned char* a, const unsigned char* b)
+{
+    return _mm256_xor_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(a)),
+                            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b)));
+}
+
+// 32 bytes or more: 64 bytes a step, then up to two 32-byte loads, the last
+// one ending at the end.
+__attribute__((target("avx2"))) bool IguaisAvx2(const unsigned char* a, const unsigned char* b, size_t n)
+{
+    size_t i = 0;
+    for (; i + 64 <= n; i += 64) {
+        const __m256i d = _mm256_or_si256(Dif32(a + i, b + i), Dif32(a + i + 32, b + i + 32));
+        if (!_mm256_testz_si256(d, d))
+            return false;
+    }
+    if (i == n)
+        return true;
+    __m256i d = Dif32(a + n - 32, b + n - 32);
+    if (n - i > 32)
+        d = _mm256_or_si256(d, Dif32(a + i, b + i));
+    return _mm256_testz_si256(d, d);
+}
 
 } // namespace
+
+bool tolv::BytesIguais(const void* pa, const void* pb, size_t n) noexcept
+{
+    const auto* a = static_cast<const unsigned char*>(pa);
+    const auto* b = static_cast<const unsigned char*>(pb);
+    if (n < 16)
+        return IguaisCurtos(a, b, n);
+    if (g_temAvx2 && n >= 32)
+        return IguaisAvx2(a, b, n);
+    if (g_temSse2)
+        return IguaisSse2(a, b, n);
+    return std::memcmp(a, b, n) == 0;
+}
 
 void tolv::CopiaElementos(void* dst, size_t passoDestino, const void* src, size_t passoOrigem, size_t n,
                           size_t tamanho) noexcept

@@ -70,6 +70,10 @@ inline bool Sobrepoe(const void* a, size_t na, const void* b, size_t nb) noexcep
 TOLV_API void CopiaElementos(void* dst, size_t passoDestino, const void* src, size_t passoOrigem, size_t n,
                              size_t tamanho) noexcept;
 
+// True when the n bytes at a and at b are the same (the comparisons of whole
+// runs of fields and of lists), by the widest loads the processor has.
+TOLV_API bool BytesIguais(const void* a, const void* b, size_t n) noexcept;
+
 // Zero fill of a record's own structure, inside the object: nothing there can
 // fault, so the guard is left out.
 template <class S> inline void ZeraPropria(S& s) noexcept { std::memset(static_cast<void*>(&s), 0, sizeof(S)); }

@@ -6,6 +6,7 @@
 #include <new>
 #include <utility>
 
+#include "core/JQMem.h"
 #include "platform/afx.h"
 #include "platform/afxtempl.h"
 
@@ -167,8 +168,7 @@ template <class T> inline bool ListasIguais(const T_Lista<T>& a, const T_Lista<T
         return false;
     if constexpr (kIgualPorBytes<T> || kIgualSeMesmosBytes<T>) {
         static_assert(kCopiaPorBytes<T>);
-        if (n == 0 || std::memcmp(static_cast<const void*>(a.GetData()), static_cast<const void*>(b.GetData()),
-                                  sizeof(T) * static_cast<size_t>(n)) == 0)
+        if (n == 0 || BytesIguais(a.GetData(), b.GetData(), sizeof(T) * static_cast<size_t>(n)))
             return true;
         if constexpr (kIgualPorBytes<T>)
             return false;

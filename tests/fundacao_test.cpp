@@ -243,6 +243,29 @@ TEST(CopiaElementos, BlocksLandPackedAndNothingPastThem)
     tolv::CopiaElementos(nullptr, 40, nullptr, 48, 0, 40);
 }
 
+// Every length around the widths of the loads (4, 16, 32 and 64 bytes) at
+// every alignment: equal blocks answer equal, and a single byte changed
+// anywhere, at either end included, answers different.
+TEST(BytesIguais, EveryLengthAndPositionOfADifference)
+{
+    std::vector<unsigned char> a(300 + 16), b;
+    for (size_t i = 0; i < a.size(); ++i)
+        a[i] = static_cast<unsigned char>(i * 37 + 11);
+    b = a;
+    for (size_t inicio = 0; inicio < 16; inicio += 5)
+        for (size_t n = 0; n <= 300; ++n) {
+            const unsigned char* x = a.data() + inicio;
+            unsigned char* y = b.data() + inicio;
+            ASSERT_TRUE(tolv::BytesIguais(x, y, n)) << n << " bytes at " << inicio;
+            for (size_t k = 0; k < n; ++k) {
+                y[k] ^= 0x40;
+                const bool igual = tolv::BytesIguais(x, y, n);
+                y[k] ^= 0x40;
+                ASSERT_FALSE(igual) << "byte " << k << " of " << n << " at " << inicio;
+            }
+        }
+}
+
 TEST(GuardaMorte, FaultOutsideGuardStillCrashes)
 {
     EXPECT_DEATH(

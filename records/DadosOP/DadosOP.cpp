@@ -41,8 +41,11 @@ bool TCMOPRateio::operator==(const TCMOPRateio& o) const
     int n = GetQuantidadeGerencial();
     if (n != o.GetQuantidadeGerencial())
         return false;
-    // Of each split only the amount and the account count.
-    for (int k = 0; k < n; ++k) {
+    // Of each split only the amount and the account count; lines whose bytes
+    // are all the same are equal at once.
+    const bool mesmosBytes =
+        n > 0 && tolv::BytesIguais(GetPtrGerencial(0), o.GetPtrGerencial(0), sizeof(TCMGerencial) * size_t(n));
+    for (int k = 0; !mesmosBytes && k < n; ++k) {
         const TCMGerencial& a = *GetPtrGerencial(k);
         const TCMGerencial& b = *o.GetPtrGerencial(k);
         if (a.GetValor() != b.GetValor() || a.GetPonteiroGerencial() != b.GetPonteiroGerencial())

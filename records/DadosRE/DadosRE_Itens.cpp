@@ -35,7 +35,7 @@ void TCMREItemProdutoTotais::OnCopiar(const TJQBaseParaDados* src)
 // comparing each exact 64-bit value in offset order.
 bool TCMREItemProdutoTotais::operator==(const TCMREItemProdutoTotais& outro) const
 {
-    return std::memcmp(&m_ps, &outro.m_ps, offsetof(tagREG_ITEM_TOTAIS_ENTRADAPS, Reservado312)) == 0;
+    return tolv::BytesIguais(&m_ps, &outro.m_ps, offsetof(tagREG_ITEM_TOTAIS_ENTRADAPS, Reservado312));
 }
 
 void TCMREItemProdutoTotais::CopiarPara(tagREG_ITEM_TOTAIS_ENTRADAPS* dst) const

@@ -21,8 +21,8 @@ namespace {
 // equal, and the answer is that of comparing them one by one.
 bool MoedasIguais(const PS& a, const PS& b, size_t de, size_t ate)
 {
-    return std::memcmp(reinterpret_cast<const char*>(&a) + de, reinterpret_cast<const char*>(&b) + de,
-                       ate + sizeof(tagCY) - de) == 0;
+    return tolv::BytesIguais(reinterpret_cast<const char*>(&a) + de, reinterpret_cast<const char*>(&b) + de,
+                             ate + sizeof(tagCY) - de);
 }
 
 // The count and pointer slots (1394 to 1423), reserved bytes between them included.
