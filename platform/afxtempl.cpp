@@ -208,14 +208,16 @@ void tolv::DevolveArmazenamento(void* p, size_t bytes) noexcept
     }
     if (c && c->estado != 2 && bytes <= kMaiorBloco) {
         // Room is made by releasing what has gone longest without use: what
-        // the thread keeps follows what it handles now.
-        while (c->total + bytes > kLimite) {
+        // the thread keeps follows what it handles now. When blocks of this
+        // size are all it keeps, there is nothing else to release.
+        Classe* k = AchaClasse(*c, bytes, false);
+        const size_t destes = k ? k->n * bytes : 0;
+        while (c->total + bytes > kLimite && c->total > destes) {
             Classe* v = MenosUsada(*c, bytes);
             if (!v)
                 break;
             Solta(*c, *v);
         }
-        Classe* k = AchaClasse(*c, bytes, false);
         if (!k && c->nClasses >= kMaxClasses)
             Reorganiza(*c);
         if (!k && c->nClasses < kMaxClasses)
