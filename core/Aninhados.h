@@ -334,6 +334,19 @@ template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C
     if (n == 0)
         return;
     l.Prepara(static_cast<int>(n));
+    if constexpr (std::is_trivially_copyable_v<V>) {
+        // Plain values: the slots made at once (inside the room just taken),
+        // then each written in place.
+        const int antes = l.GetSize();
+        l.SetSize(antes + static_cast<int>(n));
+        V* d = l.GetPtr(antes);
+        for (size_t k = 0; k < n; ++k) {
+            E e;
+            std::memcpy(static_cast<void*>(&e), ptr + k, sizeof(E));
+            d[k] = conv(e);
+        }
+        return;
+    }
     for (size_t k = 0; k < n; ++k) {
         E e;
         std::memcpy(static_cast<void*>(&e), ptr + k, sizeof(E));
