@@ -263,6 +263,23 @@ template <class C, class E, class V, class Conv> void EscreveValores(const T_Lis
     PreencheArray<true>(p, n, [&](size_t k) { conv(v[k], p[k]); });
 }
 
+// Same for values whose element structure is the value itself (one field of
+// the value's type at offset 0): the whole list in one copy.
+template <class C, class E, class V> void EscreveValoresPorBytes(const T_Lista<V>& l, C& count, E*& ptr)
+{
+    static_assert(sizeof(E) == sizeof(V) && std::is_trivially_copyable_v<V>);
+    count = 0;
+    ptr = nullptr;
+    size_t n = static_cast<size_t>(l.GetSize());
+    if (n == 0)
+        return;
+    ChecaContagem<C>(n);
+    E* p = NovoArrayBruto<E>(n);
+    count = static_cast<C>(n);
+    ptr = p;
+    std::memcpy(static_cast<void*>(p), static_cast<const void*>(l.GetData()), n * sizeof(E));
+}
+
 // R's list reading from E is a copy of its structure and nothing else.
 template <class R, class E>
 concept LeituraPorBytes = std::is_same_v<typename R::LeituraPorBytes, R> &&
@@ -352,6 +369,20 @@ template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C
         std::memcpy(static_cast<void*>(&e), ptr + k, sizeof(E));
         l.Add(conv(e));
     }
+}
+
+// Same for values whose element structure is the value itself: the readable
+// entries in one copy.
+template <class C, class E, class V> void LeValoresPorBytes(T_Lista<V>& l, C count, const E* ptr)
+{
+    static_assert(sizeof(E) == sizeof(V) && std::is_trivially_copyable_v<V>);
+    const size_t n = ElementosLegiveis(count, ptr);
+    if (n == 0)
+        return;
+    l.Prepara(static_cast<int>(n));
+    const int antes = l.GetSize();
+    l.SetSize(antes + static_cast<int>(n));
+    std::memcpy(static_cast<void*>(l.GetPtr(antes)), static_cast<const void*>(ptr), n * sizeof(E));
 }
 
 // Writes a variable text: length plus one and a new[] buffer with the text and

@@ -87,8 +87,20 @@ void TCMMestreAutorizacoesUsuarios::CopiarPara(tagREG_CM_AUTORIZACOES_USUARIOSPS
     constexpr size_t kDe = offsetof(tagREG_CM_AUTORIZACOES_USUARIOSPS, QtdUsuarios);
     if (!dst || !JQMemSet(reinterpret_cast<unsigned char*>(dst) + kDe, 0, sizeof *dst - kDe, ARQ, __LINE__))
         return;
-    tolv::EscreveValores(m_Usuarios, dst->QtdUsuarios, dst->pUsuarios,
-                         [](unsigned short u, tagREG_CM_NUMERO_USUARIOPS& e) { e.NumeroUsuario = u; });
+    EscreveNumeros(dst);
+}
+
+void TCMMestreAutorizacoesUsuarios::CopiarPara(tagREG_CM_AUTORIZACOES_USUARIOSPS* dst, tolv::ParaEscrita) const
+{
+    std::memset(static_cast<void*>(dst), 0, sizeof *dst);
+    EscreveNumeros(dst);
+}
+
+void TCMMestreAutorizacoesUsuarios::EscreveNumeros(tagREG_CM_AUTORIZACOES_USUARIOSPS* dst) const
+{
+    // Each entry is the number alone.
+    static_assert(offsetof(tagREG_CM_NUMERO_USUARIOPS, NumeroUsuario) == 0);
+    tolv::EscreveValoresPorBytes(m_Usuarios, dst->QtdUsuarios, dst->pUsuarios);
 }
 
 void TCMMestreAutorizacoesUsuarios::CopiarDe(tagREG_CM_AUTORIZACOES_USUARIOSPS* src)
@@ -101,8 +113,7 @@ void TCMMestreAutorizacoesUsuarios::CopiarDe(tagREG_CM_AUTORIZACOES_USUARIOSPS* 
     if (!src || !JQMemCpy(reinterpret_cast<unsigned char*>(&s) + kDe, reinterpret_cast<const unsigned char*>(src) + kDe,
                           kAte - kDe, ARQ, __LINE__))
         return;
-    tolv::LeValores(m_Usuarios, s.QtdUsuarios, s.pUsuarios,
-                    [](const tagREG_CM_NUMERO_USUARIOPS& e) { return e.NumeroUsuario; });
+    tolv::LeValoresPorBytes(m_Usuarios, s.QtdUsuarios, s.pUsuarios);
 }
 
 // --- TCMMestreAutorizacoes -----------------------------------------------------------
@@ -134,10 +145,8 @@ void TCMMestreAutorizacoes::CopiarPara(tagREG_CM_AUTORIZACOESPS* dst) const
 void TCMMestreAutorizacoes::EscreveAninhados(tagREG_CM_AUTORIZACOESPS* dst) const
 {
     tolv::ZeraAninhados(dst);
-    // Each entry zeroed before its group writes bytes 6 to 15 of it.
-    tolv::EscreveValores(
-        m_Usuarios, dst->QtdUsuarios, dst->pUsuarios,
-        [](const TCMMestreAutorizacoesUsuarios& u, tagREG_CM_AUTORIZACOES_USUARIOSPS& e) { u.CopiarPara(&e); });
+    // Each entry zero but for the group's count and numbers.
+    tolv::EscreveLista(m_Usuarios, dst->QtdUsuarios, dst->pUsuarios);
 }
 
 void TCMMestreAutorizacoes::CopiarDe(tagREG_CM_AUTORIZACOESPS* src)

@@ -86,9 +86,16 @@ public:
     // The number array is a new[] block owned by the receiver; more numbers
     // than the 16-bit count holds are refused before anything is allocated.
     void CopiarPara(tagREG_CM_AUTORIZACOES_USUARIOSPS* dst) const;
+    // The same into an entry of an array the library has just taken: the
+    // whole entry written, bytes 0 to 5 zero.
+    using TipoEscrita = TCMMestreAutorizacoesUsuarios;
+    void CopiarPara(tagREG_CM_AUTORIZACOES_USUARIOSPS* dst, tolv::ParaEscrita) const;
     void CopiarDe(tagREG_CM_AUTORIZACOES_USUARIOSPS* src);
 
     TOLV_LISTA(unsigned short, Usuarios)
+
+private:
+    void EscreveNumeros(tagREG_CM_AUTORIZACOES_USUARIOSPS* dst) const;
 };
 
 // An authorization rule: for a product position, a department and a branch,
