@@ -49,6 +49,16 @@ template <class S> inline void LiberaAninhado(S* ps, unsigned offsetPonteiro, Li
 // by its own delete[].
 template <const EstruturaDesc& D> void LiberaAninhadosDe(unsigned char* b, Liberacao modo) noexcept;
 
+// Whether slot I of D is an array of structures (not a text), from its field's
+// kind (an address compared with null is not a constant everywhere).
+template <const EstruturaDesc& D, unsigned I> consteval bool SlotDeEstruturas()
+{
+    for (unsigned i = 0; i < D.nCampos; ++i)
+        if (D.campos[i].offset == D.aninhados[I].offsetPonteiro)
+            return D.campos[i].tipo == Tipo::Array;
+    return false;
+}
+
 template <const EstruturaDesc& D, unsigned I> inline void LiberaSlot(unsigned char* b, Liberacao modo) noexcept
 {
     constexpr const AninhadoDesc& a = D.aninhados[I];
@@ -56,11 +66,13 @@ template <const EstruturaDesc& D, unsigned I> inline void LiberaSlot(unsigned ch
     std::memcpy(static_cast<void*>(&ptr), b + a.offsetPonteiro, sizeof ptr);
     if (!ptr)
         return;
-    if constexpr (a.elemento != nullptr && a.elemento->nAninhados > 0) {
-        constexpr unsigned passo = a.elemento->tamanho;
-        const unsigned long n = ContagemDe(b, a);
-        for (unsigned long k = 0; k < n; ++k)
-            LiberaAninhadosDe<*a.elemento>(ptr + static_cast<size_t>(k) * passo, modo);
+    if constexpr (SlotDeEstruturas<D, I>()) {
+        if constexpr (a.elemento->nAninhados > 0) {
+            constexpr unsigned passo = a.elemento->tamanho;
+            const unsigned long n = ContagemDe(b, a);
+            for (unsigned long k = 0; k < n; ++k)
+                LiberaAninhadosDe<*a.elemento>(ptr + static_cast<size_t>(k) * passo, modo);
+        }
     }
     if (modo == Liberacao::Delete)
         a.apagaArray(ptr);
@@ -145,15 +157,17 @@ template <class E> inline E* NovoArray(size_t n)
     static_assert(std::is_trivially_copyable_v<E>);
     if (n > std::numeric_limits<size_t>::max() / sizeof(E))
         AfxThrowMemoryException();
-    E* p = new (std::nothrow) E[n]();
-    if (!p) {
-        // The list storage the thread keeps gives way first.
-        EsvaziaArmazenamento();
-        p = new (std::nothrow) E[n]();
+    try {
+        return new E[n]();
+    } catch (const std::bad_alloc&) {
     }
-    if (!p)
-        AfxThrowMemoryException();
-    return p;
+    // The list storage the thread keeps gives way first.
+    EsvaziaArmazenamento();
+    try {
+        return new E[n]();
+    } catch (const std::bad_alloc&) {
+    }
+    AfxThrowMemoryException();
 }
 
 template <class C> inline void ChecaContagem(size_t n)
@@ -169,14 +183,18 @@ template <class E> inline E* NovoArrayBruto(size_t n)
     static_assert(std::is_trivially_copyable_v<E>);
     if (n > std::numeric_limits<size_t>::max() / sizeof(E))
         AfxThrowMemoryException();
-    E* p = new (std::nothrow) E[n];
-    if (!p) {
-        EsvaziaArmazenamento();
-        p = new (std::nothrow) E[n];
+    // The plain array new, as the receiver's delete[] expects (its failure
+    // is caught here, so no nothrow wrapper sits on every block's path).
+    try {
+        return new E[n];
+    } catch (const std::bad_alloc&) {
     }
-    if (!p)
-        AfxThrowMemoryException();
-    return p;
+    EsvaziaArmazenamento();
+    try {
+        return new E[n];
+    } catch (const std::bad_alloc&) {
+    }
+    AfxThrowMemoryException();
 }
 
 // Fills the n elements of p in order. With zera, each is zeroed just before
