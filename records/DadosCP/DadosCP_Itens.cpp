@@ -149,21 +149,20 @@ void TCMCPCotacaoPrecoItemAcompanhamento::OnCopiar(const TJQBaseParaDados* src)
 // RegDataHoraEntrega is not compared.
 bool TCMCPCotacaoPrecoItemAcompanhamento::operator==(const TCMCPCotacaoPrecoItemAcompanhamento& o) const
 {
+    // The fields by one plan (nothing here calls out, so the order of the
+    // checks does not show), then the text.
     // clang-format off
-    IGUAL(PrecoUnitario); IGUAL(DescontoUnitario); IGUAL(DescontoTotal); IGUAL(PrecoTotal); IGUAL(ValorIPI);
-    IGUAL(ValorICMS); IGUAL(AliquotaIPI); IGUAL(ValorPorItemIPI); IGUAL(AliquotaICMS);
-    IGUAL(IndiceFornecedor); IGUAL(IndiceProduto);
-    IGUAL(ValorICMSST); IGUAL(AliquotaICMSST);
+    static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMCPCotacaoPrecoItemAcompanhamento,
+        PrecoUnitario, DescontoUnitario, DescontoTotal, PrecoTotal, ValorIPI,
+        ValorICMS, AliquotaIPI, ValorPorItemIPI, AliquotaICMS,
+        IndiceFornecedor, IndiceProduto,
+        ValorICMSST, AliquotaICMSST,
+        AliqRedAcrescimoICMS, AliquotaAcrescimoICMSST, ValorAcrescimoICMSST, AliqReducaoICMSST,
+        TipoReducaoAcrescimoICMS, IPIBCICMS,
+        ReducaoBCICMSOpInterna,
+        Situacao);
     // clang-format on
-    if (m_Observacao != o.m_Observacao)
-        return false;
-    // clang-format off
-    IGUAL(AliqRedAcrescimoICMS); IGUAL(AliquotaAcrescimoICMSST); IGUAL(ValorAcrescimoICMSST); IGUAL(AliqReducaoICMSST);
-    IGUAL(TipoReducaoAcrescimoICMS); IGUAL(IPIBCICMS);
-    IGUAL(ReducaoBCICMSOpInterna);
-    IGUAL(Situacao);
-    // clang-format on
-    return true;
+    return kIgual(m_ps, o.m_ps) && m_Observacao == o.m_Observacao;
 }
 
 void TCMCPCotacaoPrecoItemAcompanhamento::CopiarPara(tagREG_COTACAOITEMACOMPANHAMENTOPS* dst) const
