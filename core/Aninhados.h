@@ -150,25 +150,32 @@ inline void LiberaTexto(char*& p, Liberacao modo)
         CoTaskMemFree(p);
 }
 
-// A zero-filled array of n elements from array new; the memory exception when
-// the request cannot be met (a size that overflows asks for the largest block).
-template <class E> inline E* NovoArray(size_t n)
+// An array of n elements from the plain array new, as the receiver's delete[]
+// expects (its failure caught here, so no nothrow wrapper sits on every
+// block's path), zero-filled with zera; when the request cannot be met, the
+// list storage the thread keeps gives way and it is asked again, and then the
+// memory exception (a size that overflows asks for the largest block).
+template <class E, bool zera> inline E* TomaArray(size_t n)
 {
     static_assert(std::is_trivially_copyable_v<E>);
     if (n > std::numeric_limits<size_t>::max() / sizeof(E))
         AfxThrowMemoryException();
-    try {
-        return new E[n]();
-    } catch (const std::bad_alloc&) {
-    }
-    // The list storage the thread keeps gives way first.
-    EsvaziaArmazenamento();
-    try {
-        return new E[n]();
-    } catch (const std::bad_alloc&) {
+    for (int tentativa = 0; tentativa < 2; ++tentativa) {
+        try {
+            if constexpr (zera)
+                return new E[n]();
+            else
+                return new E[n];
+        } catch (const std::bad_alloc&) {
+        }
+        if (tentativa == 0)
+            EsvaziaArmazenamento();
     }
     AfxThrowMemoryException();
 }
+
+// A zero-filled array of n elements.
+template <class E> inline E* NovoArray(size_t n) { return TomaArray<E, true>(n); }
 
 template <class C> inline void ChecaContagem(size_t n)
 {
@@ -176,25 +183,23 @@ template <class C> inline void ChecaContagem(size_t n)
         AfxThrowInvalidArgException();
 }
 
-// An array of n elements from array new, not yet filled; the memory exception
-// when the request cannot be met.
-template <class E> inline E* NovoArrayBruto(size_t n)
+// An array of n elements, not yet filled.
+template <class E> inline E* NovoArrayBruto(size_t n) { return TomaArray<E, false>(n); }
+
+// The array of a list of n entries about to be written: count and pointer
+// zero and null for an empty list (and nothing taken), the invalid-argument
+// exception when n does not fit the count, else both set to a new array.
+template <class C, class E> E* ArrayDaLista(size_t n, C& count, E*& ptr)
 {
-    static_assert(std::is_trivially_copyable_v<E>);
-    if (n > std::numeric_limits<size_t>::max() / sizeof(E))
-        AfxThrowMemoryException();
-    // The plain array new, as the receiver's delete[] expects (its failure
-    // is caught here, so no nothrow wrapper sits on every block's path).
-    try {
-        return new E[n];
-    } catch (const std::bad_alloc&) {
-    }
-    EsvaziaArmazenamento();
-    try {
-        return new E[n];
-    } catch (const std::bad_alloc&) {
-    }
-    AfxThrowMemoryException();
+    count = 0;
+    ptr = nullptr;
+    if (n == 0)
+        return nullptr;
+    ChecaContagem<C>(n);
+    E* p = NovoArrayBruto<E>(n);
+    count = static_cast<C>(n);
+    ptr = p;
+    return p;
 }
 
 // Fills the n elements of p in order. With zera, each is zeroed just before
@@ -248,15 +253,10 @@ struct Escritor {
 // written first and each element is filled by the record's own CopiarPara.
 template <class C, class E, class R> void EscreveLista(const T_Lista<R>& l, C& count, E*& ptr)
 {
-    count = 0;
-    ptr = nullptr;
-    size_t n = static_cast<size_t>(l.GetSize());
-    if (n == 0)
+    const size_t n = static_cast<size_t>(l.GetSize());
+    E* p = ArrayDaLista(n, count, ptr);
+    if (!p)
         return;
-    ChecaContagem<C>(n);
-    E* p = NovoArrayBruto<E>(n);
-    count = static_cast<C>(n);
-    ptr = p;
     const R* r = l.GetData();
     if constexpr (EscritaPorBytes<R, E>) {
         CopiaElementos(p, sizeof(E), R::ImagemParaEscrita(*r), sizeof(R), n, sizeof(E));
@@ -268,15 +268,10 @@ template <class C, class E, class R> void EscreveLista(const T_Lista<R>& l, C& c
 // Same for a list of plain values (element structure of one field).
 template <class C, class E, class V, class Conv> void EscreveValores(const T_Lista<V>& l, C& count, E*& ptr, Conv conv)
 {
-    count = 0;
-    ptr = nullptr;
-    size_t n = static_cast<size_t>(l.GetSize());
-    if (n == 0)
+    const size_t n = static_cast<size_t>(l.GetSize());
+    E* p = ArrayDaLista(n, count, ptr);
+    if (!p)
         return;
-    ChecaContagem<C>(n);
-    E* p = NovoArrayBruto<E>(n);
-    count = static_cast<C>(n);
-    ptr = p;
     const V* v = l.GetData();
     PreencheArray<true>(p, n, [&](size_t k) { conv(v[k], p[k]); });
 }
@@ -286,16 +281,9 @@ template <class C, class E, class V, class Conv> void EscreveValores(const T_Lis
 template <class C, class E, class V> void EscreveValoresPorBytes(const T_Lista<V>& l, C& count, E*& ptr)
 {
     static_assert(sizeof(E) == sizeof(V) && std::is_trivially_copyable_v<V>);
-    count = 0;
-    ptr = nullptr;
-    size_t n = static_cast<size_t>(l.GetSize());
-    if (n == 0)
-        return;
-    ChecaContagem<C>(n);
-    E* p = NovoArrayBruto<E>(n);
-    count = static_cast<C>(n);
-    ptr = p;
-    std::memcpy(static_cast<void*>(p), static_cast<const void*>(l.GetData()), n * sizeof(E));
+    const size_t n = static_cast<size_t>(l.GetSize());
+    if (E* p = ArrayDaLista(n, count, ptr))
+        std::memcpy(static_cast<void*>(p), static_cast<const void*>(l.GetData()), n * sizeof(E));
 }
 
 // R's list reading from E is a copy of its structure and nothing else.
@@ -363,18 +351,25 @@ template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const 
         Leitor::Le(l, p + k);
 }
 
+// n new plain values at the end of l, made at once inside the room the
+// growth rule gives them; their first one.
+template <class V> V* NovosValores(T_Lista<V>& l, size_t n)
+{
+    static_assert(std::is_trivially_copyable_v<V>);
+    l.Prepara(static_cast<int>(n));
+    const int antes = l.GetSize();
+    l.SetSize(antes + static_cast<int>(n));
+    return l.GetPtr(antes);
+}
+
 template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C count, const E* ptr, Conv conv)
 {
     const size_t n = ElementosLegiveis(count, ptr);
     if (n == 0)
         return;
-    l.Prepara(static_cast<int>(n));
     if constexpr (std::is_trivially_copyable_v<V>) {
-        // Plain values: the slots made at once (inside the room just taken),
-        // then each written in place.
-        const int antes = l.GetSize();
-        l.SetSize(antes + static_cast<int>(n));
-        V* d = l.GetPtr(antes);
+        // Plain values: the slots made at once, then each written in place.
+        V* d = NovosValores(l, n);
         for (size_t k = 0; k < n; ++k) {
             E e;
             std::memcpy(static_cast<void*>(&e), ptr + k, sizeof(E));
@@ -382,6 +377,7 @@ template <class C, class E, class V, class Conv> void LeValores(T_Lista<V>& l, C
         }
         return;
     }
+    l.Prepara(static_cast<int>(n));
     for (size_t k = 0; k < n; ++k) {
         E e;
         std::memcpy(static_cast<void*>(&e), ptr + k, sizeof(E));
@@ -397,29 +393,18 @@ template <class C, class E, class V> void LeValoresPorBytes(T_Lista<V>& l, C cou
     const size_t n = ElementosLegiveis(count, ptr);
     if (n == 0)
         return;
-    l.Prepara(static_cast<int>(n));
-    const int antes = l.GetSize();
-    l.SetSize(antes + static_cast<int>(n));
-    std::memcpy(static_cast<void*>(l.GetPtr(antes)), static_cast<const void*>(ptr), n * sizeof(E));
+    std::memcpy(static_cast<void*>(NovosValores(l, n)), static_cast<const void*>(ptr), n * sizeof(E));
 }
 
 // Writes a variable text: length plus one and a new[] buffer with the text and
 // its NUL; an empty text leaves both zero.
 template <class C> void EscreveTexto(const CString& s, C& tamanho, char*& ptr)
 {
-    tamanho = 0;
-    ptr = nullptr;
-    size_t n = static_cast<size_t>(s.GetLength());
-    if (n == 0)
-        return;
-    ChecaContagem<C>(n + 1);
-    const size_t total = n + 1;
-    char* p = NovoArrayBruto<char>(total);
-    tamanho = static_cast<C>(total);
-    ptr = p;
+    const size_t n = static_cast<size_t>(s.GetLength());
     // Both sides are ours: the text's own buffer (with its NUL) into the block
     // just taken, every byte of it written.
-    std::memcpy(p, s.GetString(), total);
+    if (char* p = ArrayDaLista(n ? n + 1 : 0, tamanho, ptr))
+        std::memcpy(p, s.GetString(), n + 1);
 }
 
 TOLV_API CString LeTextoGuardado(const char* ptr, unsigned long tamanho);

@@ -200,9 +200,8 @@ template <unsigned N, Tipo K, unsigned Limite> struct TextoBase {
     {
         if (std::memchr(s, 0, Limite))
             return s;
-        const size_t n = Limite;
-        std::memcpy(buf, s, n);
-        buf[n] = 0;
+        std::memcpy(buf, s, Limite);
+        buf[Limite] = 0;
         return buf;
     }
     static void set(storage& s, const CString& v) { SetTexto(s, N, v); }
