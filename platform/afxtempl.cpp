@@ -40,20 +40,27 @@ struct Cache {
     size_t total;
     unsigned nClasses;
     unsigned relogio;
-    int estado; // 1 in use, 2 thread ended
+    int estado;         // 1 in use, 2 thread ended
+    unsigned nBlocos;   // blocks kept
+    unsigned verificar; // the clock before which no size kept can have ended
 };
+
+// Ticks of the clock a size must go without use, at least, before it counts
+// as ended at the bound.
+constexpr unsigned kIdade = 4096;
 
 // The thread's cache is reached through one initial-exec pointer (the library
 // is loaded with the program), made on the thread's first release; a thread
 // that has ended points at g_terminado, whose releases go to free().
 __attribute__((tls_model("initial-exec"))) thread_local Cache* t_cache;
-Cache g_terminado = {{}, 0, 0, 0, 2};
+Cache g_terminado = {{}, 0, 0, 0, 2, 0, 0};
 
 void Solta(Cache& c, Classe& k) noexcept
 {
     for (unsigned i = 0; i < k.n; ++i)
         std::free(k.blocos[i]);
     c.total -= k.bytes * k.n;
+    c.nBlocos -= k.n;
     k.n = 0;
 }
 
@@ -65,6 +72,7 @@ void Esvazia(Cache& c) noexcept
         k = Classe{};
     }
     c.total = 0;
+    c.nBlocos = 0;
     c.nClasses = 0;
 }
 
@@ -128,6 +136,31 @@ Classe* MenosUsada(Cache& c, size_t poupar) noexcept
     return v;
 }
 
+// The ticks a size must go without use, now, to count as ended: more than
+// the blocks the thread keeps (it handled more than it keeps without it).
+unsigned Limiar(const Cache& c) noexcept { return c.nBlocos > kIdade ? c.nBlocos : kIdade; }
+
+// At the byte bound, the sizes whose work has ended give way to a block of
+// `bytes`; those still in use do not (the block goes back to the C library
+// instead, and what the thread keeps stays whole). Between checks only a
+// clock compare: the least used size, unused for d ticks now, cannot end
+// before the limit's worth of ticks has gone by.
+void AbreEspaco(Cache& c, size_t bytes) noexcept
+{
+    while (c.total + bytes > kLimite && static_cast<int>(c.relogio - c.verificar) >= 0) {
+        Classe* v = MenosUsada(c, bytes);
+        if (!v)
+            return;
+        const unsigned desde = c.relogio - v->uso;
+        const unsigned limiar = Limiar(c);
+        if (desde <= limiar) {
+            c.verificar = c.relogio + (limiar - desde) + 1;
+            return;
+        }
+        Solta(c, *v);
+    }
+}
+
 // With the table at its bound: the sizes holding no block are forgotten (and,
 // when every one holds some, the least used), and the rest inserted again.
 void Reorganiza(Cache& c) noexcept
@@ -174,6 +207,7 @@ void* tolv::TomaArmazenamento(size_t bytes) noexcept
             if (k->n)
                 __builtin_prefetch(k->blocos[k->n - 1], 1);
             c->total -= bytes;
+            --c->nBlocos;
             return p;
         }
     }
@@ -207,17 +241,11 @@ void tolv::DevolveArmazenamento(void* p, size_t bytes) noexcept
         }
     }
     if (c && c->estado != 2 && bytes <= kMaiorBloco) {
-        // Room is made by releasing what has gone longest without use: what
-        // the thread keeps follows what it handles now. When blocks of this
-        // size are all it keeps, there is nothing else to release.
+        // Room is made by releasing the sizes whose work has ended: what the
+        // thread keeps follows what it handles now, and a document larger
+        // than the bound keeps the part that fits instead of trading sizes.
         Classe* k = AchaClasse(*c, bytes, false);
-        const size_t destes = k ? k->n * bytes : 0;
-        while (c->total + bytes > kLimite && c->total > destes) {
-            Classe* v = MenosUsada(*c, bytes);
-            if (!v)
-                break;
-            Solta(*c, *v);
-        }
+        AbreEspaco(*c, bytes);
         if (!k && c->nClasses >= kMaxClasses)
             Reorganiza(*c);
         if (!k && c->nClasses < kMaxClasses)
@@ -225,8 +253,10 @@ void tolv::DevolveArmazenamento(void* p, size_t bytes) noexcept
         if (k && c->total + bytes <= kLimite && Empilha(*k, p)) {
             k->uso = ++c->relogio;
             c->total += bytes;
+            ++c->nBlocos;
             return;
         }
+        ++c->relogio;
     }
 #endif
     std::free(p);

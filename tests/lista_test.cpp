@@ -1,4 +1,5 @@
 // The list container, the accessor family and the nested-array machinery.
+#include <algorithm>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -272,6 +273,47 @@ TEST(Lista, StorageCacheFollowsTheSizesInUse)
     tolv::DevolveArmazenamento(r, 4096);
     EXPECT_EQ(tolv::TomaArmazenamento(4096), r) << "a new size past the bound is kept, the oldest blocks go";
     std::free(r);
+    tolv::EsvaziaArmazenamento();
+    EXPECT_EQ(tolv::ArmazenamentoGuardado(), 0u);
+#endif
+}
+
+// A document larger than the bound: the thread keeps the part that fits, of
+// every size it releases, instead of trading one size for another; sizes left
+// unused while the thread goes on with other work give way at the bound.
+TEST(Lista, StorageCacheKeepsWhatFitsOfALargeDocument)
+{
+#if !defined(__SANITIZE_ADDRESS__)
+    tolv::EsvaziaArmazenamento();
+    constexpr size_t a = size_t(15) << 20, b = size_t(14) << 20;
+    std::vector<std::pair<void*, size_t>> blocos;
+    for (int k = 0; k < 20; ++k)
+        for (size_t t : {a, b})
+            if (void* p = std::malloc(t))
+                blocos.emplace_back(p, t);
+    ASSERT_EQ(blocos.size(), 40u);
+    for (auto [p, t] : blocos)
+        tolv::DevolveArmazenamento(p, t);
+    EXPECT_GT(tolv::ArmazenamentoGuardado(), (size_t(512) << 20) - a) << "the bound filled";
+    void* pa = tolv::TomaArmazenamento(a);
+    void* pb = tolv::TomaArmazenamento(b);
+    const auto guardado = [&](void* p) {
+        return std::any_of(blocos.begin(), blocos.end(), [p](const auto& x) { return x.first == p; });
+    };
+    EXPECT_TRUE(guardado(pa)) << "15 MiB blocks kept";
+    EXPECT_TRUE(guardado(pb)) << "14 MiB blocks kept";
+    tolv::DevolveArmazenamento(pa, a);
+    tolv::DevolveArmazenamento(pb, b);
+
+    // Other work, then a size that does not fit: the idle sizes give way.
+    for (int k = 0; k < 10000; ++k)
+        tolv::DevolveArmazenamento(tolv::TomaArmazenamento(64), 64);
+    constexpr size_t c = size_t(16) << 20;
+    void* pc = std::malloc(c);
+    ASSERT_NE(pc, nullptr);
+    tolv::DevolveArmazenamento(pc, c);
+    EXPECT_EQ(tolv::TomaArmazenamento(c), pc) << "a new size after the others went idle";
+    std::free(pc);
     tolv::EsvaziaArmazenamento();
     EXPECT_EQ(tolv::ArmazenamentoGuardado(), 0u);
 #endif
