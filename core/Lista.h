@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <new>
+#include <type_traits>
 #include <utility>
 
 #include "core/JQMem.h"
@@ -25,14 +26,16 @@ class ParaEscrita {
     ParaEscrita() = default;
     friend struct Escritor;
 };
-// Records whose object is its bytes: the vtable pointers and the structure,
-// no member that owns memory (see TOLV_COPIA_POR_BYTES). A list copies them
-// by their bytes, as it moves every element when it grows.
-template <class T> inline constexpr bool kCopiaPorBytes = false;
-// Records copied by their bytes whose comparison is every byte of their
-// structure: two lists of them are equal when their elements' bytes are (the
-// vtable pointers are the same in every element).
-template <class T> inline constexpr bool kIgualPorBytes = false;
+// Elements a list copies by their bytes, as it moves every element when it
+// grows: plain values, and records whose object is its bytes (the vtable
+// pointers and the structure, no member that owns memory; see
+// TOLV_COPIA_POR_BYTES).
+template <class T> inline constexpr bool kCopiaPorBytes = std::is_trivially_copyable_v<T>;
+// Elements copied by their bytes whose comparison is every byte: integers,
+// and records whose comparison is every byte of their structure (the vtable
+// pointers are the same in every element). Two lists of them are equal when
+// their elements' bytes are.
+template <class T> inline constexpr bool kIgualPorBytes = std::is_integral_v<T> || std::is_enum_v<T>;
 // Records copied by their bytes whose comparison reads their structure alone,
 // does nothing else and answers equal for identical ones (a plan): two lists
 // of them whose blocks are identical are equal without walking them.

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -219,6 +220,39 @@ TEST(Lista, RecordsCopiedByTheirBytesAreWholeIndependentCopies)
     EXPECT_EQ(copia.GetAt(0).GetPonteiroGerencial(), 900);
     copia = T_Lista<TCMGerencial>();
     EXPECT_EQ(copia.GetCapacidade(), 0) << "a copy of an empty list releases the storage";
+}
+
+// Lists of plain values go by their bytes as well, and integers compare by
+// them; floating values and texts keep their own copy and comparison.
+TEST(Lista, PlainValuesCopiedAndComparedByTheirBytes)
+{
+    static_assert(tolv::kCopiaPorBytes<long> && tolv::kCopiaPorBytes<unsigned short> && tolv::kCopiaPorBytes<double>);
+    static_assert(!tolv::kCopiaPorBytes<CString>);
+    static_assert(tolv::kIgualPorBytes<long> && !tolv::kIgualPorBytes<double> && !tolv::kIgualPorBytes<CString>);
+    T_Lista<unsigned short> fonte;
+    for (int k = 0; k < 250; ++k)
+        fonte.Add(static_cast<unsigned short>(k * 7));
+    T_Lista<unsigned short> copia(fonte);
+    ASSERT_EQ(copia.GetSize(), 250);
+    EXPECT_EQ(copia.GetCapacidade(), 250);
+    EXPECT_EQ(copia.GetAt(249), 249 * 7);
+    EXPECT_TRUE(tolv::ListasIguais(copia, fonte));
+    copia.ElementAt(249) = 1;
+    EXPECT_FALSE(tolv::ListasIguais(copia, fonte)) << "a difference in the last value";
+    T_Lista<unsigned short> curta;
+    curta.Add(5);
+    copia = curta;
+    ASSERT_EQ(copia.GetSize(), 1);
+    EXPECT_EQ(copia.GetAt(0), 5);
+
+    // NaN is not equal to itself, whatever its bytes; zero equals minus zero.
+    T_Lista<double> a, b;
+    a.Add(std::numeric_limits<double>::quiet_NaN());
+    b = a;
+    EXPECT_FALSE(tolv::ListasIguais(a, b));
+    a.ElementAt(0) = 0.0;
+    b.ElementAt(0) = -0.0;
+    EXPECT_TRUE(tolv::ListasIguais(a, b));
 }
 
 // Released storage goes back to the thread's cache and is handed out again;
