@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -349,6 +350,50 @@ TEST(Lista, StorageCacheKeepsWhatFitsOfALargeDocument)
     EXPECT_EQ(tolv::TomaArmazenamento(c), pc) << "a new size after the others went idle";
     std::free(pc);
     tolv::EsvaziaArmazenamento();
+    EXPECT_EQ(tolv::ArmazenamentoGuardado(), 0u);
+#endif
+}
+
+// Blocks come back last released first, but a large batch of one size goes
+// out in rising address order, whatever the order it came back in.
+TEST(Lista, StorageCacheHandsALargeBatchOutInAddressOrder)
+{
+#if !defined(__SANITIZE_ADDRESS__)
+    tolv::EsvaziaArmazenamento();
+    constexpr size_t t = 48;
+    void* a = std::malloc(t);
+    void* b = std::malloc(t);
+    tolv::DevolveArmazenamento(a, t);
+    tolv::DevolveArmazenamento(b, t);
+    EXPECT_EQ(tolv::TomaArmazenamento(t), b) << "the last released first";
+    EXPECT_EQ(tolv::TomaArmazenamento(t), a);
+    std::free(a);
+    std::free(b);
+
+    std::vector<void*> lote;
+    for (int k = 0; k < 3000; ++k)
+        lote.push_back(std::malloc(t));
+    // Released in a shuffled order, in two batches with takes in between.
+    for (size_t k = 0; k < lote.size(); ++k)
+        std::swap(lote[k], lote[(k * 7919) % lote.size()]);
+    for (size_t k = 0; k < 1500; ++k)
+        tolv::DevolveArmazenamento(lote[k], t);
+    std::vector<void*> tomados;
+    for (int k = 0; k < 500; ++k)
+        tomados.push_back(tolv::TomaArmazenamento(t));
+    for (size_t k = 1500; k < lote.size(); ++k)
+        tolv::DevolveArmazenamento(lote[k], t);
+    for (int k = 0; k < 2500; ++k)
+        tomados.push_back(tolv::TomaArmazenamento(t));
+    EXPECT_TRUE(std::is_sorted(tomados.begin(), tomados.begin() + 500, std::less<void*>()));
+    EXPECT_TRUE(std::is_sorted(tomados.begin() + 500, tomados.end(), std::less<void*>()))
+        << "the second batch, merged with what was left of the first";
+    std::vector<void*> todos(tomados);
+    std::sort(todos.begin(), todos.end());
+    std::sort(lote.begin(), lote.end());
+    EXPECT_EQ(todos, lote) << "every block handed out once";
+    for (void* p : tomados)
+        std::free(p);
     EXPECT_EQ(tolv::ArmazenamentoGuardado(), 0u);
 #endif
 }
