@@ -70,11 +70,17 @@ template <class S, size_t N> struct PlanoIgual {
     std::array<PassoIgual, N> passos{};
     std::array<BlocoIgual, N> blocos{};
     unsigned nBlocos = 0;
+    // Whole structures with the same bytes are equal at once: set when every
+    // kind of the plan says so and its blocks are several and cover at least
+    // half the structure (a difference in a field left out costs one more run).
+    bool inteira = false;
 
     bool operator()(const S& a, const S& b) const
     {
         const unsigned char* x = reinterpret_cast<const unsigned char*>(&a);
         const unsigned char* y = reinterpret_cast<const unsigned char*>(&b);
+        if (inteira && BytesIguais(x, y, sizeof(S)))
+            return true;
         for (unsigned i = 0; i < nBlocos; ++i) {
             const BlocoIgual& bl = blocos[i];
             if (bl.n > 1 && BytesIguais(x + bl.offset, y + bl.offset, bl.tamanho))
@@ -120,6 +126,13 @@ template <class S, size_t N> consteval PlanoIgual<S, N> MontaPlano(std::array<Pa
         BlocoIgual& bl = r.blocos[r.nBlocos - 1];
         bl.tamanho = p[i].fim - bl.offset;
     }
+    size_t coberto = 0;
+    bool bastam = true;
+    for (unsigned i = 0; i < r.nBlocos; ++i)
+        coberto += r.blocos[i].tamanho;
+    for (unsigned i = 0; i < n; ++i)
+        bastam = bastam && r.passos[i].bastamBytes;
+    r.inteira = bastam && r.nBlocos > 1 && 2 * coberto >= sizeof(S);
     return r;
 }
 
