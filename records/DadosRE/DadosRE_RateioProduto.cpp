@@ -72,14 +72,6 @@ bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
         !ListasIguais(m_GerencialFilialClassificacao, o.m_GerencialFilialClassificacao) ||
         !ListasIguais(m_AtivoImobilizado, o.m_AtivoImobilizado))
         return false;
-    // amounts
-    MOEDAS(NEW8ValorCusto, ValorCOFINSImportacao);
-    MOEDAS(CalcBaseICMS, CalcCreditoPresumidoIPI);
-    MOEDAS(CalcValorPISNaoCumulativo, CalcBaseCOFINSNaoCumulativo);
-    MOEDAS(CalcBCAntecipacaoParcialICMS, CalcValorIRRF);
-    MOEDAS(InfBaseICMS, InfCreditoPresumidoIPI);
-    MOEDAS(InfValorPISNaoCumulativo, InfBaseCOFINSNaoCumulativo);
-    MOEDAS(InfBCAntecipacaoParcialICMS, InfValorIRRF);
     // clang-format off
     static constexpr auto kIgual = TOLV_PLANO_IGUAL(TCMRERateioProduto,
         NEWQuantidade, NEWValor, QtdEquivalente, TipoValorDoCusto, PonteiroFornecedorOrigem,
@@ -90,8 +82,20 @@ bool TCMRERateioProduto::operator==(const TCMRERateioProduto& o) const
         PonteiroClassificacaoDestino, PonteiroCFOPRateio, PonteiroFilial, Destino, AlterouValoresCalculados,
         IntegrouES, PonteiroHistorico);
     // clang-format on
-    if (!kIgual(m_ps, o.m_ps))
-        return false;
+    // Identical structures hold equal amounts and fields (the complement is
+    // still the companion's to compare).
+    if (!tolv::BytesIguais(&m_ps, &o.m_ps, sizeof m_ps)) {
+        // amounts
+        MOEDAS(NEW8ValorCusto, ValorCOFINSImportacao);
+        MOEDAS(CalcBaseICMS, CalcCreditoPresumidoIPI);
+        MOEDAS(CalcValorPISNaoCumulativo, CalcBaseCOFINSNaoCumulativo);
+        MOEDAS(CalcBCAntecipacaoParcialICMS, CalcValorIRRF);
+        MOEDAS(InfBaseICMS, InfCreditoPresumidoIPI);
+        MOEDAS(InfValorPISNaoCumulativo, InfBaseCOFINSNaoCumulativo);
+        MOEDAS(InfBCAntecipacaoParcialICMS, InfValorIRRF);
+        if (!kIgual(m_ps, o.m_ps))
+            return false;
+    }
     // Last, the other record's complement first.
     return tolv::ComplementosIguais<Campo_ComplementoHistorico>(m_ps.ComplementoHistorico, o.m_ps.ComplementoHistorico);
 }
