@@ -35,12 +35,14 @@ void TCMOCRecebimento::OnCopiar(const TJQBaseParaDados* src)
 // Not compared: PonteiroRE, reserved bytes.
 bool TCMOCRecebimento::operator==(const TCMOCRecebimento& o) const
 {
-    // clang-format off
-    IGUAL(Quantidade); IGUAL(QuantidadeEquivalente_deprecated); IGUAL(QuantidadeTotal); IGUAL(Recebimento);
-    // clang-format on
+    // Identical structures hold equal fields; nothing here has a side effect,
+    // so the text may go first.
     if (m_Observacao != o.m_Observacao)
         return false;
+    if (tolv::BytesIguais(&m_ps, &o.m_ps, sizeof m_ps))
+        return true;
     // clang-format off
+    IGUAL(Quantidade); IGUAL(QuantidadeEquivalente_deprecated); IGUAL(QuantidadeTotal); IGUAL(Recebimento);
     IGUAL(DataEntrega); IGUAL(HoraEntrega); IGUAL(PonteiroUnidadeCompra); IGUAL(PonteiroTaxaConversao);
     IGUAL(Usuario); IGUAL(NumeroNotaFiscal);
     // clang-format on
