@@ -2,6 +2,7 @@
 #include "platform/afxtempl.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 
@@ -25,6 +26,13 @@ constexpr unsigned kMaxClasses = 768;
 // Bytes a thread keeps at most, and the largest block it keeps.
 constexpr size_t kLimite = size_t(512) << 20;
 constexpr size_t kMaiorBloco = size_t(16) << 20;
+// Bytes all threads together keep at most: they share one address space, and
+// a thread left idle after a large document must not starve the others. A
+// thread takes its share of it in steps (one atomic operation a step, not a
+// block) and gives back what it no longer keeps.
+constexpr size_t kLimiteProcesso = kLimite;
+constexpr size_t kPassoCota = size_t(8) << 20;
+std::atomic<size_t> g_cotas{0};
 
 // The free blocks of one size, as a stack of addresses kept apart from the
 // blocks: handing one out does not read it, and the next one is prefetched.
@@ -70,6 +78,7 @@ struct Cache {
     int estado;         // 1 in use, 2 thread ended
     unsigned nBlocos;   // blocks kept
     unsigned verificar; // the clock before which no size kept can have ended
+    size_t cota;        // the thread's share of the process's bound, total at most
 };
 
 // Ticks of the clock a size must go without use, at least, before it counts
@@ -80,7 +89,37 @@ constexpr unsigned kIdade = 4096;
 // is loaded with the program), made on the thread's first release; a thread
 // that has ended points at g_terminado, whose releases go to free().
 __attribute__((tls_model("initial-exec"))) thread_local Cache* t_cache;
-Cache g_terminado = {{}, 0, 0, 0, 2, 0, 0};
+Cache g_terminado = {{}, 0, 0, 0, 2, 0, 0, 0};
+
+// Makes the thread's share cover `total` bytes; false when the process's bound
+// leaves too little.
+bool Cobre(Cache& c, size_t total) noexcept
+{
+    if (total <= c.cota)
+        return true;
+    const size_t falta = total - c.cota;
+    size_t atual = g_cotas.load(std::memory_order_relaxed);
+    for (;;) {
+        const size_t livre = kLimiteProcesso - atual;
+        if (livre < falta)
+            return false;
+        const size_t pede = std::min(livre, std::max(falta, kPassoCota));
+        if (g_cotas.compare_exchange_weak(atual, atual + pede, std::memory_order_relaxed)) {
+            c.cota += pede;
+            return true;
+        }
+    }
+}
+
+// Gives back the share the thread no longer needs (one step stays).
+inline void DevolveCota(Cache& c) noexcept
+{
+    if (c.cota - c.total > 2 * kPassoCota) {
+        const size_t sobra = c.cota - c.total - kPassoCota;
+        g_cotas.fetch_sub(sobra, std::memory_order_relaxed);
+        c.cota -= sobra;
+    }
+}
 
 void Solta(Cache& c, Classe& k) noexcept
 {
@@ -90,6 +129,7 @@ void Solta(Cache& c, Classe& k) noexcept
     c.nBlocos -= k.n;
     k.n = 0;
     k.ordenados = 0;
+    DevolveCota(c);
 }
 
 void Esvazia(Cache& c) noexcept
@@ -102,6 +142,8 @@ void Esvazia(Cache& c) noexcept
     c.total = 0;
     c.nBlocos = 0;
     c.nClasses = 0;
+    g_cotas.fetch_sub(c.cota, std::memory_order_relaxed);
+    c.cota = 0;
 }
 
 struct Guardiao {
@@ -240,6 +282,7 @@ void* tolv::TomaArmazenamento(size_t bytes) noexcept
                 __builtin_prefetch(k->blocos[k->n - 1], 1);
             c->total -= bytes;
             --c->nBlocos;
+            DevolveCota(*c);
             return p;
         }
     }
@@ -282,7 +325,7 @@ void tolv::DevolveArmazenamento(void* p, size_t bytes) noexcept
             Reorganiza(*c);
         if (!k && c->nClasses < kMaxClasses)
             k = AchaClasse(*c, bytes, true);
-        if (k && c->total + bytes <= kLimite && Empilha(*k, p)) {
+        if (k && c->total + bytes <= kLimite && Cobre(*c, c->total + bytes) && Empilha(*k, p)) {
             k->uso = ++c->relogio;
             c->total += bytes;
             ++c->nBlocos;

@@ -11,9 +11,9 @@
 
 namespace tolv {
 // List storage kept by the calling thread for reuse: blocks released here go
-// back to the thread's cache (bounded, by size) and are handed out again by
-// TomaArmazenamento before the C library is asked. Null when the memory cannot
-// be had.
+// back to the thread's cache (by size; bounded for each thread and for all
+// threads together) and are handed out again by TomaArmazenamento before the C
+// library is asked. Null when the memory cannot be had.
 TOLV_API void* TomaArmazenamento(size_t bytes) noexcept;
 TOLV_API void DevolveArmazenamento(void* p, size_t bytes) noexcept;
 // Releases every block the calling thread keeps (also done at thread exit).

@@ -1,5 +1,6 @@
 // The list container, the accessor family and the nested-array machinery.
 #include <algorithm>
+#include <condition_variable>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -7,7 +8,9 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -349,6 +352,51 @@ TEST(Lista, StorageCacheKeepsWhatFitsOfALargeDocument)
     tolv::DevolveArmazenamento(pc, c);
     EXPECT_EQ(tolv::TomaArmazenamento(c), pc) << "a new size after the others went idle";
     std::free(pc);
+    tolv::EsvaziaArmazenamento();
+    EXPECT_EQ(tolv::ArmazenamentoGuardado(), 0u);
+#endif
+}
+
+// What all threads keep together is bounded too: a thread left holding a
+// large document's storage leaves the rest of the bound to the others, and
+// gives it back when it ends.
+TEST(Lista, StorageCacheBoundIsSharedByTheThreads)
+{
+#if !defined(__SANITIZE_ADDRESS__)
+    tolv::EsvaziaArmazenamento();
+    constexpr size_t t = size_t(8) << 20, limite = size_t(512) << 20;
+    const auto solta = [](int n) {
+        for (int k = 0; k < n; ++k)
+            if (void* p = std::malloc(t))
+                tolv::DevolveArmazenamento(p, t);
+    };
+    std::mutex m;
+    std::condition_variable cv;
+    int fase = 0;
+    size_t doOutro = 0;
+    std::thread outro([&] {
+        solta(48);
+        std::unique_lock l(m);
+        doOutro = tolv::ArmazenamentoGuardado();
+        fase = 1;
+        cv.notify_all();
+        cv.wait(l, [&] { return fase == 2; });
+    });
+    {
+        std::unique_lock l(m);
+        cv.wait(l, [&] { return fase == 1; });
+    }
+    EXPECT_EQ(doOutro, 48 * t) << "the other thread kept its blocks";
+    solta(32);
+    EXPECT_EQ(tolv::ArmazenamentoGuardado(), limite - doOutro) << "this thread, the rest of the bound";
+    {
+        std::lock_guard l(m);
+        fase = 2;
+    }
+    cv.notify_all();
+    outro.join();
+    solta(16);
+    EXPECT_EQ(tolv::ArmazenamentoGuardado(), limite - doOutro + 16 * t) << "the ended thread's share given back";
     tolv::EsvaziaArmazenamento();
     EXPECT_EQ(tolv::ArmazenamentoGuardado(), 0u);
 #endif
