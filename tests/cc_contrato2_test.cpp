@@ -291,7 +291,8 @@ TEST(Contrato2Comparacao, LinkIsClearedByLimparAndCarriedByCopies)
     TCMCC2Contrato d;
     d = a;
     EXPECT_EQ(d.GetVinculo(), a.GetVinculo());
-    d = d;
+    TCMCC2Contrato& mesmo = d;
+    d = mesmo;
     EXPECT_TRUE(d == a) << "self-assignment";
     d.Limpar();
     EXPECT_TRUE(d.GetVinculo().IsVazio());

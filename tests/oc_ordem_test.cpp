@@ -171,7 +171,8 @@ TEST(Ordem, CopiesCarryTheObjectOnlyMembersAndClearingResetsThem)
         EXPECT_EQ(c->GetVinculo(), o.GetVinculo());
         EXPECT_TRUE(c->GetItem(0).GetExpandirGrid());
     }
-    atribuida = atribuida; // NOLINT(clang-diagnostic-self-assign-overloaded)
+    TCMOCOrdemCompra& mesma = atribuida;
+    atribuida = mesma;
     EXPECT_EQ(atribuida.GetQuantidadeItem(), 2) << "assignment to itself keeps the order";
     EXPECT_EQ(atribuida.GetQuantidadeLogs(), 2);
     o.Limpar();

@@ -291,8 +291,8 @@ private:
                 return Erro("expected : after a member name");
             ++m_i;
             Espacos();
-            v.membros.emplace_back(std::move(nome), Valor());
-            if (!Le(v.membros.back().second, nivel + 1))
+            v.membros.push_back(Campo{std::move(nome), Valor()});
+            if (!Le(v.membros.back().valor, nivel + 1))
                 return false;
             Espacos();
             if (m_i < m_t.size() && m_t[m_i] == ',') {

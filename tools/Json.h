@@ -4,19 +4,26 @@
 
 #include <cstddef>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace json {
+
+struct Campo;
 
 struct Valor {
     enum class Tipo { Nulo, Logico, Numero, Texto, Lista, Objeto };
     Tipo tipo = Tipo::Nulo;
     std::string s; // number text, string (UTF-8) or "true"/"false"
     std::vector<Valor> itens;
-    std::vector<std::pair<std::string, Valor>> membros;
+    std::vector<Campo> membros;
 
     const Valor* Membro(const std::string& nome) const;
+};
+
+// A member of an object, by name.
+struct Campo {
+    std::string nome;
+    Valor valor;
 };
 
 // Parses the whole of `texto`; on failure returns false with a one-line
