@@ -159,18 +159,17 @@ public:                                                                         
     bool operator!=(const T& outro) const { return !(*this == outro); }
 
 // Defines the constructors, destructor and assignment of T (direct base B):
-// every constructor ends with Limpar() (but the list reading's, whose CopiarDe
-// starts with it); assignment goes through a temporary copy. The destructor
-// leaves the release of the lists and texts to their own destructors: clearing
-// a record that is going away would only zero bytes nobody reads again.
+// the default constructor ends with Limpar(); the list reading's leaves it to
+// its CopiarDe; the copy constructor only copies, since every class's OnCopiar
+// sets all that its OnLimpar clears (the lists and texts start empty), so
+// clearing first would write each structure twice. Assignment goes through a
+// temporary copy. The destructor leaves the release of the lists and texts to
+// their own destructors: clearing a record that is going away would only zero
+// bytes nobody reads again.
 #define TOLV_PADRAO_IMPL(T, B)                                                                                         \
     T::T() : B() { Limpar(); }                                                                                         \
     T::T(tolv::ParaLeitura) : B() {}                                                                                   \
-    T::T(const T& src) : B()                                                                                           \
-    {                                                                                                                  \
-        Limpar();                                                                                                      \
-        Copiar(&src);                                                                                                  \
-    }                                                                                                                  \
+    T::T(const T& src) : B() { Copiar(&src); }                                                                         \
     T::~T() = default;                                                                                                 \
     const T& T::operator=(const T& src)                                                                                \
     {                                                                                                                  \

@@ -1,6 +1,6 @@
 // What holds for every document that travels both ways: any tree read in,
 // written, read back and written again gives identical structures and equal
-// records; hostile trees (counts and lengths without their blocks) neither
+// records, and so does a copy of the record; hostile trees (counts and lengths without their blocks) neither
 // crash nor leak. The fuzzers' property, over fixed inputs.
 #include <cstdint>
 #include <random>
@@ -78,8 +78,18 @@ TYPED_TEST(DocumentoTest, ArbitraryTreesRoundTripAndHostileOnesNeverCrashOrLeak)
             std::string onde;
             EXPECT_TRUE(amostra::Iguais(d, &s1, &s2, onde))
                 << d.nome << " seed " << semente << (hostil ? " (hostile)" : "") << ": " << onde;
+            // A copy, whose storage comes back from earlier trees, is its
+            // source byte for byte: nothing is left to what was there before.
+            S s3;
+            R r3(r1);
+            r3.CopiarPara(&s3);
+            if constexpr (requires { r1 == r3; }) {
+                EXPECT_TRUE(r1 == r3) << d.nome << " copy, seed " << semente;
+            }
+            EXPECT_TRUE(amostra::Iguais(d, &s1, &s3, onde)) << d.nome << " copy, seed " << semente << ": " << onde;
             Libera<R>(&s1, false);
             Libera<R>(&s2, false);
+            Libera<R>(&s3, false);
         }
 }
 
