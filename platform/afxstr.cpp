@@ -1,16 +1,45 @@
 #include "platform/afxstr.h"
 
 #include <cstring>
-#include <new>
+#include <limits>
 
+#include "platform/CacheArmazenamento.h"
 #include "platform/afx.h"
+#include "platform/afxtempl.h"
 
 namespace {
-char* Duplica(const char* p, int n)
+// Text blocks come from the list storage cache, in a few sizes: texts read and
+// released over and over (every record's) reuse their blocks instead of going
+// through the C library each time.
+size_t Bloco(int n) noexcept
 {
-    char* q = new (std::nothrow) char[static_cast<size_t>(n) + 1];
+    const size_t b = static_cast<size_t>(n) + 1;
+#ifdef TOLV_SEM_CACHE
+    return b;
+#else
+    const size_t passo = b <= 128 ? 16 : b <= 1024 ? 64 : b <= 8192 ? 512 : 4096;
+    return (b + passo - 1) & ~(passo - 1);
+#endif
+}
+
+char* Novo(int n)
+{
+    auto* q = static_cast<char*>(tolv::TomaArmazenamento(Bloco(n)));
     if (!q)
         AfxThrowMemoryException();
+    return q;
+}
+
+// Releases the block of a text of n bytes (null for the empty text).
+void Solta(char* p, int n) noexcept
+{
+    if (p)
+        tolv::DevolveArmazenamento(p, Bloco(n));
+}
+
+char* Duplica(const char* p, int n)
+{
+    char* q = Novo(n);
     std::memcpy(q, p, static_cast<size_t>(n));
     q[n] = 0;
     return q;
@@ -33,12 +62,12 @@ CString::CString(const char* pch, int nLength)
 
 CString::CString(const CString& src) { Assign(src.m_p, src.m_n); }
 
-CString::~CString() { delete[] m_p; }
+CString::~CString() { Solta(m_p, m_n); }
 
 void CString::Assign(const char* p, int n)
 {
     char* q = n > 0 ? Duplica(p, n) : nullptr;
-    delete[] m_p;
+    Solta(m_p, m_n);
     m_p = q;
     m_n = n > 0 ? n : 0;
 }
@@ -53,7 +82,7 @@ CString& CString::operator=(const CString& src)
 CString& CString::operator=(CString&& src) noexcept
 {
     if (this != &src) {
-        delete[] m_p;
+        Solta(m_p, m_n);
         m_p = src.m_p;
         m_n = src.m_n;
         src.m_p = nullptr;
@@ -77,14 +106,14 @@ CString& CString::operator+=(const CString& s)
 {
     if (s.m_n == 0)
         return *this;
-    char* q = new (std::nothrow) char[static_cast<size_t>(m_n) + s.m_n + 1];
-    if (!q)
+    if (s.m_n > std::numeric_limits<int>::max() - 1 - m_n)
         AfxThrowMemoryException();
+    char* q = Novo(m_n + s.m_n);
     if (m_n)
         std::memcpy(q, m_p, static_cast<size_t>(m_n));
     std::memcpy(q + m_n, s.m_p, static_cast<size_t>(s.m_n));
     q[m_n + s.m_n] = 0;
-    delete[] m_p;
+    Solta(m_p, m_n);
     m_p = q;
     m_n += s.m_n;
     return *this;
@@ -100,7 +129,7 @@ CString& CString::operator+=(char ch)
 
 void CString::Empty() noexcept
 {
-    delete[] m_p;
+    Solta(m_p, m_n);
     m_p = nullptr;
     m_n = 0;
 }

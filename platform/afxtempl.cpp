@@ -6,13 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define TOLV_SEM_CACHE 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
-#define TOLV_SEM_CACHE 1
-#endif
-#endif
+#include "platform/CacheArmazenamento.h"
 
 namespace {
 

@@ -458,6 +458,63 @@ TEST(Lista, TextElementsSurviveGrowthAndCopies)
     EXPECT_STREQ(c[123].GetString(), "123");
 }
 
+// Text blocks come from the cache and go back at the size they were taken:
+// with blocks of every size kept, making and dropping a text by any means
+// leaves the cache as it was (a release under another size would move it).
+TEST(Lista, TextBlocksGoBackAtTheSizeTheyWereTaken)
+{
+#if !defined(__SANITIZE_ADDRESS__)
+    tolv::EsvaziaArmazenamento();
+    std::string fonte(9000, 'x');
+    const auto texto = [&](int n) { return CString(fonte.c_str(), n); };
+    for (int n = 1; n <= 9000; ++n) {
+        CString quatro[] = {texto(n), texto(n), texto(n), texto(n)};
+        (void)quatro;
+    }
+    const size_t guardado = tolv::ArmazenamentoGuardado();
+    EXPECT_GT(guardado, 0u);
+    const std::function<CString(int)> formas[] = {
+        [&](int n) { return texto(n); },
+        [&](int n) { return CString(fonte.substr(0, static_cast<size_t>(n)).c_str()); },
+        [&](int n) {
+            CString a = texto(n / 2);
+            a += texto(n - n / 2);
+            return a;
+        },
+        [&](int n) {
+            CString a = texto(n - 1);
+            a += 'y';
+            return a;
+        },
+        [&](int n) { return texto(n + 7).Left(n); },
+        [&](int n) { return texto(n + 3).Mid(3, n); },
+        [&](int n) {
+            CString a = texto(1);
+            a = texto(n);
+            CString b(a);
+            a.Empty();
+            return b;
+        },
+        [&](int n) {
+            CString a = texto(n);
+            CString b = texto(2);
+            b = std::move(a);
+            return b;
+        },
+    };
+    for (size_t f = 0; f < std::size(formas); ++f)
+        for (int n = 1; n <= 9000; n += (n < 300 ? 1 : 37)) {
+            {
+                CString t = formas[f](n);
+                ASSERT_EQ(t.GetLength(), n) << "form " << f;
+            }
+            ASSERT_EQ(tolv::ArmazenamentoGuardado(), guardado) << "form " << f << ", length " << n;
+        }
+    tolv::EsvaziaArmazenamento();
+    EXPECT_EQ(tolv::ArmazenamentoGuardado(), 0u);
+#endif
+}
+
 // --- Nested arrays --------------------------------------------------------------
 
 TEST(Aninhados, ListTooLongForItsCountIsRefused)
