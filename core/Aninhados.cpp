@@ -65,8 +65,8 @@ CString LeTextoGuardado(const char* ptr, unsigned long tamanho)
         return CString();
     if (n > static_cast<size_t>(std::numeric_limits<int>::max()) - 1)
         n = static_cast<size_t>(std::numeric_limits<int>::max()) - 1;
-    // The guarded length has just read those bytes.
-    return CString(ptr, static_cast<int>(n));
+    // The guarded length has just read those bytes, up to the NUL.
+    return CString::DeTrecho(ptr, static_cast<int>(n));
 }
 
 } // namespace tolv

@@ -62,6 +62,14 @@ CString::CString(const char* pch, int nLength)
 
 CString::CString(const CString& src) { Assign(src.m_p, src.m_n); }
 
+CString CString::DeTrecho(const char* p, int n)
+{
+    CString s;
+    if (p && n > 0)
+        s.Assign(p, n);
+    return s;
+}
+
 CString::~CString() { Solta(m_p, m_n); }
 
 void CString::Assign(const char* p, int n)

@@ -35,6 +35,10 @@ public:
     operator LPCTSTR() const noexcept { return GetString(); }
     int Compare(const char* psz) const;
 
+    // The n bytes at p, known to hold no NUL (the library's own reads, which
+    // have just measured the text).
+    TOLV_INTERNO static CString DeTrecho(const char* p, int n);
+
     friend TOLV_API bool operator==(const CString& a, const CString& b) noexcept;
     friend TOLV_API bool operator==(const CString& a, const char* b);
     friend bool operator==(const char* a, const CString& b) { return b == a; }

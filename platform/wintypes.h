@@ -76,3 +76,5 @@ static_assert(offsetof(DECIMAL, Hi32) == 4 && offsetof(DECIMAL, Lo32) == 8, "DEC
 
 // Export of the public API from the shared library.
 #define TOLV_API __attribute__((visibility("default")))
+// A member of an exported class kept for the library's own use.
+#define TOLV_INTERNO __attribute__((visibility("hidden")))
