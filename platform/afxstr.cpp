@@ -1,19 +1,32 @@
 #include "platform/afxstr.h"
 
+#include <atomic>
 #include <cstring>
 #include <limits>
+#include <new>
 
 #include "platform/CacheArmazenamento.h"
 #include "platform/afx.h"
 #include "platform/afxtempl.h"
 
 namespace {
+// A text's block: its count of owners, then the bytes and their NUL. A block
+// never changes once written (every change makes a new one), so copies of a
+// string share it; the last owner gives it back.
+struct Cabeca {
+    std::atomic<int> donos;
+};
+constexpr size_t kCabeca = sizeof(Cabeca);
+static_assert(kCabeca == 4);
+
+Cabeca* CabecaDe(const char* p) noexcept { return reinterpret_cast<Cabeca*>(const_cast<char*>(p) - kCabeca); }
+
 // Text blocks come from the list storage cache, in a few sizes: texts read and
 // released over and over (every record's) reuse their blocks instead of going
 // through the C library each time.
 size_t Bloco(int n) noexcept
 {
-    const size_t b = static_cast<size_t>(n) + 1;
+    const size_t b = kCabeca + static_cast<size_t>(n) + 1;
 #ifdef TOLV_SEM_CACHE
     return b;
 #else
@@ -24,17 +37,32 @@ size_t Bloco(int n) noexcept
 
 char* Novo(int n)
 {
-    auto* q = static_cast<char*>(tolv::TomaArmazenamento(Bloco(n)));
-    if (!q)
+    void* b = tolv::TomaArmazenamento(Bloco(n));
+    if (!b)
         AfxThrowMemoryException();
-    return q;
+    new (b) Cabeca{1};
+    return static_cast<char*>(b) + kCabeca;
 }
 
-// Releases the block of a text of n bytes (null for the empty text).
-void Solta(char* p, int n) noexcept
+// One more owner of the block of p (null for the empty text).
+char* Compartilha(char* p) noexcept
 {
     if (p)
-        tolv::DevolveArmazenamento(p, Bloco(n));
+        CabecaDe(p)->donos.fetch_add(1, std::memory_order_relaxed);
+    return p;
+}
+
+// One owner less of the block of a text of n bytes; the last gives it back.
+// A sole owner needs no atomic update: nobody else can reach the block.
+void Solta(char* p, int n) noexcept
+{
+    if (!p)
+        return;
+    Cabeca* c = CabecaDe(p);
+    if (c->donos.load(std::memory_order_acquire) != 1 && c->donos.fetch_sub(1, std::memory_order_acq_rel) != 1)
+        return;
+    c->~Cabeca();
+    tolv::DevolveArmazenamento(c, Bloco(n));
 }
 
 char* Duplica(const char* p, int n)
@@ -60,7 +88,7 @@ CString::CString(const char* pch, int nLength)
     }
 }
 
-CString::CString(const CString& src) { Assign(src.m_p, src.m_n); }
+CString::CString(const CString& src) : m_p(Compartilha(src.m_p)), m_n(src.m_n) {}
 
 CString CString::DeTrecho(const char* p, int n)
 {
@@ -82,8 +110,10 @@ void CString::Assign(const char* p, int n)
 
 CString& CString::operator=(const CString& src)
 {
-    if (this != &src)
-        Assign(src.m_p, src.m_n);
+    char* p = Compartilha(src.m_p);
+    Solta(m_p, m_n);
+    m_p = p;
+    m_n = src.m_n;
     return *this;
 }
 
@@ -173,7 +203,8 @@ int CString::Compare(const char* psz) const { return std::strcmp(GetString(), ps
 
 bool operator==(const CString& a, const CString& b) noexcept
 {
-    return a.m_n == b.m_n && (a.m_n == 0 || std::memcmp(a.m_p, b.m_p, static_cast<size_t>(a.m_n)) == 0);
+    return a.m_n == b.m_n &&
+           (a.m_n == 0 || a.m_p == b.m_p || std::memcmp(a.m_p, b.m_p, static_cast<size_t>(a.m_n)) == 0);
 }
 
 bool operator==(const CString& a, const char* b) { return std::strcmp(a.GetString(), b ? b : "") == 0; }

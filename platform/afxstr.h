@@ -49,7 +49,8 @@ public:
 
 private:
     void Assign(const char* p, int n);
-    // Heap block of m_n + 1 bytes, or null for the empty string. Holding a single
+    // The m_n + 1 bytes of a block shared by the copies of the string (it never
+    // changes once written), or null for the empty string. Holding a single
     // pointer keeps the value bitwise relocatable, as list storage expects.
     char* m_p = nullptr;
     int m_n = 0;

@@ -515,6 +515,51 @@ TEST(Lista, TextBlocksGoBackAtTheSizeTheyWereTaken)
 #endif
 }
 
+// Copies of a string share its bytes; changing or dropping one leaves the
+// others as they were, in any order and from any thread.
+TEST(Lista, CopiesOfATextShareItsBytesAndStayIndependent)
+{
+    CString a("historico da compra");
+    CString b(a);
+    CString c;
+    c = b;
+    EXPECT_EQ(b.GetString(), a.GetString()) << "a copy shares the bytes";
+    EXPECT_EQ(c.GetString(), a.GetString()) << "an assignment shares the bytes";
+    b += " 2";
+    c.Empty();
+    EXPECT_STREQ(a.GetString(), "historico da compra");
+    EXPECT_STREQ(b.GetString(), "historico da compra 2");
+    const CString& mesma = a;
+    a = mesma;
+    a += mesma;
+    EXPECT_STREQ(a.GetString(), "historico da comprahistorico da compra");
+    {
+        CString d(b);
+        b = "outro";
+        EXPECT_STREQ(d.GetString(), "historico da compra 2");
+    }
+    CString e = b.Left(100);
+    b.Empty();
+    EXPECT_STREQ(e.GetString(), "outro");
+
+    const CString comum("texto de todos os fios");
+    std::vector<std::thread> fios;
+    for (int t = 0; t < 4; ++t)
+        fios.emplace_back([&comum] {
+            std::vector<CString> copias;
+            for (int k = 0; k < 20000; ++k) {
+                copias.push_back(comum);
+                if (k % 3 == 0)
+                    copias.pop_back();
+                if (copias.size() > 64)
+                    copias.clear();
+            }
+        });
+    for (std::thread& f : fios)
+        f.join();
+    EXPECT_STREQ(comum.GetString(), "texto de todos os fios");
+}
+
 // --- Nested arrays --------------------------------------------------------------
 
 TEST(Aninhados, ListTooLongForItsCountIsRefused)
