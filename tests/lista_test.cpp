@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/CacheArmazenamento.h"
 #include "tests/re_teste.h"
 #include "tolvdata.h"
 
@@ -272,7 +273,7 @@ TEST(Lista, ReleasedStorageIsReused)
     }
     T_Lista<TCMGerencial> outra;
     outra.Add(TCMGerencial());
-#if !defined(__SANITIZE_ADDRESS__)
+#ifndef TOLV_SEM_CACHE
     EXPECT_EQ(outra.GetPtr(0), antes);
 #endif
     outra.RemoveAll();
@@ -285,7 +286,7 @@ TEST(Lista, ReleasedStorageIsReused)
 // handles now: the sizes and blocks gone longest without use give way.
 TEST(Lista, StorageCacheFollowsTheSizesInUse)
 {
-#if !defined(__SANITIZE_ADDRESS__)
+#ifndef TOLV_SEM_CACHE
     tolv::EsvaziaArmazenamento();
     for (size_t k = 1; k <= 2000; ++k)
         tolv::DevolveArmazenamento(std::malloc(16 * k), 16 * k);
@@ -321,7 +322,7 @@ TEST(Lista, StorageCacheFollowsTheSizesInUse)
 // unused while the thread goes on with other work give way at the bound.
 TEST(Lista, StorageCacheKeepsWhatFitsOfALargeDocument)
 {
-#if !defined(__SANITIZE_ADDRESS__)
+#ifndef TOLV_SEM_CACHE
     tolv::EsvaziaArmazenamento();
     constexpr size_t a = size_t(15) << 20, b = size_t(14) << 20;
     std::vector<std::pair<void*, size_t>> blocos;
@@ -362,7 +363,7 @@ TEST(Lista, StorageCacheKeepsWhatFitsOfALargeDocument)
 // gives it back when it ends.
 TEST(Lista, StorageCacheBoundIsSharedByTheThreads)
 {
-#if !defined(__SANITIZE_ADDRESS__)
+#ifndef TOLV_SEM_CACHE
     tolv::EsvaziaArmazenamento();
     constexpr size_t t = size_t(8) << 20, limite = size_t(512) << 20;
     const auto solta = [](int n) {
@@ -406,7 +407,7 @@ TEST(Lista, StorageCacheBoundIsSharedByTheThreads)
 // out in rising address order, whatever the order it came back in.
 TEST(Lista, StorageCacheHandsALargeBatchOutInAddressOrder)
 {
-#if !defined(__SANITIZE_ADDRESS__)
+#ifndef TOLV_SEM_CACHE
     tolv::EsvaziaArmazenamento();
     constexpr size_t t = 48;
     void* a = std::malloc(t);
@@ -463,7 +464,7 @@ TEST(Lista, TextElementsSurviveGrowthAndCopies)
 // leaves the cache as it was (a release under another size would move it).
 TEST(Lista, TextBlocksGoBackAtTheSizeTheyWereTaken)
 {
-#if !defined(__SANITIZE_ADDRESS__)
+#ifndef TOLV_SEM_CACHE
     tolv::EsvaziaArmazenamento();
     std::string fonte(9000, 'x');
     const auto texto = [&](int n) { return CString(fonte.c_str(), n); };

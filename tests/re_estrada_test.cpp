@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/CacheArmazenamento.h"
 #include "tests/re_teste.h"
 #include "tolvdata.h"
 #include "tools/AmostraRE.h"
@@ -312,7 +313,7 @@ TEST_F(EstradaTest, LongObservationIsTakenWholeAndCutByCopyOrSend)
 // Every list takes room for 100 records on its first append, so the 32-bit
 // address space bounds a document: a product item of the road's shape takes
 // about 280 KB of it. The road holds the register and the copy read back.
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef TOLV_SEM_CACHE
 #define SEM_ESPACO_SOB_SANITIZADOR GTEST_SKIP() << "the sanitizer's shadow takes the address space"
 #else
 #define SEM_ESPACO_SOB_SANITIZADOR (void)0
