@@ -1,7 +1,8 @@
 // What holds for every document that travels both ways: any tree read in,
 // written, read back and written again gives identical structures and equal
-// records, and so does a copy of the record; hostile trees (counts and lengths without their blocks) neither
-// crash nor leak. The fuzzers' property, over fixed inputs.
+// records, and so does a copy of the record; hostile trees (counts and
+// lengths without their blocks) neither crash nor leak. The fuzzers' property,
+// over fixed inputs.
 #include <cstdint>
 #include <random>
 #include <string>
