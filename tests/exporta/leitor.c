@@ -13,7 +13,7 @@
 static unsigned char* g_arq;
 static size_t g_tam;
 
-static void falha(const char* m)
+static _Noreturn void falha(const char* m)
 {
     fprintf(stderr, "leitor: %s\n", m);
     exit(1);
