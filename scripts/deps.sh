@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the i386 toolchain and libraries the build needs, when missing, and
-# the Debian tools the packaging tests and the ABI gate use. Those are
-# optional: where they cannot be installed, their tests are skipped.
+# the Debian tools the packaging tests, the ABI gate and the fuzz build use.
+# Those are optional: where they cannot be installed, their tests are skipped.
 set -e
 need=""
 dpkg -s g++-multilib >/dev/null 2>&1 || need="$need g++-multilib"
@@ -16,6 +16,8 @@ command -v lintian >/dev/null 2>&1 || optional="$optional lintian"
 command -v abidiff >/dev/null 2>&1 || optional="$optional abigail-tools"
 command -v node >/dev/null 2>&1 || optional="$optional nodejs"
 command -v npm >/dev/null 2>&1 || optional="$optional npm"
+command -v clang++ >/dev/null 2>&1 || optional="$optional clang"
+dpkg -s libclang-rt-14-dev >/dev/null 2>&1 || optional="$optional libclang-rt-14-dev"
 if [ -n "$need$optional" ]; then
     SUDO=""
     [ "$(id -u)" -ne 0 ] && SUDO="sudo"

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds and runs the whole suite: the ordinary build, then the
-# AddressSanitizer + UndefinedBehaviorSanitizer build.
+# Builds and runs the whole suite: the ordinary build, the AddressSanitizer +
+# UndefinedBehaviorSanitizer build, then clang's build with the libFuzzer
+# targets (a short run of each) where clang and its i386 runtime are there.
 set -e
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -12,3 +13,16 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 cmake -S . -B build-asan -DTOLVDATA_SANITIZE=ON -DTOLVDATA_WERROR=ON -DTOLVDATA_BENCH=OFF
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+probe="$(mktemp)"
+if command -v clang++ >/dev/null 2>&1 &&
+    echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' |
+    clang++ -m32 -fsanitize=fuzzer,address,undefined -x c++ - -o "$probe" >/dev/null 2>&1; then
+    rm -f "$probe"
+    cmake --preset fuzz -DTOLVDATA_WERROR=ON
+    cmake --build build-fuzz -j"$jobs"
+    ctest --test-dir build-fuzz --output-on-failure -j"$jobs"
+else
+    rm -f "$probe"
+    echo "test.sh: clang or its i386 sanitizer and fuzzer runtime missing; the fuzz build is skipped" >&2
+fi
