@@ -348,7 +348,8 @@ bool tolv::LeBytes(void* dst, const void* src, size_t n, const char* arquivo) no
     }
     if (JQMemCpy(dst, src, n, arquivo, __LINE__))
         return true;
-    std::memset(dst, 0, n);
+    if (dst)
+        std::memset(dst, 0, n);
     return false;
 }
 

@@ -110,6 +110,8 @@ void CString::Assign(const char* p, int n)
 
 CString& CString::operator=(const CString& src)
 {
+    if (this == &src)
+        return *this;
     char* p = Compartilha(src.m_p);
     Solta(m_p, m_n);
     m_p = p;

@@ -17,6 +17,7 @@ command -v abidiff >/dev/null 2>&1 || optional="$optional abigail-tools"
 command -v node >/dev/null 2>&1 || optional="$optional nodejs"
 command -v npm >/dev/null 2>&1 || optional="$optional npm"
 command -v clang++ >/dev/null 2>&1 || optional="$optional clang"
+command -v clang-tidy >/dev/null 2>&1 || optional="$optional clang-tidy"
 dpkg -s libclang-rt-14-dev >/dev/null 2>&1 || optional="$optional libclang-rt-14-dev"
 if [ -n "$need$optional" ]; then
     SUDO=""

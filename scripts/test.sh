@@ -1,7 +1,8 @@
 #!/bin/sh
-# Builds and runs the whole suite: the ordinary build, the AddressSanitizer +
-# UndefinedBehaviorSanitizer build, then clang's build with the libFuzzer
-# targets (a short run of each) where clang and its i386 runtime are there.
+# Builds and runs the whole suite: the ordinary build and clang-tidy's checks,
+# the AddressSanitizer + UndefinedBehaviorSanitizer build, then clang's build
+# with the libFuzzer targets (a short run of each) where clang and its i386
+# runtime are there.
 set -e
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -10,6 +11,11 @@ scripts/format.sh --check
 cmake -S . -B build -DTOLVDATA_WERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+if command -v clang-tidy >/dev/null 2>&1; then
+    scripts/tidy.sh
+else
+    echo "test.sh: clang-tidy missing; its checks are skipped" >&2
+fi
 cmake -S . -B build-asan -DTOLVDATA_SANITIZE=ON -DTOLVDATA_WERROR=ON -DTOLVDATA_BENCH=OFF
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"

@@ -104,8 +104,12 @@ public:
             bool conhecido = false;
             for (const char* k : nomes)
                 conhecido |= n == k;
-            if (!conhecido)
-                return Falha(caminho.empty() ? n : caminho + "." + n, "unknown member");
+            if (!conhecido) {
+                std::string onde = caminho;
+                if (!onde.empty())
+                    onde += '.';
+                return Falha(onde += n, "unknown member");
+            }
         }
         size_t i = 0;
         for (const char* k : nomes)
@@ -136,7 +140,8 @@ public:
         if (bytes.size() > limite || (precisaNul && !cauda && bytes.size() >= n))
             return Falha(caminho, "text of " + std::to_string(bytes.size()) + " bytes too long for its field of " +
                                       std::to_string(precisaNul ? n - 1 : limite));
-        std::memcpy(p, bytes.data(), bytes.size());
+        // A text that fills its field has no NUL there; the rest is zeroed.
+        std::memcpy(p, bytes.data(), bytes.size()); // NOLINT(bugprone-not-null-terminated-result)
         std::memset(p + bytes.size(), 0, n - bytes.size());
         if (cauda)
             return Hex_(*cauda, p + bytes.size(), n - bytes.size(), caminho + ".tail");

@@ -195,7 +195,7 @@ int Exporta(const Args& args)
             }
             saida = args[++i];
             temSaida = true;
-        } else if (tipo.empty() && args[i].rfind("-", 0) != 0) {
+        } else if (tipo.empty() && args[i].rfind('-', 0) != 0) {
             tipo = args[i];
         } else {
             std::fprintf(stderr, "tolvdata: export: unexpected argument %s\n", args[i].c_str());

@@ -96,7 +96,7 @@ bool Estrutura(const tolv::EstruturaDesc& d, const char* onde, std::string& corp
         const tolv::CampoDesc& c = d.campos[i];
         std::string decl, nota;
         if (!Campo(c, decl, nota, erro)) {
-            erro = std::string(d.nome) + ": " + erro;
+            erro.insert(0, ": ").insert(0, d.nome);
             return false;
         }
         std::string linha = Formata("    %-40s /* %4u", decl.c_str(), c.offset);
@@ -222,7 +222,10 @@ bool CabecalhoC(const Catalogo& cat, std::vector<Arquivo>& saida, std::string& e
         std::string onde;
         for (auto* doc : cat.DocumentosDe(d))
             onde += std::string(onde.empty() ? "" : ", ") + doc->codigo;
-        onde = onde.empty() ? "outside the nested arrays of the documents" : "in " + onde;
+        if (onde.empty())
+            onde = "outside the nested arrays of the documents";
+        else
+            onde.insert(0, "in ");
         if (!Estrutura(*d, onde.c_str(), t, checagens, erro))
             return false;
     }

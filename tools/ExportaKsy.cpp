@@ -180,7 +180,9 @@ public:
                 } else {
                     inst += "        type: strz\n        size: " + qtd + "\n";
                 }
-                inst += "        if: " + Aspas(id + " != 0 and " + qtd + " > 0") + "\n";
+                std::string se = id;
+                se.append(" != 0 and ").append(qtd).append(" > 0");
+                inst.append("        if: ").append(Aspas(se)).append("\n");
                 m_alvos.push_back(alvo);
                 break;
             }

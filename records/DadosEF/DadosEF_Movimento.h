@@ -167,6 +167,8 @@ public:
     TOLV_ACESSORES(_REG_ALIQUOTASICMSPS)
 
     void CopiarPara(_REG_ALIQUOTASICMSPS* dst) const;
+    // Written only into slots just allocated, never a null one:
+    // NOLINTNEXTLINE(clang-analyzer-core.NonNullParamChecker)
     TOLV_ESCRITA_SIMPLES(TEFMovimentoAliquotaICMS, _REG_ALIQUOTASICMSPS)
 
 protected:
