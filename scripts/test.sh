@@ -21,14 +21,15 @@ cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
 probe="$(mktemp)"
-if command -v clang++ >/dev/null 2>&1 &&
+clang=""
+command -v clang++ >/dev/null 2>&1 &&
     echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' |
-    clang++ -m32 -fsanitize=fuzzer,address,undefined -x c++ - -o "$probe" >/dev/null 2>&1; then
-    rm -f "$probe"
+    clang++ -m32 -fsanitize=fuzzer,address,undefined -x c++ - -o "$probe" >/dev/null 2>&1 && clang=yes
+rm -f "$probe"
+if [ -n "$clang" ]; then
     cmake --preset fuzz -DTOLVDATA_WERROR=ON
     cmake --build build-fuzz -j"$jobs"
     ctest --test-dir build-fuzz --output-on-failure -j"$jobs"
 else
-    rm -f "$probe"
     echo "test.sh: clang or its i386 sanitizer and fuzzer runtime missing; the fuzz build is skipped" >&2
 fi
