@@ -23,7 +23,13 @@ if [ -n "$need$optional" ]; then
     SUDO=""
     [ "$(id -u)" -ne 0 ] && SUDO="sudo"
     dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
-    $SUDO apt-get update
+    # A mirror in the middle of a sync fails one index now and then: try
+    # again, and go on with what was fetched if it still fails.
+    for try in 1 2 3; do
+        $SUDO apt-get update && break
+        echo "deps.sh: apt-get update failed (try $try of 3)" >&2
+        sleep 10
+    done
     export DEBIAN_FRONTEND=noninteractive
     [ -z "$need" ] || $SUDO apt-get install -y $need
     for p in $optional; do
