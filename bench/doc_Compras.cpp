@@ -97,6 +97,18 @@ void Autorizacoes(TCMMestreListaAutorizacoes& t, int n)
     amostra::ListaAutorizacoes(t, g, amostra::FormaAutorizacoesDe(n));
 }
 
+void Recebimentos(TCMMestreListaRecebimento& t, int n)
+{
+    amostra::Gerador g(2704);
+    amostra::ListaRecebimento(t, g, n);
+}
+
+void Leiautes(TCMMestreListaLeiauteOC& t, int n)
+{
+    amostra::Gerador g(2705);
+    amostra::ListaLeiauteOC(t, g, n);
+}
+
 } // namespace
 
 TOLV_BENCH_DOCUMENTO(OC, TCMOCOrdemCompra, tagREG_ORDEMPS, Ordem);
@@ -110,3 +122,5 @@ TOLV_BENCH_DOCUMENTO(ES, TESMovimento, _REG_ES_MOVIMENTOPS, Movimento);
 TOLV_BENCH_DOCUMENTO(OP, TCMOPOperacao, tagREG_CM_OPERACAO_OPPS, Operacao);
 TOLV_BENCH_DOCUMENTO(MestreAutorizacoes, TCMMestreListaAutorizacoes, tagREG_CM_AUTORIZACOESMESTRE_LISTAPS,
                      Autorizacoes);
+TOLV_BENCH_DOCUMENTO(MestreRecebimento, TCMMestreListaRecebimento, tagREG_CM_RECEBIMENTOMESTRE_LISTAPS, Recebimentos);
+TOLV_BENCH_DOCUMENTO(MestreLeiauteOC, TCMMestreListaLeiauteOC, tagREG_CM_LEIAUTEOCMESTRE_LISTAPS, Leiautes);

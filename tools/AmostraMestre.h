@@ -12,7 +12,13 @@ struct FormaAutorizacoes {
     int usuarios = 3;
 };
 
-inline FormaAutorizacoes FormaAutorizacoesDe(int itens) { return FormaAutorizacoes{itens, itens, itens}; }
+// `itens` rules; the groups of a rule and the users of a group as many, up to
+// 10 each, so that the table grows with its rules (see FormaOperacaoDe).
+inline FormaAutorizacoes FormaAutorizacoesDe(int itens)
+{
+    const int abaixo = itens < 10 ? itens : 10;
+    return FormaAutorizacoes{itens, abaixo, abaixo};
+}
 
 TCMMestreAutorizacoes Regra(Gerador& g, int grupos = 2, int usuarios = 3);
 

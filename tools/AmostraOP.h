@@ -12,8 +12,15 @@ struct FormaOperacao {
     int linhas = 2;
 };
 
-// The same number of elements in every list of the tree.
-inline FormaOperacao FormaOperacaoDe(int itens) { return FormaOperacao{itens, itens, itens}; }
+// `itens` relationships; the lists below them hold as many, up to 10 each, so
+// that a large operation grows with its relationships and still fits the
+// address space at 10,000 (the same count at every level would make a
+// thousand-relationship operation a billion lines).
+inline FormaOperacao FormaOperacaoDe(int itens)
+{
+    const int abaixo = itens < 10 ? itens : 10;
+    return FormaOperacao{itens, abaixo, abaixo};
+}
 
 TCMOPRateio RateioOP(Gerador& g, int linhas = 2);
 TCMOPRelacionamento Relacionamento(Gerador& g, int rateios = 2, int linhas = 2);
