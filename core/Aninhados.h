@@ -310,6 +310,21 @@ struct Leitor {
         else
             e.CopiarDe(src);
     }
+    // n records copied by their bytes, read from the structures at p, in one
+    // pass: each is the image of one element made for reading, its structure
+    // then copied over that image's. False, with nothing added, where the
+    // record's shape has no such pass (see MontaElementos).
+    template <class R, class E> static bool MontaPorModelo(T_Lista<R>& l, E* p, size_t n)
+    {
+        alignas(R) unsigned char modelo[sizeof(R)] = {};
+        R* m = ::new (static_cast<void*>(modelo)) R(ParaLeitura{});
+        const auto desloc = static_cast<size_t>(reinterpret_cast<unsigned char*>(R::ImagemParaLeitura(*m)) - modelo);
+        static_assert(sizeof(E) <= sizeof(R));
+        static_assert(kDestrutorVazio<R>);
+        return l.AcrescentaFeitos(static_cast<int>(n), [&](R* novos, int) {
+            return MontaElementos(novos, sizeof(R), modelo, desloc, p, sizeof(E), n, sizeof(E));
+        });
+    }
 };
 
 // How many of the count elements at ptr can be read: none for a null array,
@@ -339,6 +354,10 @@ template <class C, class E, class R> void LeLista(T_Lista<R>& l, C count, const 
         // lying over the list's own storage goes element by element.
         const int antes = l.GetSize();
         if (!Sobrepoe(p, n * sizeof(E), l.GetData() + antes, n * sizeof(R))) {
+            if constexpr (kCopiaPorBytes<R> && std::is_constructible_v<R, ParaLeitura>) {
+                if (Leitor::MontaPorModelo(l, p, n))
+                    return;
+            }
             for (size_t k = 0; k < n; ++k)
                 Leitor::Novo(l);
             R* novos = l.GetPtr(antes);

@@ -528,6 +528,30 @@ __attribute__((target("avx"))) void ElementosAvx(unsigned char* d, size_t pd, co
     }
 }
 
+// Records made from a model object and their structures: the model's head
+// (its vtable pointer and padding, 4 or 8 bytes, held in a register), then
+// the structure, which runs to the record's end (see MontaElementos).
+template <size_t kCabeca>
+__attribute__((target("sse2"))) void MontaSse2(unsigned char* d, size_t passo, const unsigned char* m,
+                                               const unsigned char* s, size_t po, size_t n, size_t tamanho)
+{
+    const __m128i cabeca = kCabeca == 8 ? _mm_loadl_epi64(reinterpret_cast<const __m128i*>(m))
+                                        : _mm_cvtsi32_si128(*reinterpret_cast<const int*>(m));
+    const size_t ultimo = tamanho - 16;
+    for (; n > 0; --n, d += passo, s += po) {
+        if constexpr (kCabeca == 8)
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(d), cabeca);
+        else
+            *reinterpret_cast<int*>(d) = _mm_cvtsi128_si32(cabeca);
+        unsigned char* img = d + kCabeca;
+        for (size_t i = 0; i < ultimo; i += 16)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(img + i),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(img + ultimo),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + ultimo)));
+    }
+}
+
 const bool g_temSse2 = __builtin_cpu_supports("sse2");
 const bool g_temAvx = __builtin_cpu_supports("avx");
 const bool g_temAvx2 = __builtin_cpu_supports("avx2");
@@ -628,4 +652,19 @@ void tolv::CopiaElementos(void* dst, size_t passoDestino, const void* src, size_
     else if (g_temSse2 && tamanho >= 16)
         copia = ElementosSse2;
     copia(d, passoDestino, s, passoOrigem, n, tamanho);
+}
+
+bool tolv::MontaElementos(void* dst, size_t passo, const void* modelo, size_t desloc, const void* src,
+                          size_t passoOrigem, size_t n, size_t tamanho) noexcept
+{
+    if (!g_temSse2 || tamanho < 16 || desloc + tamanho != passo || (desloc != 4 && desloc != 8))
+        return false;
+    auto* d = static_cast<unsigned char*>(dst);
+    const auto* m = static_cast<const unsigned char*>(modelo);
+    const auto* s = static_cast<const unsigned char*>(src);
+    if (desloc == 8)
+        MontaSse2<8>(d, passo, m, s, passoOrigem, n, tamanho);
+    else
+        MontaSse2<4>(d, passo, m, s, passoOrigem, n, tamanho);
+    return true;
 }

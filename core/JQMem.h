@@ -70,6 +70,16 @@ inline bool Sobrepoe(const void* a, size_t na, const void* b, size_t nb) noexcep
 TOLV_API void CopiaElementos(void* dst, size_t passoDestino, const void* src, size_t passoOrigem, size_t n,
                              size_t tamanho) noexcept;
 
+// Fills n blocks of passo bytes at dst, each with the desloc bytes at modelo
+// followed by the tamanho bytes from src, passoOrigem bytes apart (the
+// records of a list read from an array of their structures, made as copies
+// of one model record), in one pass. Only for the shape of such records: a
+// head of 4 or 8 bytes and a structure of at least 16 bytes up to the end;
+// false, with nothing written, for any other shape or where the processor
+// lacks the moves. Unguarded, like CopiaElementos.
+TOLV_API bool MontaElementos(void* dst, size_t passo, const void* modelo, size_t desloc, const void* src,
+                             size_t passoOrigem, size_t n, size_t tamanho) noexcept;
+
 // True when the n bytes at a and at b are the same (the comparisons of whole
 // runs of fields and of lists), by the widest loads the processor has.
 TOLV_API bool BytesIguais(const void* a, const void* b, size_t n) noexcept;

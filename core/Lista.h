@@ -88,6 +88,13 @@ public:
     }
     // Ahead of n appends: the capacity they would reach, taken at once.
     void Prepara(int n) { m_a.ReservaParaAcrescimos(n); }
+    // Appends n elements made by fill(first, n) in the raw room (see
+    // CArray::AcrescentaFeitos): only for records copied by their bytes.
+    template <class F> bool AcrescentaFeitos(int n, F&& fill)
+    {
+        static_assert(tolv::kCopiaPorBytes<T>);
+        return m_a.AcrescentaFeitos(n, std::forward<F>(fill));
+    }
     void RemoveAt(int i) { m_a.RemoveAt(i); }
     void RemoveAll() { m_a.RemoveAll(); }
     void SetSize(int n) { m_a.SetSize(n); }

@@ -121,6 +121,20 @@ public:
         m_nSize += n;
     }
 
+    // Appends n elements that fill(first, n) makes in the raw room after the
+    // last one, unless it answers false (nothing made): only for element types
+    // whose object is its bytes.
+    template <class F> bool AcrescentaFeitos(int n, F&& fill)
+    {
+        if (n <= 0)
+            return true;
+        ReservaPara(m_nSize + n);
+        if (!fill(m_pData + m_nSize, n))
+            return false;
+        m_nSize += n;
+        return true;
+    }
+
     // The capacity that n more appends one by one would reach, taken now: the
     // growths they would make are worked out, not performed.
     void ReservaParaAcrescimos(int n)

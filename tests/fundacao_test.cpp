@@ -243,6 +243,39 @@ TEST(CopiaElementos, BlocksLandPackedAndNothingPastThem)
     tolv::CopiaElementos(nullptr, 40, nullptr, 48, 0, 40);
 }
 
+// Records of a head of 4 or 8 bytes and a structure up to their end are made
+// whole, each head from the model and each structure from its source block;
+// other shapes are refused with nothing written.
+TEST(MontaElementos, HeadFromTheModelStructureFromTheSource)
+{
+    const unsigned char modelo[64] = {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8};
+    for (size_t cabeca : {size_t{4}, size_t{8}})
+        for (size_t tamanho : {size_t{16}, size_t{17}, size_t{24}, size_t{40}, size_t{304}}) {
+            const size_t passo = cabeca + tamanho, n = 5, passoOrigem = tamanho + 3;
+            std::vector<unsigned char> src(n * passoOrigem);
+            for (size_t i = 0; i < src.size(); ++i)
+                src[i] = static_cast<unsigned char>(i * 29 + 3);
+            std::vector<unsigned char> dst(n * passo + 16, 0xEE);
+            ASSERT_TRUE(
+                tolv::MontaElementos(dst.data() + 1, passo, modelo, cabeca, src.data(), passoOrigem, n, tamanho))
+                << cabeca << "+" << tamanho;
+            for (size_t k = 0; k < n; ++k) {
+                const unsigned char* e = dst.data() + 1 + k * passo;
+                ASSERT_EQ(std::memcmp(e, modelo, cabeca), 0)
+                    << "head of record " << k << ", " << cabeca << "+" << tamanho;
+                ASSERT_EQ(std::memcmp(e + cabeca, src.data() + k * passoOrigem, tamanho), 0)
+                    << "structure of record " << k << ", " << cabeca << "+" << tamanho;
+            }
+            EXPECT_EQ(dst[0], 0xEE);
+            EXPECT_TRUE(std::all_of(dst.begin() + 1 + n * passo, dst.end(), [](unsigned char c) { return c == 0xEE; }));
+        }
+    std::vector<unsigned char> src(64, 1), dst(64, 0xEE);
+    EXPECT_FALSE(tolv::MontaElementos(dst.data(), 32, modelo, 16, src.data(), 16, 2, 16)) << "head of 16";
+    EXPECT_FALSE(tolv::MontaElementos(dst.data(), 32, modelo, 8, src.data(), 16, 2, 16)) << "bytes after the structure";
+    EXPECT_FALSE(tolv::MontaElementos(dst.data(), 20, modelo, 8, src.data(), 12, 2, 12)) << "structure of 12";
+    EXPECT_TRUE(std::all_of(dst.begin(), dst.end(), [](unsigned char c) { return c == 0xEE; }));
+}
+
 // Every length around the widths of the loads (4, 16, 32 and 64 bytes) at
 // every alignment: equal blocks answer equal, and a single byte changed
 // anywhere, at either end included, answers different.
