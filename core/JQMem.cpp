@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 #include <ucontext.h>
 
 #include <immintrin.h>
@@ -535,15 +536,12 @@ template <size_t kCabeca>
 __attribute__((target("sse2"))) void MontaSse2(unsigned char* d, size_t passo, const unsigned char* m,
                                                const unsigned char* s, size_t po, size_t n, size_t tamanho)
 {
-    const __m128i cabeca = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(m));
-    uint32_t cabeca4;
-    __builtin_memcpy(&cabeca4, m, 4);
+    std::conditional_t<kCabeca == 8, uint64_t, uint32_t> cabeca;
+    static_assert(sizeof cabeca == kCabeca);
+    __builtin_memcpy(&cabeca, m, kCabeca);
     const size_t ultimo = tamanho - 16;
     for (; n > 0; --n, d += passo, s += po) {
-        if constexpr (kCabeca == 8)
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(d), cabeca);
-        else
-            __builtin_memcpy(d, &cabeca4, 4);
+        __builtin_memcpy(d, &cabeca, kCabeca);
         unsigned char* img = d + kCabeca;
         for (size_t i = 0; i < ultimo; i += 16)
             _mm_storeu_si128(reinterpret_cast<__m128i*>(img + i),

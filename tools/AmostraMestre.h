@@ -1,6 +1,8 @@
 // Realistic master tables for the tool, the benchmarks and the tests.
 #pragma once
 
+#include <algorithm>
+
 #include "tools/AmostraRE.h"
 
 namespace amostra {
@@ -16,8 +18,7 @@ struct FormaAutorizacoes {
 // 10 each, so that the table grows with its rules (see FormaOperacaoDe).
 inline FormaAutorizacoes FormaAutorizacoesDe(int itens)
 {
-    const int abaixo = itens < 10 ? itens : 10;
-    return FormaAutorizacoes{itens, abaixo, abaixo};
+    return FormaAutorizacoes{itens, std::min(itens, 10), std::min(itens, 10)};
 }
 
 TCMMestreAutorizacoes Regra(Gerador& g, int grupos = 2, int usuarios = 3);

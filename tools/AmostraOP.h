@@ -1,6 +1,8 @@
 // Realistic operations for the tool, the benchmarks and the tests.
 #pragma once
 
+#include <algorithm>
+
 #include "tools/AmostraRE.h"
 
 namespace amostra {
@@ -18,8 +20,7 @@ struct FormaOperacao {
 // thousand-relationship operation a billion lines).
 inline FormaOperacao FormaOperacaoDe(int itens)
 {
-    const int abaixo = itens < 10 ? itens : 10;
-    return FormaOperacao{itens, abaixo, abaixo};
+    return FormaOperacao{itens, std::min(itens, 10), std::min(itens, 10)};
 }
 
 TCMOPRateio RateioOP(Gerador& g, int linhas = 2);
