@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include <emmintrin.h>
+
 #include "core/Aninhados.h"
 #include "core/JQMem.h"
 
@@ -95,6 +97,47 @@ size_t ContaLinhas(const TXGerencialComposto& c)
     return n;
 }
 
+// The lines of one group, each written whole in one pass: the value, eight
+// zero bytes, the two accounts, the entry date, then zeros to the end.
+__attribute__((target("sse2"))) _REG_EF_NF_GERENCIAL_PS* LinhasSse2(_REG_EF_NF_GERENCIAL_PS* p, const TCMGerencial* g,
+                                                                    int n, unsigned short data) noexcept
+{
+    static_assert(sizeof(_REG_EF_NF_GERENCIAL_PS) == 56 && offsetof(_REG_EF_NF_GERENCIAL_PS, DataEntrada) == 24);
+    static_assert(offsetof(tagREG_CM_GERENCIALPS, PonteiroClassificacao) == 16 &&
+                  offsetof(tagREG_CM_GERENCIALPS, PonteiroGerencial) == 20);
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i dia = _mm_cvtsi32_si128(data);
+    for (; n > 0; --n, ++g, ++p) {
+        const auto* s = reinterpret_cast<const unsigned char*>(TCMGerencial::ImagemParaEscrita(*g));
+        auto* o = reinterpret_cast<unsigned char*>(p);
+        const __m128i valor = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s));
+        const __m128i contas = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + 16));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o), valor);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 16), _mm_unpacklo_epi64(contas, dia));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 32), zero);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(o + 48), zero);
+    }
+    return p;
+}
+
+// The kept rates after the first, each structure moved as 16 + 16 + 8 bytes.
+__attribute__((target("sse2"))) void AliquotasSse2(_REG_ALIQUOTASICMSPS* q, const TEFMovimentoAliquotaICMS* a, int n,
+                                                   const TEFMovimentoAliquotaICMS* primeira) noexcept
+{
+    static_assert(sizeof(_REG_ALIQUOTASICMSPS) == 40);
+    for (; n > 0; --n, ++a) {
+        if (a == primeira || a->GetPercentualAliquotaICMS() == 0)
+            continue;
+        const auto* s = reinterpret_cast<const unsigned char*>(TEFMovimentoAliquotaICMS::ImagemParaEscrita(*a));
+        auto* o = reinterpret_cast<unsigned char*>(q++);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_loadu_si128(reinterpret_cast<const __m128i*>(s)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 16), _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 16)));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(o + 32), _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + 32)));
+    }
+}
+
+const bool g_sse2 = __builtin_cpu_supports("sse2");
+
 template <class T> bool Cabe(const T_Lista<T>& l) { return static_cast<size_t>(l.GetSize()) <= kMaxContagem; }
 
 } // namespace
@@ -141,16 +184,20 @@ void TEFMovimento::CopiarPara(_REG_ESCRITAFISCALPS* dst,
         dst->ValorICMS = primeira->GetValorICMS();
         if (mantidas > 1) {
             // The storage the appends one by one would reach, then the rates
-            // straight into their slots.
+            // straight into their slots, each written once.
             aliquotas->ReservaParaAcrescimos(static_cast<int>(mantidas - 1));
-            const int base = aliquotas->GetSize();
-            aliquotas->SetSize(base + static_cast<int>(mantidas - 1));
-            _REG_ALIQUOTASICMSPS* q = aliquotas->GetData() + base;
-            for (int k = 0; k < m_AliquotaICMS.GetSize(); ++k) {
-                const TEFMovimentoAliquotaICMS* a = m_AliquotaICMS.GetPtr(k);
-                if (a != primeira && a->GetPercentualAliquotaICMS() != 0)
-                    tolv::Escritor::Escreve(*a, q++);
-            }
+            aliquotas->AcrescentaFeitos(static_cast<int>(mantidas - 1), [this, primeira](_REG_ALIQUOTASICMSPS* q, int) {
+                if (g_sse2) {
+                    AliquotasSse2(q, m_AliquotaICMS.GetPtr(0), m_AliquotaICMS.GetSize(), primeira);
+                    return true;
+                }
+                for (int k = 0; k < m_AliquotaICMS.GetSize(); ++k) {
+                    const TEFMovimentoAliquotaICMS* a = m_AliquotaICMS.GetPtr(k);
+                    if (a != primeira && a->GetPercentualAliquotaICMS() != 0)
+                        tolv::Escritor::Escreve(*a, q++);
+                }
+                return true;
+            });
         }
     }
 
@@ -158,17 +205,25 @@ void TEFMovimento::CopiarPara(_REG_ESCRITAFISCALPS* dst,
     // entry date; lines of the same account are not merged.
     if (linhas > 0) {
         _REG_EF_NF_GERENCIAL_PS* p = tolv::NovoArrayBruto<_REG_EF_NF_GERENCIAL_PS>(linhas);
-        std::memset(static_cast<void*>(p), 0, linhas * sizeof *p);
         dst->TamanhoGerencial = static_cast<unsigned short>(linhas);
         dst->pGerencial = p;
         const unsigned short data = m_ps.DataEntrada;
-        ParaCadaLinha(m_GerencialComposto, [&p, data](const TCMGerencial& g) {
-            p->Valor = g.GetValor();
-            p->PonteiroClassificacao = g.GetPonteiroClassificacao();
-            p->PonteiroGerencial = g.GetPonteiroGerencial();
-            p->DataEntrada = data;
-            ++p;
-        });
+        if (g_sse2) {
+            const T_Lista<TXGerencialSimples>& grupos = m_GerencialComposto.GetListaGerencial();
+            for (int k = 0; k < grupos.GetSize(); ++k) {
+                const T_Lista<TCMGerencial>& l = grupos.GetPtr(k)->GetListaGerencial();
+                p = LinhasSse2(p, l.GetPtr(0), l.GetSize(), data);
+            }
+        } else {
+            std::memset(static_cast<void*>(p), 0, linhas * sizeof *p);
+            ParaCadaLinha(m_GerencialComposto, [&p, data](const TCMGerencial& g) {
+                p->Valor = g.GetValor();
+                p->PonteiroClassificacao = g.GetPonteiroClassificacao();
+                p->PonteiroGerencial = g.GetPonteiroGerencial();
+                p->DataEntrada = data;
+                ++p;
+            });
+        }
     }
 
     tolv::EscreveLista(m_Parcela, dst->TamanhoFinanceiro, dst->pParcela);
