@@ -30,6 +30,13 @@
 // the address space is skipped with a message. bench/Metas.cpp reads the
 // targets off these names for every document present.
 //
+// A document whose caller sends more than the structure (blocks of its own
+// beside it, as the fiscal movement's items and further rates) gives R a
+//     static void Acompanhantes(const R& r, std::vector<std::vector<unsigned char>>& blocos);
+// with the images of those blocks; its CopiarPara(S*) sends them too, and
+// releases them (the last taken first) before the structure's arrays. The
+// floors take them after the tree's blocks and release them in that order.
+//
 // The record R needs a default constructor, CopiarPara(S*) and a copy
 // constructor. A record without CopiarDe(S*) (a document that only goes out)
 // has no reading benchmark; one without static ZerarDelete(S*) is released by
@@ -64,6 +71,7 @@ struct Arvore {
     size_t tamanhoTopo = 0;
     amostra::Blocos blocos;
     size_t bytes = 0; // everything written, the top structure included
+    std::vector<std::vector<unsigned char>> acompanhantes;
 };
 
 // What R's CopiarPara allocated under ps, released by R's ZerarDelete, or by
@@ -142,6 +150,16 @@ template <class R, class S> std::unique_ptr<Arvore> Constroi(Amostra<R> gera, in
     a->tamanhoTopo = sizeof(S);
     amostra::ListaBlocos(desc, &a->ps, a->blocos);
     a->bytes = amostra::Mede(desc, &a->ps).bytes;
+    if constexpr (requires(const R& r, std::vector<std::vector<unsigned char>>& v) { R::Acompanhantes(r, v); }) {
+        R::Acompanhantes(a->registro, a->acompanhantes);
+        std::vector<size_t> primeiro;
+        for (const std::vector<unsigned char>& v : a->acompanhantes) {
+            primeiro.push_back(a->blocos.blocos.size());
+            a->blocos.blocos.push_back({v.data(), v.size()});
+            a->bytes += v.size();
+        }
+        a->blocos.soltura.insert(a->blocos.soltura.begin(), primeiro.rbegin(), primeiro.rend());
+    }
     return a;
 }
 

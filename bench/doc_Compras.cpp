@@ -1,6 +1,10 @@
 // The documents besides the entry register, each with its sample tree of n
 // items (every nested level present). The fiscal movement goes outwards only
-// and the first-generation contract has no freeing of its own: neither is here.
+// (no reading); the first-generation contract has no freeing of its own (its
+// arrays are released by the walk of its description).
+#include <memory>
+#include <vector>
+
 #include "bench/Documentos.h"
 #include "tools/AmostraCC.h"
 #include "tools/AmostraCP.h"
@@ -55,15 +59,50 @@ void ContratoPrimeiro(TCMCCContrato& c, int n)
     amostra::ContratoCC(c, g, n);
 }
 
-// The fiscal movement goes out only, with the caller's array of the ICMS
-// rates that do not fit the header; the array is part of the writing.
+// The fiscal movement goes out only. Its caller sends, beside the structure,
+// the array of the ICMS rates that do not fit the header and each item in its
+// own structure (the movement's conversion does not carry them): the writing
+// and the floors take both.
 class MovimentoEF : public TEFMovimento {
 public:
+    using Aliquotas = CArray<_REG_ALIQUOTASICMSPS, const _REG_ALIQUOTASICMSPS&>;
+
     void CopiarPara(_REG_ESCRITAFISCALPS* ps) const
     {
-        CArray<_REG_ALIQUOTASICMSPS, const _REG_ALIQUOTASICMSPS&> aliquotas;
+        Aliquotas aliquotas;
         TEFMovimento::CopiarPara(ps, &aliquotas);
+        const std::unique_ptr<_REG_ITENS_NF_PS[]> itens = Itens();
         benchmark::DoNotOptimize(aliquotas.GetData());
+        benchmark::DoNotOptimize(itens.get());
+    }
+
+    static void Acompanhantes(const MovimentoEF& m, std::vector<std::vector<unsigned char>>& blocos)
+    {
+        Aliquotas aliquotas;
+        _REG_ESCRITAFISCALPS ps;
+        m.TEFMovimento::CopiarPara(&ps, &aliquotas);
+        TEFMovimento::ZerarDelete(&ps);
+        const auto* a = reinterpret_cast<const unsigned char*>(aliquotas.GetData());
+        if (aliquotas.GetSize() > 0)
+            blocos.emplace_back(a, a + aliquotas.GetSize() * sizeof(_REG_ALIQUOTASICMSPS));
+        const std::unique_ptr<_REG_ITENS_NF_PS[]> itens = m.Itens();
+        if (itens) {
+            const auto* i = reinterpret_cast<const unsigned char*>(itens.get());
+            blocos.emplace_back(i, i + m.GetQuantidadeItem() * sizeof(_REG_ITENS_NF_PS));
+        }
+    }
+
+private:
+    // The items, each by its own CopiarPara, in an array of the caller's.
+    std::unique_ptr<_REG_ITENS_NF_PS[]> Itens() const
+    {
+        const int n = GetQuantidadeItem();
+        if (n == 0)
+            return nullptr;
+        std::unique_ptr<_REG_ITENS_NF_PS[]> p(new _REG_ITENS_NF_PS[n]);
+        for (int k = 0; k < n; ++k)
+            GetPtrItem(k)->CopiarPara(&p[k]);
+        return p;
     }
 };
 

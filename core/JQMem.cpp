@@ -28,7 +28,9 @@
 #ifdef TOLV_ROTINAS_ASM
 extern "C" {
 // Copies n bytes upwards, with pecas in 16-byte pieces (SSE2), then 8, 4 and
-// single bytes; gives how many were not copied (0: all of them).
+// single bytes, and with pecas 2 first in 64-byte pieces (AVX; only for
+// blocks that do not overlap); gives how many were not copied (0: all of
+// them).
 size_t tolv_jq_copia(void* d, const void* s, size_t n, int pecas) __attribute__((visibility("hidden")));
 // Fills n bytes; gives how many were not filled.
 size_t tolv_jq_enche(void* d, int valor, size_t n) __attribute__((visibility("hidden")));
@@ -51,7 +53,10 @@ extern const char tolv_jq_sonda_fim[] __attribute__((visibility("hidden")));
 // current page in EAX. The piece copy and the piece fill (fills under 512
 // bytes) advance ESI, EDI and ECX only after a piece is stored (a faulting
 // access stores nothing), so a fault there goes on byte by byte from the
-// piece: the string instruction then stops at the exact byte.
+// piece: the string instruction then stops at the exact byte. A 64-byte piece
+// is two stores: the second may fault after the first, which the string
+// instruction then writes again with the same bytes (the blocks do not
+// overlap, so the source is as it was).
 // (The string copy alone is slow on some processors when the destination lies
 // a few bytes above the source, modulo the page; and its start costs more than
 // the last three bytes, which the piece copy moves one by one.)
@@ -77,6 +82,24 @@ tolv_jq_copia:
     cmpl $0, 24(%esp)
     je tolv_jq_copia_pc
 tolv_jq_copia_pecas:
+    cmpl $2, 24(%esp)
+    jne 0f
+    cmpl $64, %ecx
+    jb 7f
+    .p2align 4
+6:
+    vmovdqu (%esi), %ymm0
+    vmovdqu 32(%esi), %ymm1
+    vmovdqu %ymm0, (%edi)
+    vmovdqu %ymm1, 32(%edi)
+    addl $64, %esi
+    addl $64, %edi
+    subl $64, %ecx
+    cmpl $64, %ecx
+    jae 6b
+7:
+    vzeroupper
+0:
     cmpl $16, %ecx
     jb 2f
     .p2align 4
@@ -218,6 +241,7 @@ __attribute__((tls_model("initial-exec"))) thread_local Guarda t_guarda;
 
 #ifdef TOLV_ROTINAS_ASM
 const bool g_sse2 = __builtin_cpu_supports("sse2");
+const bool g_avx = __builtin_cpu_supports("avx");
 #endif
 
 struct sigaction g_anteriorSegv;
@@ -365,8 +389,10 @@ void* JQMemCpy(void* dst, const void* src, size_t n, const char*, int)
 #ifdef TOLV_ROTINAS_ASM
     const auto* d = static_cast<const unsigned char*>(dst);
     const auto* s = static_cast<const unsigned char*>(src);
-    if (!(d > s && d < s + n))
-        return tolv_jq_copia(dst, src, n, g_sse2) == 0 ? dst : nullptr;
+    if (!(d > s && d < s + n)) {
+        const int pecas = g_avx && (d >= s + n || s >= d + n) ? 2 : g_sse2 ? 1 : 0;
+        return tolv_jq_copia(dst, src, n, pecas) == 0 ? dst : nullptr;
+    }
 #endif
     Guarda& g = t_guarda;
     if (sigsetjmp(g.salto, 0) != 0)
