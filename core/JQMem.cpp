@@ -224,6 +224,15 @@ tolv_jq_sonda_fim:
 )");
 #endif
 
+namespace {
+
+// The processor's moves, read once.
+const bool g_temSse2 = __builtin_cpu_supports("sse2");
+const bool g_temAvx = __builtin_cpu_supports("avx");
+const bool g_temAvx2 = __builtin_cpu_supports("avx2");
+
+} // namespace
+
 // The guard: a SIGSEGV/SIGBUS handler that jumps back into the guarded routine
 // when the fault happened inside one; any other fault goes to the handler that
 // was installed before.
@@ -238,11 +247,6 @@ struct Guarda {
 // Initial-exec: the library is loaded with the program, and the guard is on
 // the path of every record copy.
 __attribute__((tls_model("initial-exec"))) thread_local Guarda t_guarda;
-
-#ifdef TOLV_ROTINAS_ASM
-const bool g_sse2 = __builtin_cpu_supports("sse2");
-const bool g_avx = __builtin_cpu_supports("avx");
-#endif
 
 struct sigaction g_anteriorSegv;
 struct sigaction g_anteriorBus;
@@ -390,7 +394,7 @@ void* JQMemCpy(void* dst, const void* src, size_t n, const char*, int)
     const auto* d = static_cast<const unsigned char*>(dst);
     const auto* s = static_cast<const unsigned char*>(src);
     if (!(d > s && d < s + n)) {
-        const int pecas = g_avx && (d >= s + n || s >= d + n) ? 2 : g_sse2 ? 1 : 0;
+        const int pecas = g_temAvx && (d >= s + n || s >= d + n) ? 2 : g_temSse2 ? 1 : 0;
         return tolv_jq_copia(dst, src, n, pecas) == 0 ? dst : nullptr;
     }
 #endif
@@ -602,10 +606,6 @@ __attribute__((target("sse2"))) void Elementos24Sse2(unsigned char* d, size_t pd
                          _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + ultimo)));
     }
 }
-
-const bool g_temSse2 = __builtin_cpu_supports("sse2");
-const bool g_temAvx = __builtin_cpu_supports("avx");
-const bool g_temAvx2 = __builtin_cpu_supports("avx2");
 
 // (This file is built without the compiler's own memory routines: the
 // unaligned loads are asked for by name.)
