@@ -66,7 +66,8 @@ inline bool Sobrepoe(const void* a, size_t na, const void* b, size_t nb) noexcep
 // Copies n blocks of tamanho bytes from src, passoOrigem bytes apart, to dst,
 // passoDestino bytes apart (the structures inside a list's records to or from
 // an array of them), by the widest moves the processor has. Unguarded: the
-// caller has checked both sides; the blocks do not overlap.
+// caller has checked both sides; the blocks do not overlap. Nothing outside
+// the blocks is read or written.
 TOLV_API void CopiaElementos(void* dst, size_t passoDestino, const void* src, size_t passoOrigem, size_t n,
                              size_t tamanho) noexcept;
 

@@ -208,6 +208,22 @@ TEST_F(GuardaTest, FaultMidwayKeepsEveryByteBeforeIt)
     }
 }
 
+// A list's structures are read up to the end of the last one and no further:
+// the source ends where the readable memory does.
+TEST_F(GuardaTest, ElementCopiesReadNothingPastTheLastBlock)
+{
+    for (size_t tamanho : {size_t{8}, size_t{16}, size_t{20}, size_t{24}, size_t{40}})
+        for (size_t folga : {size_t{0}, size_t{8}})
+            for (size_t n = 1; n <= 9; ++n) {
+                const size_t passo = tamanho + folga;
+                const char* src = base + pagina - ((n - 1) * passo + tamanho);
+                std::vector<char> dst(n * tamanho);
+                tolv::CopiaElementos(dst.data(), tamanho, src, passo, n, tamanho);
+                EXPECT_EQ(std::memcmp(dst.data() + (n - 1) * tamanho, base + pagina - tamanho, tamanho), 0)
+                    << n << " blocks of " << tamanho << ", " << passo << " apart";
+            }
+}
+
 TEST_F(GuardaTest, ReadableBytesStopAtTheUnreadablePage)
 {
     EXPECT_EQ(tolv::JQMemLegivel(base + pagina - 10, 4), 4u);
@@ -225,22 +241,22 @@ TEST_F(GuardaTest, ReadableBytesStopAtTheUnreadablePage)
 TEST(CopiaElementos, BlocksLandPackedAndNothingPastThem)
 {
     for (size_t tamanho = 1; tamanho <= 100; ++tamanho)
-        for (size_t folga : {size_t{0}, size_t{1}, size_t{8}, size_t{13}}) {
-            const size_t passo = tamanho + folga;
-            const size_t n = 7;
-            std::vector<unsigned char> src(n * passo + 1);
-            for (size_t i = 0; i < src.size(); ++i)
-                src[i] = static_cast<unsigned char>(i * 31 + 7);
-            std::vector<unsigned char> dst(n * tamanho + 16, 0xEE);
-            tolv::CopiaElementos(dst.data() + 1, tamanho, src.data() + 1, passo, n, tamanho);
-            for (size_t k = 0; k < n; ++k)
-                ASSERT_EQ(std::memcmp(dst.data() + 1 + k * tamanho, src.data() + 1 + k * passo, tamanho), 0)
-                    << "block " << k << " of " << tamanho << " bytes, " << passo << " apart";
-            EXPECT_EQ(dst[0], 0xEE) << tamanho << " bytes";
-            EXPECT_TRUE(
-                std::all_of(dst.begin() + 1 + n * tamanho, dst.end(), [](unsigned char c) { return c == 0xEE; }))
-                << tamanho << " bytes, " << passo << " apart";
-        }
+        for (size_t folga : {size_t{0}, size_t{1}, size_t{8}, size_t{13}})
+            for (size_t n : {size_t{1}, size_t{4}, size_t{5}, size_t{7}, size_t{8}, size_t{9}, size_t{13}}) {
+                const size_t passo = tamanho + folga;
+                std::vector<unsigned char> src(n * passo + 1);
+                for (size_t i = 0; i < src.size(); ++i)
+                    src[i] = static_cast<unsigned char>(i * 31 + 7);
+                std::vector<unsigned char> dst(n * tamanho + 16, 0xEE);
+                tolv::CopiaElementos(dst.data() + 1, tamanho, src.data() + 1, passo, n, tamanho);
+                for (size_t k = 0; k < n; ++k)
+                    ASSERT_EQ(std::memcmp(dst.data() + 1 + k * tamanho, src.data() + 1 + k * passo, tamanho), 0)
+                        << "block " << k << " of " << n << ", " << tamanho << " bytes, " << passo << " apart";
+                EXPECT_EQ(dst[0], 0xEE) << tamanho << " bytes";
+                EXPECT_TRUE(
+                    std::all_of(dst.begin() + 1 + n * tamanho, dst.end(), [](unsigned char c) { return c == 0xEE; }))
+                    << tamanho << " bytes, " << passo << " apart";
+            }
     tolv::CopiaElementos(nullptr, 40, nullptr, 48, 0, 40);
 }
 
