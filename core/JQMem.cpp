@@ -531,6 +531,23 @@ void ElementosPorMemcpy(unsigned char* d, size_t pd, const unsigned char* s, siz
         std::memcpy(d, s, tamanho);
 }
 
+// Blocks of 4 to 15 bytes: two moves of U, the second ending at the block's
+// end (they overlap below twice its width), loaded before they are stored.
+template <class U>
+__attribute__((target("sse2"))) void ElementosCurtos(unsigned char* d, size_t pd, const unsigned char* s, size_t po,
+                                                     size_t n, size_t tamanho)
+{
+    const size_t ultimo = tamanho - sizeof(U);
+    for (; n > 0; --n, d += pd, s += po) {
+        U a;
+        U b;
+        __builtin_memcpy(&a, s, sizeof a);
+        __builtin_memcpy(&b, s + ultimo, sizeof b);
+        __builtin_memcpy(d, &a, sizeof a);
+        __builtin_memcpy(d + ultimo, &b, sizeof b);
+    }
+}
+
 // Moves of 16 (32) bytes, the last one ending at the block's end (it may
 // overlap the one before): blocks of at least 16 (32) bytes.
 __attribute__((target("sse2"))) void ElementosSse2(unsigned char* d, size_t pd, const unsigned char* s, size_t po,
@@ -578,6 +595,26 @@ __attribute__((target("sse2"))) void MontaSse2(unsigned char* d, size_t passo, c
                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(img + ultimo),
                          _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + ultimo)));
+    }
+}
+
+// The same for structures of 8 to 15 bytes: two 8-byte moves, the second
+// ending at the structure's end.
+template <size_t kCabeca>
+__attribute__((target("sse2"))) void MontaCurtos(unsigned char* d, size_t passo, const unsigned char* m,
+                                                 const unsigned char* s, size_t po, size_t n, size_t tamanho)
+{
+    std::conditional_t<kCabeca == 8, uint64_t, uint32_t> cabeca;
+    __builtin_memcpy(&cabeca, m, kCabeca);
+    const size_t ultimo = tamanho - 8;
+    for (; n > 0; --n, d += passo, s += po) {
+        uint64_t a;
+        uint64_t b;
+        __builtin_memcpy(&a, s, 8);
+        __builtin_memcpy(&b, s + ultimo, 8);
+        __builtin_memcpy(d, &cabeca, kCabeca);
+        __builtin_memcpy(d + kCabeca, &a, 8);
+        __builtin_memcpy(d + kCabeca + ultimo, &b, 8);
     }
 }
 
@@ -708,18 +745,27 @@ void tolv::CopiaElementos(void* dst, size_t passoDestino, const void* src, size_
         copia = Elementos24Sse2;
     else if (g_temSse2 && tamanho >= 16)
         copia = ElementosSse2;
+    else if (g_temSse2 && tamanho >= 8)
+        copia = ElementosCurtos<uint64_t>;
+    else if (g_temSse2 && tamanho >= 4)
+        copia = ElementosCurtos<uint32_t>;
     copia(d, passoDestino, s, passoOrigem, n, tamanho);
 }
 
 bool tolv::MontaElementos(void* dst, size_t passo, const void* modelo, size_t desloc, const void* src,
                           size_t passoOrigem, size_t n, size_t tamanho) noexcept
 {
-    if (!g_temSse2 || tamanho < 16 || desloc + tamanho != passo || (desloc != 4 && desloc != 8))
+    if (!g_temSse2 || tamanho < 8 || desloc + tamanho != passo || (desloc != 4 && desloc != 8))
         return false;
     auto* d = static_cast<unsigned char*>(dst);
     const auto* m = static_cast<const unsigned char*>(modelo);
     const auto* s = static_cast<const unsigned char*>(src);
-    if (desloc == 8)
+    if (tamanho < 16) {
+        if (desloc == 8)
+            MontaCurtos<8>(d, passo, m, s, passoOrigem, n, tamanho);
+        else
+            MontaCurtos<4>(d, passo, m, s, passoOrigem, n, tamanho);
+    } else if (desloc == 8)
         MontaSse2<8>(d, passo, m, s, passoOrigem, n, tamanho);
     else
         MontaSse2<4>(d, passo, m, s, passoOrigem, n, tamanho);

@@ -75,7 +75,7 @@ TOLV_API void CopiaElementos(void* dst, size_t passoDestino, const void* src, si
 // followed by the tamanho bytes from src, passoOrigem bytes apart (the
 // records of a list read from an array of their structures, made as copies
 // of one model record), in one pass. Only for the shape of such records: a
-// head of 4 or 8 bytes and a structure of at least 16 bytes up to the end;
+// head of 4 or 8 bytes and a structure of at least 8 bytes up to the end;
 // false, with nothing written, for any other shape or where the processor
 // lacks the moves. Unguarded, like CopiaElementos.
 TOLV_API bool MontaElementos(void* dst, size_t passo, const void* modelo, size_t desloc, const void* src,

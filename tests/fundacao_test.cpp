@@ -267,7 +267,8 @@ TEST(MontaElementos, HeadFromTheModelStructureFromTheSource)
 {
     const unsigned char modelo[64] = {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8};
     for (size_t cabeca : {size_t{4}, size_t{8}})
-        for (size_t tamanho : {size_t{16}, size_t{17}, size_t{24}, size_t{40}, size_t{304}}) {
+        for (size_t tamanho : {size_t{8}, size_t{9}, size_t{12}, size_t{15}, size_t{16}, size_t{17}, size_t{24},
+                               size_t{40}, size_t{304}}) {
             const size_t passo = cabeca + tamanho, n = 5, passoOrigem = tamanho + 3;
             std::vector<unsigned char> src(n * passoOrigem);
             for (size_t i = 0; i < src.size(); ++i)
@@ -289,7 +290,7 @@ TEST(MontaElementos, HeadFromTheModelStructureFromTheSource)
     std::vector<unsigned char> src(64, 1), dst(64, 0xEE);
     EXPECT_FALSE(tolv::MontaElementos(dst.data(), 32, modelo, 16, src.data(), 16, 2, 16)) << "head of 16";
     EXPECT_FALSE(tolv::MontaElementos(dst.data(), 32, modelo, 8, src.data(), 16, 2, 16)) << "bytes after the structure";
-    EXPECT_FALSE(tolv::MontaElementos(dst.data(), 20, modelo, 8, src.data(), 12, 2, 12)) << "structure of 12";
+    EXPECT_FALSE(tolv::MontaElementos(dst.data(), 11, modelo, 4, src.data(), 7, 2, 7)) << "structure of 7";
     EXPECT_TRUE(std::all_of(dst.begin(), dst.end(), [](unsigned char c) { return c == 0xEE; }));
 }
 
