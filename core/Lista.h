@@ -120,8 +120,8 @@ public:
         m_a.SetSize(n);
         if constexpr (tolv::kCopiaPorBytes<T>) {
             if (n > 0)
-                std::memcpy(static_cast<void*>(m_a.GetData()), static_cast<const void*>(src.GetData()),
-                            sizeof(T) * static_cast<size_t>(n));
+                tolv::CopiaBytes(static_cast<void*>(m_a.GetData()), static_cast<const void*>(src.GetData()),
+                                 sizeof(T) * static_cast<size_t>(n));
             return;
         }
         for (int i = 0; i < n; ++i)

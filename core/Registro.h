@@ -94,9 +94,12 @@ public:                                                                         
     static S* ImagemParaLeitura(T& r) noexcept { return &r.m_ps; }                                                     \
     void CopiarDe(S* src, tolv::ParaLeitura)                                                                           \
     {                                                                                                                  \
-        if (tolv::Sobrepoe(src, sizeof(S), this, sizeof(*this)))                                                       \
+        if (tolv::Sobrepoe(src, sizeof(S), this, sizeof(*this))) {                                                     \
             Limpar();                                                                                                  \
-        std::memmove(static_cast<void*>(&m_ps), src, sizeof m_ps);                                                     \
+            std::memmove(static_cast<void*>(&m_ps), src, sizeof m_ps);                                                 \
+        } else {                                                                                                       \
+            tolv::CopiaEstrutura<sizeof(S)>(&m_ps, src);                                                               \
+        }                                                                                                              \
     }                                                                                                                  \
                                                                                                                        \
 private:                                                                                                               \
@@ -112,7 +115,7 @@ public:
 public:                                                                                                                \
     using TipoEscrita = T;                                                                                             \
     using EscritaPorBytes = T;                                                                                         \
-    void CopiarPara(S* dst, tolv::ParaEscrita) const { std::memcpy(static_cast<void*>(dst), &m_ps, sizeof m_ps); }     \
+    void CopiarPara(S* dst, tolv::ParaEscrita) const { tolv::CopiaEstrutura<sizeof(S)>(dst, &m_ps); }                  \
     static const S* ImagemParaEscrita(const T& r) noexcept { return &r.m_ps; }
 
 // Same for a structure with nested arrays or texts: CopiarPara(S*) and this
@@ -123,7 +126,7 @@ public:                                                                         
     using TipoEscrita = T;                                                                                             \
     void CopiarPara(S* dst, tolv::ParaEscrita) const                                                                   \
     {                                                                                                                  \
-        std::memcpy(static_cast<void*>(dst), &m_ps, sizeof m_ps);                                                      \
+        tolv::CopiaEstrutura<sizeof(S)>(dst, &m_ps);                                                                   \
         EscreveAninhados(dst);                                                                                         \
     }                                                                                                                  \
                                                                                                                        \

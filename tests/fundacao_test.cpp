@@ -260,6 +260,34 @@ TEST(CopiaElementos, BlocksLandPackedAndNothingPastThem)
     tolv::CopiaElementos(nullptr, 40, nullptr, 48, 0, 40);
 }
 
+// Every length around the widths of the moves and the bound where the C
+// library's copy takes over, at several alignments of either block: the bytes
+// land and nothing around them is written.
+TEST(CopiaBytes, EveryLengthAndAlignmentNothingOutside)
+{
+    std::vector<size_t> tamanhos;
+    for (size_t n = 0; n <= 300; ++n)
+        tamanhos.push_back(n);
+    for (size_t n : {size_t{1448}, size_t{3512}, size_t{32767}, size_t{32768}, size_t{32769}, size_t{70001}})
+        tamanhos.push_back(n);
+    std::vector<unsigned char> src(70001 + 64);
+    for (size_t i = 0; i < src.size(); ++i)
+        src[i] = static_cast<unsigned char>(i * 31 + 7);
+    for (size_t n : tamanhos)
+        for (size_t ao : {size_t{0}, size_t{4}, size_t{13}})
+            for (size_t ad : {size_t{0}, size_t{8}, size_t{31}}) {
+                std::vector<unsigned char> dst(n + 64, 0xEE);
+                tolv::CopiaBytes(dst.data() + ad, src.data() + ao, n);
+                ASSERT_EQ(std::memcmp(dst.data() + ad, src.data() + ao, n), 0) << n << " bytes, " << ao << "/" << ad;
+                ASSERT_TRUE(std::all_of(dst.begin(), dst.begin() + static_cast<std::ptrdiff_t>(ad),
+                                        [](unsigned char c) { return c == 0xEE; }))
+                    << n << " bytes, " << ao << "/" << ad;
+                ASSERT_TRUE(std::all_of(dst.begin() + static_cast<std::ptrdiff_t>(ad + n), dst.end(),
+                                        [](unsigned char c) { return c == 0xEE; }))
+                    << n << " bytes, " << ao << "/" << ad;
+            }
+}
+
 // Records of a head of 4 or 8 bytes and a structure up to their end are made
 // whole, each head from the model and each structure from its source block;
 // other shapes are refused with nothing written.
