@@ -72,7 +72,8 @@ template <class S, size_t N> struct PlanoIgual {
     unsigned nBlocos = 0;
     // Whole structures with the same bytes are equal at once: set when every
     // kind of the plan says so and its blocks are several and cover at least
-    // half the structure (a difference in a field left out costs one more run).
+    // half the structure, or the structure takes no more than two 32-byte
+    // loads (a difference in a field left out costs one more run).
     bool inteira = false;
 
     bool operator()(const S& a, const S& b) const
@@ -132,7 +133,7 @@ template <class S, size_t N> consteval PlanoIgual<S, N> MontaPlano(std::array<Pa
         coberto += r.blocos[i].tamanho;
     for (unsigned i = 0; i < n; ++i)
         bastam = bastam && r.passos[i].bastamBytes;
-    r.inteira = bastam && r.nBlocos > 1 && 2 * coberto >= sizeof(S);
+    r.inteira = bastam && r.nBlocos > 1 && (2 * coberto >= sizeof(S) || sizeof(S) <= 64);
     return r;
 }
 
