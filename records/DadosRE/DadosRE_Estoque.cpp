@@ -160,10 +160,10 @@ void TCMREEntradaEstoque::EscreveAninhados(_REG_ENTRADA_ESTOQUE_ENTRADAPS* dst) 
 {
     tolv::ZeraAninhados(dst);
     try {
-        tolv::EscreveTexto(m_ArmaFogo_Descricao, dst->TamArmaFogo_Descricao, dst->pArmaFogo_Descricao);
         tolv::EscreveLista(m_GerencialSaida, dst->QtdGerencialSaida, dst->pGerencialSaida);
         tolv::EscreveLista(m_Gerencial, dst->QtdGerencial, dst->pGerencial);
         tolv::EscreveLista(m_Composicao, dst->QtdComposicao, dst->pComposicao);
+        tolv::EscreveTexto(m_ArmaFogo_Descricao, dst->TamArmaFogo_Descricao, dst->pArmaFogo_Descricao);
     } catch (...) {
         tolv::LiberaAninhados(dst, tolv::Liberacao::Delete);
         tolv::ZeraAninhados(dst);

@@ -116,28 +116,23 @@ void TCMRERegistroEntrada::CopiarPara(tagREG_ENTRADAPS* dst)
 
     m_ObservacaoGeral = Cortada(m_ObservacaoGeral);
     m_ObservacaoFisco = Cortada(m_ObservacaoFisco);
-
-    // The blocks in the order of the structure's fields, as a walk of its
-    // table meets them; the release gives them back in the same order. With
-    // the small texts taken last, the C library keeps them apart when the
-    // register is released, and its heap is not given back to the system only
-    // to be faulted in again by the next writing.
-    tolv::EscreveLista(CondicaoPgto.GetListaTitulo(), dst->QtdTituloImposto, dst->pTituloImposto);
-    tolv::EscreveValores(m_AssociacaoREOC, dst->QtdAssociacaoREOC, dst->pAssociacaoREOC,
-                         [](long chave, tagREG_RE_ASSOCIACAO_OCPS& e) { e.PonteiroOrdemCompra = chave; });
-    tolv::EscreveLista(m_Produto, dst->QtdProduto, dst->pProduto);
-    tolv::EscreveLista(m_Servico, dst->QtdServico, dst->pServico);
-    tolv::EscreveLista(CondicaoPgto.GetListaParcela(), dst->QtdParcela, dst->pParcela);
-    tolv::EscreveLista(m_Referidas, dst->QtdReferidas, dst->pReferidas);
-    tolv::EscreveLista(m_ObservacoesCFOP, dst->QtdObservacoesCFOP, dst->pObservacoesCFOP);
-
     tolv::EscreveTexto(m_ObservacaoGeral, dst->TamObservacaoGeral, dst->pObservacaoGeral);
     tolv::EscreveTexto(m_ObservacaoFisco, dst->TamObservacaoFisco, dst->pObservacaoFisco);
+
+    tolv::EscreveLista(m_Produto, dst->QtdProduto, dst->pProduto);
+    tolv::EscreveLista(m_Servico, dst->QtdServico, dst->pServico);
+    tolv::EscreveLista(m_Referidas, dst->QtdReferidas, dst->pReferidas);
+    tolv::EscreveLista(m_ObservacoesCFOP, dst->QtdObservacoesCFOP, dst->pObservacoesCFOP);
+    tolv::EscreveLista(CondicaoPgto.GetListaParcela(), dst->QtdParcela, dst->pParcela);
+    tolv::EscreveLista(CondicaoPgto.GetListaTitulo(), dst->QtdTituloImposto, dst->pTituloImposto);
 
     dst->PonteiroTipoPeriodo = CondicaoPgto.GetPonteiroTipoPeriodo();
     dst->PonteiroTipoCobranca = CondicaoPgto.GetPonteiroTipoCobranca();
     tolv::fk::Data::set(dst->RegDataPrimeiroVencimento, CondicaoPgto.GetRegDataPrimeiroVencimento());
     dst->PonteiroCondicaoPagamento = CondicaoPgto.GetPonteiroCondicaoPagamento();
+
+    tolv::EscreveValores(m_AssociacaoREOC, dst->QtdAssociacaoREOC, dst->pAssociacaoREOC,
+                         [](long chave, tagREG_RE_ASSOCIACAO_OCPS& e) { e.PonteiroOrdemCompra = chave; });
 }
 
 void TCMRERegistroEntrada::CopiarDe(tagREG_ENTRADAPS* src)
@@ -223,10 +218,10 @@ void SoltaProduto(const tagREG_ITEM_ENTRADA_PRODUTOPS& item, Liberacao modo)
     SoltaImpostos(item.pImposto, item.QtdImposto, modo);
     if (_REG_ENTRADA_ESTOQUE_ENTRADAPS* e = item.pEntradaEstoque) {
         for (unsigned k = 0; k < item.QtdEntradaEstoque; ++k) {
-            SoltaTexto(e[k].pArmaFogo_Descricao, e[k].TamArmaFogo_Descricao, modo);
             Solta(e[k].pGerencialSaida, e[k].QtdGerencialSaida, modo);
             Solta(e[k].pGerencial, e[k].QtdGerencial, modo);
             Solta(e[k].pComposicao, e[k].QtdComposicao, modo);
+            SoltaTexto(e[k].pArmaFogo_Descricao, e[k].TamArmaFogo_Descricao, modo);
         }
         Solta(e, 0, modo);
     }
@@ -246,18 +241,24 @@ void SoltaServico(const tagREG_ITEM_ENTRADA_SERVICOPS& item, Liberacao modo)
     SoltaImpostos(item.pImposto, item.QtdImposto, modo);
 }
 
-// Every block of the tree, an array's elements' blocks before the array, in
-// the order of the structure's fields (that of the writing): the tax titles,
-// the order links, the product items, the service items, the instalments, the
-// referred invoices, the CFOP notes (each note's text, which the receiver
-// owns, before them) and the texts. A null array is skipped whatever its
-// count.
+// Every block of the tree, innermost first: the texts, the flat arrays (and
+// each CFOP note's text, which the receiver owns), the tax titles, the product
+// items, the service items. A null array is skipped whatever its count.
 void Libera(tagREG_ENTRADAPS* ps, Liberacao modo)
 {
     if (!ps)
         return;
-    SoltaTitulos(*ps, modo);
+    SoltaTexto(ps->pObservacaoGeral, ps->TamObservacaoGeral, modo);
+    SoltaTexto(ps->pObservacaoFisco, ps->TamObservacaoFisco, modo);
     Solta(ps->pAssociacaoREOC, ps->QtdAssociacaoREOC, modo);
+    Solta(ps->pParcela, ps->QtdParcela, modo);
+    Solta(ps->pReferidas, ps->QtdReferidas, modo);
+    if (tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* o = ps->pObservacoesCFOP) {
+        for (unsigned k = 0; k < ps->QtdObservacoesCFOP; ++k)
+            SoltaTexto(o[k].pObservacao, o[k].TamObservacao, modo);
+        Solta(o, 0, modo);
+    }
+    SoltaTitulos(*ps, modo);
     if (ps->pProduto) {
         for (unsigned k = 0; k < ps->QtdProduto; ++k)
             SoltaProduto(ps->pProduto[k], modo);
@@ -268,15 +269,6 @@ void Libera(tagREG_ENTRADAPS* ps, Liberacao modo)
             SoltaServico(ps->pServico[k], modo);
         Solta(ps->pServico, 0, modo);
     }
-    Solta(ps->pParcela, ps->QtdParcela, modo);
-    Solta(ps->pReferidas, ps->QtdReferidas, modo);
-    if (tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* o = ps->pObservacoesCFOP) {
-        for (unsigned k = 0; k < ps->QtdObservacoesCFOP; ++k)
-            SoltaTexto(o[k].pObservacao, o[k].TamObservacao, modo);
-        Solta(o, 0, modo);
-    }
-    SoltaTexto(ps->pObservacaoGeral, ps->TamObservacaoGeral, modo);
-    SoltaTexto(ps->pObservacaoFisco, ps->TamObservacaoFisco, modo);
 }
 
 } // namespace
