@@ -178,15 +178,22 @@ template <class C> void SoltaTexto(char* p, C tamanho, Liberacao modo)
         tolv::LiberaTexto(p, modo);
 }
 
+// The blocks go back in the reverse of the order the writing takes them, the
+// last one taken first, as a stack unwinds. The C library then keeps the last
+// block apart from its heap top while the rest of the tree merges below it,
+// and the next writing takes the same memory again; released in the writing's
+// own order, a large register merged into the heap top, was given back to the
+// system and had to be faulted in again by the next writing.
+
 void SoltaTitulos(const tagREG_ENTRADAPS& ps, Liberacao modo)
 {
     if (!ps.pTituloImposto)
         return;
-    for (unsigned k = 0; k < ps.QtdTituloImposto; ++k) {
+    for (unsigned k = ps.QtdTituloImposto; k-- > 0;) {
         const tagREG_TITULO_IMPOSTOS_ENTRADAPS& t = ps.pTituloImposto[k];
         if (!t.pRateio)
             continue;
-        for (unsigned j = 0; j < t.QtdRateio; ++j)
+        for (unsigned j = t.QtdRateio; j-- > 0;)
             Solta(t.pRateio[j].pGerencial, t.pRateio[j].QtdGerencial, modo);
         Solta(t.pRateio, 0, modo);
     }
@@ -197,78 +204,80 @@ void SoltaImpostos(tagREG_ITEM_IMPOSTOPS* p, unsigned n, Liberacao modo)
 {
     if (!p)
         return;
-    for (unsigned k = 0; k < n; ++k)
+    for (unsigned k = n; k-- > 0;)
         Solta(p[k].pDeducao, p[k].QtdDeducao, modo);
     Solta(p, 0, modo);
 }
 
 void SoltaProduto(const tagREG_ITEM_ENTRADA_PRODUTOPS& item, Liberacao modo)
 {
-    if (tagREG_RATEIOPRODUTO_ENTRADAPS* r = item.pRateio) {
-        for (unsigned k = 0; k < item.QtdRateio; ++k) {
-            Solta(r[k].pGerencialOrigem, r[k].QtdGerencialOrigem, modo);
-            Solta(r[k].pGerencial, r[k].QtdGerencial, modo);
-            Solta(r[k].pGerencialFilialClassificacao, r[k].QtdGerencialFilialClassificacao, modo);
-            Solta(r[k].pAtivoImobilizado, r[k].QtdAtivoImobilizado, modo);
-        }
-        Solta(r, 0, modo);
-    }
-    Solta(item.pItemAssociacao, item.QtdItemAssociacao, modo);
-    Solta(item.pMargemLucro, item.QtdMargemLucro, modo);
-    SoltaImpostos(item.pImposto, item.QtdImposto, modo);
+    Solta(item.pTotais, item.QtdTotais, modo);
     if (_REG_ENTRADA_ESTOQUE_ENTRADAPS* e = item.pEntradaEstoque) {
-        for (unsigned k = 0; k < item.QtdEntradaEstoque; ++k) {
-            Solta(e[k].pGerencialSaida, e[k].QtdGerencialSaida, modo);
-            Solta(e[k].pGerencial, e[k].QtdGerencial, modo);
-            Solta(e[k].pComposicao, e[k].QtdComposicao, modo);
+        for (unsigned k = item.QtdEntradaEstoque; k-- > 0;) {
             SoltaTexto(e[k].pArmaFogo_Descricao, e[k].TamArmaFogo_Descricao, modo);
+            Solta(e[k].pComposicao, e[k].QtdComposicao, modo);
+            Solta(e[k].pGerencial, e[k].QtdGerencial, modo);
+            Solta(e[k].pGerencialSaida, e[k].QtdGerencialSaida, modo);
         }
         Solta(e, 0, modo);
     }
-    Solta(item.pTotais, item.QtdTotais, modo);
+    SoltaImpostos(item.pImposto, item.QtdImposto, modo);
+    Solta(item.pMargemLucro, item.QtdMargemLucro, modo);
+    Solta(item.pItemAssociacao, item.QtdItemAssociacao, modo);
+    if (tagREG_RATEIOPRODUTO_ENTRADAPS* r = item.pRateio) {
+        for (unsigned k = item.QtdRateio; k-- > 0;) {
+            Solta(r[k].pAtivoImobilizado, r[k].QtdAtivoImobilizado, modo);
+            Solta(r[k].pGerencialFilialClassificacao, r[k].QtdGerencialFilialClassificacao, modo);
+            Solta(r[k].pGerencial, r[k].QtdGerencial, modo);
+            Solta(r[k].pGerencialOrigem, r[k].QtdGerencialOrigem, modo);
+        }
+        Solta(r, 0, modo);
+    }
 }
 
 void SoltaServico(const tagREG_ITEM_ENTRADA_SERVICOPS& item, Liberacao modo)
 {
+    SoltaImpostos(item.pImposto, item.QtdImposto, modo);
+    Solta(item.pItemAssociacao, item.QtdItemAssociacao, modo);
     if (tagREG_RATEIOSERVICO_ENTRADAPS* r = item.pRateio) {
-        for (unsigned k = 0; k < item.QtdRateio; ++k) {
-            Solta(r[k].pGerencial, r[k].QtdGerencial, modo);
+        for (unsigned k = item.QtdRateio; k-- > 0;) {
             Solta(r[k].pGerencialFilialClassificacao, r[k].QtdGerencialFilialClassificacao, modo);
+            Solta(r[k].pGerencial, r[k].QtdGerencial, modo);
         }
         Solta(r, 0, modo);
     }
-    Solta(item.pItemAssociacao, item.QtdItemAssociacao, modo);
-    SoltaImpostos(item.pImposto, item.QtdImposto, modo);
 }
 
-// Every block of the tree, innermost first: the texts, the flat arrays (and
-// each CFOP note's text, which the receiver owns), the tax titles, the product
-// items, the service items. A null array is skipped whatever its count.
+// Every block of the tree, each array after its elements' blocks, last written
+// first: the order links, the tax titles, the instalments, the CFOP notes (each
+// note's text, which the receiver owns, before them), the referred invoices,
+// the service items, the product items and the two texts. A null array is
+// skipped whatever its count.
 void Libera(tagREG_ENTRADAPS* ps, Liberacao modo)
 {
     if (!ps)
         return;
-    SoltaTexto(ps->pObservacaoGeral, ps->TamObservacaoGeral, modo);
-    SoltaTexto(ps->pObservacaoFisco, ps->TamObservacaoFisco, modo);
     Solta(ps->pAssociacaoREOC, ps->QtdAssociacaoREOC, modo);
+    SoltaTitulos(*ps, modo);
     Solta(ps->pParcela, ps->QtdParcela, modo);
-    Solta(ps->pReferidas, ps->QtdReferidas, modo);
     if (tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* o = ps->pObservacoesCFOP) {
-        for (unsigned k = 0; k < ps->QtdObservacoesCFOP; ++k)
+        for (unsigned k = ps->QtdObservacoesCFOP; k-- > 0;)
             SoltaTexto(o[k].pObservacao, o[k].TamObservacao, modo);
         Solta(o, 0, modo);
     }
-    SoltaTitulos(*ps, modo);
-    if (ps->pProduto) {
-        for (unsigned k = 0; k < ps->QtdProduto; ++k)
-            SoltaProduto(ps->pProduto[k], modo);
-        Solta(ps->pProduto, 0, modo);
-    }
+    Solta(ps->pReferidas, ps->QtdReferidas, modo);
     if (ps->pServico) {
-        for (unsigned k = 0; k < ps->QtdServico; ++k)
+        for (unsigned k = ps->QtdServico; k-- > 0;)
             SoltaServico(ps->pServico[k], modo);
         Solta(ps->pServico, 0, modo);
     }
+    if (ps->pProduto) {
+        for (unsigned k = ps->QtdProduto; k-- > 0;)
+            SoltaProduto(ps->pProduto[k], modo);
+        Solta(ps->pProduto, 0, modo);
+    }
+    SoltaTexto(ps->pObservacaoFisco, ps->TamObservacaoFisco, modo);
+    SoltaTexto(ps->pObservacaoGeral, ps->TamObservacaoGeral, modo);
 }
 
 } // namespace
