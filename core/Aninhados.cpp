@@ -10,7 +10,7 @@ void LiberaArray(const AninhadoDesc& a, void* ptr, unsigned long count, Liberaca
         return;
     if (a.elemento && a.elemento->nAninhados > 0) {
         unsigned char* e = static_cast<unsigned char*>(ptr);
-        for (unsigned long k = 0; k < count; ++k)
+        for (unsigned long k = count; k-- > 0;)
             LiberaAninhados(*a.elemento, e + static_cast<size_t>(k) * a.elemento->tamanho, modo);
     }
     if (modo == Liberacao::Delete)
@@ -22,7 +22,7 @@ void LiberaArray(const AninhadoDesc& a, void* ptr, unsigned long count, Liberaca
 void LiberaAninhados(const EstruturaDesc& d, void* ps, Liberacao modo)
 {
     unsigned char* b = static_cast<unsigned char*>(ps);
-    for (unsigned i = 0; i < d.nAninhados; ++i) {
+    for (unsigned i = d.nAninhados; i-- > 0;) {
         const AninhadoDesc& a = d.aninhados[i];
         void* ptr;
         std::memcpy(&ptr, b + a.offsetPonteiro, sizeof ptr);

@@ -27,7 +27,13 @@ namespace tolv {
 enum class Liberacao { Delete, CoTaskMem };
 
 // Releases every nested array reachable from ps (innermost first). Counts and
-// pointers of ps itself are left as they were.
+// pointers of ps itself are left as they were. The walk goes from the last
+// slot to the first and from the last element to the first: the reverse of
+// the order in which a writing in the table's order takes the blocks, so the
+// block taken last goes back first and the C library keeps it apart from its
+// heap top while the rest of the tree merges below it (released in the
+// writing's order, a large tree merged into the heap top, went back to the
+// system and was faulted in again by the next writing).
 TOLV_API void LiberaAninhados(const EstruturaDesc& d, void* ps, Liberacao modo);
 // Releases one nested array of count elements of elem (their own arrays first).
 TOLV_API void LiberaArray(const AninhadoDesc& a, void* ptr, unsigned long count, Liberacao modo);
@@ -69,8 +75,7 @@ template <const EstruturaDesc& D, unsigned I> inline void LiberaSlot(unsigned ch
     if constexpr (SlotDeEstruturas<D, I>()) {
         if constexpr (a.elemento->nAninhados > 0) {
             constexpr unsigned passo = a.elemento->tamanho;
-            const unsigned long n = ContagemDe(b, a);
-            for (unsigned long k = 0; k < n; ++k)
+            for (unsigned long k = ContagemDe(b, a); k-- > 0;)
                 LiberaAninhadosDe<*a.elemento>(ptr + static_cast<size_t>(k) * passo, modo);
         }
     }
@@ -82,7 +87,10 @@ template <const EstruturaDesc& D, unsigned I> inline void LiberaSlot(unsigned ch
 
 template <const EstruturaDesc& D> void LiberaAninhadosDe(unsigned char* b, Liberacao modo) noexcept
 {
-    [ b, modo ]<unsigned... I>(std::integer_sequence<unsigned, I...>) { (LiberaSlot<D, I>(b, modo), ...); }
+    [ b, modo ]<unsigned... I>(std::integer_sequence<unsigned, I...>)
+    {
+        (LiberaSlot<D, D.nAninhados - 1 - I>(b, modo), ...);
+    }
     (std::make_integer_sequence<unsigned, D.nAninhados>{});
 }
 
@@ -129,8 +137,7 @@ template <class E, class C> inline void LiberaLista(E*& p, C count, Liberacao mo
     if (!p)
         return;
     if constexpr (Layout<E>::nAninhados > 0) {
-        const size_t n = Elementos(count);
-        for (size_t k = 0; k < n; ++k)
+        for (size_t k = Elementos(count); k-- > 0;)
             LiberaAninhadosDe<Layout<E>::desc>(reinterpret_cast<unsigned char*>(p + k), modo);
     }
     if (modo == Liberacao::Delete)
