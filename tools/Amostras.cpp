@@ -171,7 +171,9 @@ Medida Mede(const tolv::EstruturaDesc& d, const void* ps)
     return m;
 }
 
-void ListaBlocos(const tolv::EstruturaDesc& d, const void* ps, Blocos& b)
+namespace {
+
+void ColetaBlocos(const tolv::EstruturaDesc& d, const void* ps, std::vector<Bloco>& blocos)
 {
     const unsigned char* p = static_cast<const unsigned char*>(ps);
     for (unsigned i = 0; i < d.nAninhados; ++i) {
@@ -181,13 +183,21 @@ void ListaBlocos(const tolv::EstruturaDesc& d, const void* ps, Blocos& b)
             continue;
         size_t t = a.elemento ? a.elemento->tamanho : 1;
         size_t n = LeContagem(p, a);
-        size_t k0 = b.blocos.size();
-        b.blocos.push_back({x, n * t});
+        blocos.push_back({x, n * t});
         if (a.elemento)
             for (size_t k = 0; k < n; ++k)
-                ListaBlocos(*a.elemento, x + k * t, b);
-        b.soltura.push_back(k0);
+                ColetaBlocos(*a.elemento, x + k * t, blocos);
     }
+}
+
+} // namespace
+
+void ListaBlocos(const tolv::EstruturaDesc& d, const void* ps, Blocos& b)
+{
+    const size_t antes = b.blocos.size();
+    ColetaBlocos(d, ps, b.blocos);
+    for (size_t k = b.blocos.size(); k-- > antes;)
+        b.soltura.push_back(k);
 }
 
 void MedePorLista(const tolv::EstruturaDesc& d, const void* ps, MedidaPorLista& m, const std::string& prefixo)

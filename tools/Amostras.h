@@ -63,7 +63,8 @@ Medida Mede(const tolv::EstruturaDesc& d, const void* ps);
 
 // The nested blocks of one tree (the top block left out): in the order a walk
 // meets them (an array before its elements' blocks), and the order of their
-// release (an array after its elements' blocks) as indexes into the first.
+// release as indexes into the first: the reverse, the last one first (so an
+// array after its elements' blocks), as the library's freeing gives them back.
 struct Bloco {
     const unsigned char* origem;
     size_t tamanho;
