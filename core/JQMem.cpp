@@ -534,9 +534,51 @@ void ElementosPorMemcpy(unsigned char* d, size_t pd, const unsigned char* s, siz
         std::memcpy(d, s, tamanho);
 }
 
+// Past this the C library's copy is the faster (measured on the processors
+// this runs on: it streams large blocks).
+constexpr size_t kMaiorBytesAvx = size_t(32) << 10;
+
+// A block of sizeof(U) to twice that: two moves of U, the second ending at
+// the block's end (ultimo bytes after the first), loaded before they are stored.
+template <class U>
+__attribute__((target("sse2"))) inline void MoveCurto(unsigned char* d, const unsigned char* s, size_t ultimo)
+{
+    U a;
+    U b;
+    __builtin_memcpy(&a, s, sizeof a);
+    __builtin_memcpy(&b, s + ultimo, sizeof b);
+    __builtin_memcpy(d, &a, sizeof a);
+    __builtin_memcpy(d + ultimo, &b, sizeof b);
+}
+
+// Blocks of 4 to 15 bytes, each by MoveCurto.
+template <class U>
+__attribute__((target("sse2"))) void ElementosCurtos(unsigned char* d, size_t pd, const unsigned char* s, size_t po,
+                                                     size_t n, size_t tamanho)
+{
+    const size_t ultimo = tamanho - sizeof(U);
+    for (; n > 0; --n, d += pd, s += po)
+        MoveCurto<U>(d, s, ultimo);
+}
+
+// Moves of 16 bytes, the last one ending at the block's end (it may overlap
+// the one before): blocks of at least 16 bytes.
+__attribute__((target("sse2"))) void ElementosSse2(unsigned char* d, size_t pd, const unsigned char* s, size_t po,
+                                                   size_t n, size_t tamanho)
+{
+    const size_t ultimo = tamanho - 16;
+    for (; n > 0; --n, d += pd, s += po) {
+        for (size_t i = 0; i < ultimo; i += 16)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + ultimo),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + ultimo)));
+    }
+}
+
 // One block of 32 bytes or more: 64 bytes a step, each loaded before it is
 // stored, then up to two 32-byte moves, the last one ending at the end.
-__attribute__((target("avx"))) void BytesAvx(unsigned char* d, const unsigned char* s, size_t n)
+__attribute__((target("avx"))) inline void BlocoAvx(unsigned char* d, const unsigned char* s, size_t n)
 {
     size_t i = 0;
     for (; i + 64 <= n; i += 64) {
@@ -554,53 +596,12 @@ __attribute__((target("avx"))) void BytesAvx(unsigned char* d, const unsigned ch
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + n - 32), fim);
 }
 
-// Past this the C library's copy is the faster (measured on the processors
-// this runs on: it streams large blocks).
-constexpr size_t kMaiorBytesAvx = size_t(32) << 10;
-
-// Blocks of 4 to 15 bytes: two moves of U, the second ending at the block's
-// end (they overlap below twice its width), loaded before they are stored.
-template <class U>
-__attribute__((target("sse2"))) void ElementosCurtos(unsigned char* d, size_t pd, const unsigned char* s, size_t po,
-                                                     size_t n, size_t tamanho)
-{
-    const size_t ultimo = tamanho - sizeof(U);
-    for (; n > 0; --n, d += pd, s += po) {
-        U a;
-        U b;
-        __builtin_memcpy(&a, s, sizeof a);
-        __builtin_memcpy(&b, s + ultimo, sizeof b);
-        __builtin_memcpy(d, &a, sizeof a);
-        __builtin_memcpy(d + ultimo, &b, sizeof b);
-    }
-}
-
-// Moves of 16 (32) bytes, the last one ending at the block's end (it may
-// overlap the one before): blocks of at least 16 (32) bytes.
-__attribute__((target("sse2"))) void ElementosSse2(unsigned char* d, size_t pd, const unsigned char* s, size_t po,
-                                                   size_t n, size_t tamanho)
-{
-    const size_t ultimo = tamanho - 16;
-    for (; n > 0; --n, d += pd, s += po) {
-        for (size_t i = 0; i < ultimo; i += 16)
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
-                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + ultimo),
-                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + ultimo)));
-    }
-}
-
+// Blocks of at least 32 bytes, each by BlocoAvx.
 __attribute__((target("avx"))) void ElementosAvx(unsigned char* d, size_t pd, const unsigned char* s, size_t po,
                                                  size_t n, size_t tamanho)
 {
-    const size_t ultimo = tamanho - 32;
-    for (; n > 0; --n, d += pd, s += po) {
-        for (size_t i = 0; i < ultimo; i += 32)
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i),
-                                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i)));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + ultimo),
-                            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + ultimo)));
-    }
+    for (; n > 0; --n, d += pd, s += po)
+        BlocoAvx(d, s, tamanho);
 }
 
 // Records made from a model object and their structures: the model's head
@@ -635,13 +636,8 @@ __attribute__((target("sse2"))) void MontaCurtos(unsigned char* d, size_t passo,
     __builtin_memcpy(&cabeca, m, kCabeca);
     const size_t ultimo = tamanho - 8;
     for (; n > 0; --n, d += passo, s += po) {
-        uint64_t a;
-        uint64_t b;
-        __builtin_memcpy(&a, s, 8);
-        __builtin_memcpy(&b, s + ultimo, 8);
         __builtin_memcpy(d, &cabeca, kCabeca);
-        __builtin_memcpy(d + kCabeca, &a, 8);
-        __builtin_memcpy(d + kCabeca + ultimo, &b, 8);
+        MoveCurto<uint64_t>(d + kCabeca, s, ultimo);
     }
 }
 
@@ -740,7 +736,7 @@ __attribute__((target("avx2"))) bool IguaisAvx2(const unsigned char* a, const un
 void tolv::CopiaBytes(void* dst, const void* src, size_t n) noexcept
 {
     if (g_temAvx && n >= 32 && n <= kMaiorBytesAvx)
-        BytesAvx(static_cast<unsigned char*>(dst), static_cast<const unsigned char*>(src), n);
+        BlocoAvx(static_cast<unsigned char*>(dst), static_cast<const unsigned char*>(src), n);
     else
         std::memcpy(dst, src, n);
 }
