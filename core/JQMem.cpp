@@ -713,11 +713,22 @@ __attribute__((target("avx2"))) inline __m256i Dif32(const unsigned char* a, con
                             _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b)));
 }
 
+// Comparisons from this length on start at an aligned step.
+constexpr size_t kAlinhaComparacao = 256;
+
 // 32 bytes or more: 64 bytes a step, then up to two 32-byte loads, the last
 // one ending at the end.
 __attribute__((target("avx2"))) bool IguaisAvx2(const unsigned char* a, const unsigned char* b, size_t n)
 {
     size_t i = 0;
+    if (n >= kAlinhaComparacao) {
+        // The first 32 bytes, then steps from where a is 32-byte aligned: a
+        // load that straddles two cache lines costs two.
+        const __m256i d = Dif32(a, b);
+        if (!_mm256_testz_si256(d, d))
+            return false;
+        i = 32 - (reinterpret_cast<uintptr_t>(a) & 31);
+    }
     for (; i + 64 <= n; i += 64) {
         const __m256i d = _mm256_or_si256(Dif32(a + i, b + i), Dif32(a + i + 32, b + i + 32));
         if (!_mm256_testz_si256(d, d))

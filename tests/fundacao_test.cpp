@@ -322,25 +322,26 @@ TEST(MontaElementos, HeadFromTheModelStructureFromTheSource)
     EXPECT_TRUE(std::all_of(dst.begin(), dst.end(), [](unsigned char c) { return c == 0xEE; }));
 }
 
-// Every length around the widths of the loads (4, 16, 32 and 64 bytes) at
-// every alignment: equal blocks answer equal, and a single byte changed
-// anywhere, at either end included, answers different.
+// Every length around the widths of the loads (4, 16, 32 and 64 bytes, and
+// the long blocks whose steps start aligned) at alignments that differ
+// between the two blocks: equal blocks answer equal, and a single byte
+// changed anywhere, at either end included, answers different.
 TEST(BytesIguais, EveryLengthAndPositionOfADifference)
 {
-    std::vector<unsigned char> a(300 + 16), b;
-    for (size_t i = 0; i < a.size(); ++i)
-        a[i] = static_cast<unsigned char>(i * 37 + 11);
-    b = a;
-    for (size_t inicio = 0; inicio < 16; inicio += 5)
-        for (size_t n = 0; n <= 300; ++n) {
-            const unsigned char* x = a.data() + inicio;
-            unsigned char* y = b.data() + inicio;
-            ASSERT_TRUE(tolv::BytesIguais(x, y, n)) << n << " bytes at " << inicio;
+    std::vector<unsigned char> a(360 + 64), b(360 + 64);
+    for (size_t inicio = 0; inicio < 32; inicio += 3)
+        for (size_t n = 0; n <= 360; ++n) {
+            const size_t outro = (inicio * 7 + 1) % 32;
+            unsigned char* x = a.data() + inicio;
+            unsigned char* y = b.data() + outro;
+            for (size_t i = 0; i < n; ++i)
+                x[i] = y[i] = static_cast<unsigned char>(i * 37 + 11);
+            ASSERT_TRUE(tolv::BytesIguais(x, y, n)) << n << " bytes at " << inicio << " and " << outro;
             for (size_t k = 0; k < n; ++k) {
                 y[k] ^= 0x40;
                 const bool igual = tolv::BytesIguais(x, y, n);
                 y[k] ^= 0x40;
-                ASSERT_FALSE(igual) << "byte " << k << " of " << n << " at " << inicio;
+                ASSERT_FALSE(igual) << "byte " << k << " of " << n << " at " << inicio << " and " << outro;
             }
         }
 }
