@@ -322,6 +322,34 @@ TEST(MontaElementos, HeadFromTheModelStructureFromTheSource)
     EXPECT_TRUE(std::all_of(dst.begin(), dst.end(), [](unsigned char c) { return c == 0xEE; }));
 }
 
+// Packed structures of 8 to 72 bytes behind an 8-byte head, as the list
+// readings send them, at every count up to 40 (past the count where the wide
+// stores start, and several of their periods):
+// each record whole, nothing written outside, and no byte read past the last
+// structure (which ends where an unreadable page begins).
+TEST_F(GuardaTest, MontaElementosPackedSourceEndingAtAnUnreadablePage)
+{
+    const unsigned char modelo[8] = {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8};
+    for (size_t tamanho = 8; tamanho <= 72; tamanho += 8)
+        for (size_t n = 1; n <= 40; ++n) {
+            const size_t passo = 8 + tamanho;
+            auto* src = reinterpret_cast<unsigned char*>(base + pagina - n * tamanho);
+            for (size_t i = 0; i < n * tamanho; ++i)
+                src[i] = static_cast<unsigned char>(i * 29 + n);
+            std::vector<unsigned char> dst(n * passo + 2, 0xEE);
+            ASSERT_TRUE(tolv::MontaElementos(dst.data() + 1, passo, modelo, 8, src, tamanho, n, tamanho))
+                << tamanho << " bytes, " << n << " records";
+            for (size_t k = 0; k < n; ++k) {
+                const unsigned char* e = dst.data() + 1 + k * passo;
+                ASSERT_EQ(std::memcmp(e, modelo, 8), 0) << "head of record " << k << " of " << n << ", " << tamanho;
+                ASSERT_EQ(std::memcmp(e + 8, src + k * tamanho, tamanho), 0)
+                    << "structure of record " << k << " of " << n << ", " << tamanho;
+            }
+            ASSERT_EQ(dst.front(), 0xEE) << tamanho << " bytes, " << n << " records";
+            ASSERT_EQ(dst.back(), 0xEE) << tamanho << " bytes, " << n << " records";
+        }
+}
+
 // Every length around the widths of the loads (4, 16, 32 and 64 bytes, and
 // the long blocks whose steps start aligned) at alignments that differ
 // between the two blocks: equal blocks answer equal, and a single byte
