@@ -121,7 +121,6 @@ template <class F> struct AoSair {
 };
 template <class F> AoSair(F) -> AoSair<F>;
 
-// Releases the array at p (of element type E) and its elements' own arrays.
 // A count as a number of elements: a zero or negative signed count is none.
 template <class C> inline size_t Elementos(C count) noexcept
 {
@@ -132,6 +131,7 @@ template <class C> inline size_t Elementos(C count) noexcept
     return static_cast<size_t>(count);
 }
 
+// Releases the array at p (of element type E) and its elements' own arrays.
 template <class E, class C> inline void LiberaLista(E*& p, C count, Liberacao modo)
 {
     if (!p)

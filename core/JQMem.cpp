@@ -639,20 +639,20 @@ template <size_t kT> struct PlanoMonta {
     size_t inicio[kFases] = {};
     alignas(32) int32_t indice[kFases][8] = {};
     alignas(32) int32_t cabeca[kFases][8] = {}; // -1 where the head goes
+    // The structures' word that word k of the records holds (k not a head).
+    static constexpr size_t Origem(size_t k) { return k / kP * kT + k % kP - 1; }
     constexpr PlanoMonta()
     {
         for (size_t f = 0; f < kFases; ++f) {
             size_t menor = size_t(-1);
-            for (size_t i = 0; i < 4; ++i) {
-                const size_t k = 4 * f + i;
+            for (size_t k = 4 * f; k < 4 * f + 4; ++k)
                 if (k % kP != 0)
-                    menor = std::min(menor, k / kP * kT + k % kP - 1);
-            }
+                    menor = std::min(menor, Origem(k));
             inicio[f] = menor;
             for (size_t i = 0; i < 4; ++i) {
                 const size_t k = 4 * f + i;
                 const bool eCabeca = k % kP == 0;
-                const size_t rel = eCabeca ? 0 : k / kP * kT + k % kP - 1 - menor;
+                const size_t rel = eCabeca ? 0 : Origem(k) - menor;
                 indice[f][2 * i] = static_cast<int32_t>(2 * rel);
                 indice[f][2 * i + 1] = static_cast<int32_t>(2 * rel + 1);
                 cabeca[f][2 * i] = cabeca[f][2 * i + 1] = eCabeca ? -1 : 0;

@@ -170,6 +170,17 @@ using tolv::Liberacao;
 // already released (count 0 then).
 template <class E, class C> void Solta(E* p, C count, Liberacao modo) { tolv::LiberaLista(p, count, modo); }
 
+// A block whose elements own blocks: each element's by solta, the last
+// element first, then the block. A null block is skipped whatever its count.
+template <class E, class C, class F> void SoltaCada(E* p, C count, Liberacao modo, F solta)
+{
+    if (!p)
+        return;
+    for (size_t k = tolv::Elementos(count); k-- > 0;)
+        solta(p[k]);
+    Solta(p, 0, modo);
+}
+
 // A variable text travels with its size; with size 0 the pointer is not a
 // block of the structure and is left alone.
 template <class C> void SoltaTexto(char* p, C tamanho, Liberacao modo)
@@ -187,65 +198,44 @@ template <class C> void SoltaTexto(char* p, C tamanho, Liberacao modo)
 
 void SoltaTitulos(const tagREG_ENTRADAPS& ps, Liberacao modo)
 {
-    if (!ps.pTituloImposto)
-        return;
-    for (unsigned k = ps.QtdTituloImposto; k-- > 0;) {
-        const tagREG_TITULO_IMPOSTOS_ENTRADAPS& t = ps.pTituloImposto[k];
-        if (!t.pRateio)
-            continue;
-        for (unsigned j = t.QtdRateio; j-- > 0;)
-            Solta(t.pRateio[j].pGerencial, t.pRateio[j].QtdGerencial, modo);
-        Solta(t.pRateio, 0, modo);
-    }
-    Solta(ps.pTituloImposto, 0, modo);
+    SoltaCada(ps.pTituloImposto, ps.QtdTituloImposto, modo, [modo](const tagREG_TITULO_IMPOSTOS_ENTRADAPS& t) {
+        SoltaCada(t.pRateio, t.QtdRateio, modo, [modo](const auto& r) { Solta(r.pGerencial, r.QtdGerencial, modo); });
+    });
 }
 
 void SoltaImpostos(tagREG_ITEM_IMPOSTOPS* p, unsigned n, Liberacao modo)
 {
-    if (!p)
-        return;
-    for (unsigned k = n; k-- > 0;)
-        Solta(p[k].pDeducao, p[k].QtdDeducao, modo);
-    Solta(p, 0, modo);
+    SoltaCada(p, n, modo, [modo](const tagREG_ITEM_IMPOSTOPS& i) { Solta(i.pDeducao, i.QtdDeducao, modo); });
 }
 
 void SoltaProduto(const tagREG_ITEM_ENTRADA_PRODUTOPS& item, Liberacao modo)
 {
     Solta(item.pTotais, item.QtdTotais, modo);
-    if (_REG_ENTRADA_ESTOQUE_ENTRADAPS* e = item.pEntradaEstoque) {
-        for (unsigned k = item.QtdEntradaEstoque; k-- > 0;) {
-            SoltaTexto(e[k].pArmaFogo_Descricao, e[k].TamArmaFogo_Descricao, modo);
-            Solta(e[k].pComposicao, e[k].QtdComposicao, modo);
-            Solta(e[k].pGerencial, e[k].QtdGerencial, modo);
-            Solta(e[k].pGerencialSaida, e[k].QtdGerencialSaida, modo);
-        }
-        Solta(e, 0, modo);
-    }
+    SoltaCada(item.pEntradaEstoque, item.QtdEntradaEstoque, modo, [modo](const _REG_ENTRADA_ESTOQUE_ENTRADAPS& e) {
+        SoltaTexto(e.pArmaFogo_Descricao, e.TamArmaFogo_Descricao, modo);
+        Solta(e.pComposicao, e.QtdComposicao, modo);
+        Solta(e.pGerencial, e.QtdGerencial, modo);
+        Solta(e.pGerencialSaida, e.QtdGerencialSaida, modo);
+    });
     SoltaImpostos(item.pImposto, item.QtdImposto, modo);
     Solta(item.pMargemLucro, item.QtdMargemLucro, modo);
     Solta(item.pItemAssociacao, item.QtdItemAssociacao, modo);
-    if (tagREG_RATEIOPRODUTO_ENTRADAPS* r = item.pRateio) {
-        for (unsigned k = item.QtdRateio; k-- > 0;) {
-            Solta(r[k].pAtivoImobilizado, r[k].QtdAtivoImobilizado, modo);
-            Solta(r[k].pGerencialFilialClassificacao, r[k].QtdGerencialFilialClassificacao, modo);
-            Solta(r[k].pGerencial, r[k].QtdGerencial, modo);
-            Solta(r[k].pGerencialOrigem, r[k].QtdGerencialOrigem, modo);
-        }
-        Solta(r, 0, modo);
-    }
+    SoltaCada(item.pRateio, item.QtdRateio, modo, [modo](const tagREG_RATEIOPRODUTO_ENTRADAPS& r) {
+        Solta(r.pAtivoImobilizado, r.QtdAtivoImobilizado, modo);
+        Solta(r.pGerencialFilialClassificacao, r.QtdGerencialFilialClassificacao, modo);
+        Solta(r.pGerencial, r.QtdGerencial, modo);
+        Solta(r.pGerencialOrigem, r.QtdGerencialOrigem, modo);
+    });
 }
 
 void SoltaServico(const tagREG_ITEM_ENTRADA_SERVICOPS& item, Liberacao modo)
 {
     SoltaImpostos(item.pImposto, item.QtdImposto, modo);
     Solta(item.pItemAssociacao, item.QtdItemAssociacao, modo);
-    if (tagREG_RATEIOSERVICO_ENTRADAPS* r = item.pRateio) {
-        for (unsigned k = item.QtdRateio; k-- > 0;) {
-            Solta(r[k].pGerencialFilialClassificacao, r[k].QtdGerencialFilialClassificacao, modo);
-            Solta(r[k].pGerencial, r[k].QtdGerencial, modo);
-        }
-        Solta(r, 0, modo);
-    }
+    SoltaCada(item.pRateio, item.QtdRateio, modo, [modo](const tagREG_RATEIOSERVICO_ENTRADAPS& r) {
+        Solta(r.pGerencialFilialClassificacao, r.QtdGerencialFilialClassificacao, modo);
+        Solta(r.pGerencial, r.QtdGerencial, modo);
+    });
 }
 
 // Every block of the tree, each array after its elements' blocks, last written
@@ -260,22 +250,15 @@ void Libera(tagREG_ENTRADAPS* ps, Liberacao modo)
     Solta(ps->pAssociacaoREOC, ps->QtdAssociacaoREOC, modo);
     SoltaTitulos(*ps, modo);
     Solta(ps->pParcela, ps->QtdParcela, modo);
-    if (tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS* o = ps->pObservacoesCFOP) {
-        for (unsigned k = ps->QtdObservacoesCFOP; k-- > 0;)
-            SoltaTexto(o[k].pObservacao, o[k].TamObservacao, modo);
-        Solta(o, 0, modo);
-    }
+    SoltaCada(ps->pObservacoesCFOP, ps->QtdObservacoesCFOP, modo,
+              [modo](const tagREG_REGISTRO_ENTRADA_OBSERVACAO_CFOPPS& o) {
+                  SoltaTexto(o.pObservacao, o.TamObservacao, modo);
+              });
     Solta(ps->pReferidas, ps->QtdReferidas, modo);
-    if (ps->pServico) {
-        for (unsigned k = ps->QtdServico; k-- > 0;)
-            SoltaServico(ps->pServico[k], modo);
-        Solta(ps->pServico, 0, modo);
-    }
-    if (ps->pProduto) {
-        for (unsigned k = ps->QtdProduto; k-- > 0;)
-            SoltaProduto(ps->pProduto[k], modo);
-        Solta(ps->pProduto, 0, modo);
-    }
+    SoltaCada(ps->pServico, ps->QtdServico, modo,
+              [modo](const tagREG_ITEM_ENTRADA_SERVICOPS& i) { SoltaServico(i, modo); });
+    SoltaCada(ps->pProduto, ps->QtdProduto, modo,
+              [modo](const tagREG_ITEM_ENTRADA_PRODUTOPS& i) { SoltaProduto(i, modo); });
     SoltaTexto(ps->pObservacaoFisco, ps->TamObservacaoFisco, modo);
     SoltaTexto(ps->pObservacaoGeral, ps->TamObservacaoGeral, modo);
 }
