@@ -38,10 +38,16 @@ if [ -n "$need$optional" ]; then
     done
 fi
 
+# Some kernels are booted with 32-bit emulation off ("Exec format error" for
+# every i386 program). There the i386 programs of the build and the tests run
+# under qemu's user-mode emulator, registered with binfmt_misc.
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/i386-exec.sh" ||
+    echo "deps.sh: i386 programs cannot run here; the build's generated files and the tests will fail" >&2
+
 # The export checks run under node: the packages of scripts/npm/package.json
 # (versions pinned) go to .cache/npm of the repository. Without node or the
 # registry the build still works; those checks are then skipped.
-root="$(cd "$(dirname "$0")/.." && pwd)"
 npmdir="${TOLVDATA_NPM_DIR:-$root/.cache/npm}"
 if command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1; then
     mkdir -p "$npmdir"

@@ -6,12 +6,13 @@
 #   LIBDIR     libdir relative to the prefix  VERSION the project version
 #   CXX        the compiler of the build      SAN_FLAGS  sanitizer flags or empty
 #   PKG_CONFIG pkg-config program or empty
+#   ASAN_OPTIONS  the sanitizer options of the programs it runs
 cmake_minimum_required(VERSION 3.20)
 
 include(${CMAKE_CURRENT_LIST_DIR}/Comum.cmake)
 
 set(pkgdir "${PREFIX}/${LIBDIR}/cmake/tolvdata")
-set(run_env ASAN_OPTIONS=allow_user_segv_handler=1:detect_leaks=1)
+set(run_env ASAN_OPTIONS=${ASAN_OPTIONS})
 separate_arguments(san UNIX_COMMAND "${SAN_FLAGS}")
 
 if(STEP STREQUAL "install")
