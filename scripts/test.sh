@@ -6,10 +6,11 @@
 set -e
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-# Under qemu's user-mode emulator LeakSanitizer hangs (no ptrace): off for the
-# programs the builds themselves run too (test discovery, generated files).
+# Under qemu's user-mode emulator LeakSanitizer hangs (no ptrace) and ASan's
+# default quarantine does not fit: the same options as the tests' for the
+# programs the builds themselves run (test discovery, generated files).
 if [ "$(head -n 1 /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null)" = enabled ]; then
-    export ASAN_OPTIONS=detect_leaks=0
+    export ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=8
     echo "test.sh: i386 programs run under qemu-i386 here; LeakSanitizer is off" >&2
 fi
 jobs="$(nproc)"
