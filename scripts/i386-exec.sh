@@ -13,7 +13,10 @@ SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 echo "i386-exec.sh: the kernel does not run i386 programs; using qemu-i386-static" >&2
 if [ ! -x /usr/bin/qemu-i386-static ]; then
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends qemu-user-static >/dev/null ||
+    export DEBIAN_FRONTEND=noninteractive
+    $SUDO apt-get install -y --no-install-recommends qemu-user-static >/dev/null ||
+        { $SUDO apt-get update >/dev/null &&
+            $SUDO apt-get install -y --no-install-recommends qemu-user-static >/dev/null; } ||
         exit 1
 fi
 misc=/proc/sys/fs/binfmt_misc
