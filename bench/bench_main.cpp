@@ -31,6 +31,19 @@ namespace {
 
 enum class Ajuste { Ambos, Padrao, Mantida };
 
+// True where i386 programs run under qemu's user-mode emulator
+// (scripts/i386-exec.sh): timings taken there say nothing about the library.
+bool Emulado()
+{
+    FILE* f = std::fopen("/proc/sys/fs/binfmt_misc/qemu-i386", "r");
+    if (!f)
+        return false;
+    char linha[16] = {};
+    const bool ativo = std::fgets(linha, sizeof linha, f) && std::strncmp(linha, "enabled", 7) == 0;
+    std::fclose(f);
+    return ativo;
+}
+
 const char* NomeDo(Ajuste a) { return a == Ajuste::Padrao ? "C library defaults" : "freed memory kept"; }
 
 // Runs the benchmarks named by argv under one setting, in this process.
@@ -43,6 +56,8 @@ int Executa(Ajuste a, int argc, char** argv, bool console, bool tabela, tolvbenc
         mallopt(M_TRIM_THRESHOLD, 1 << 30);
     }
     benchmark::AddCustomContext("malloc", NomeDo(a));
+    if (Emulado())
+        benchmark::AddCustomContext("i386", "emulated by qemu-i386: these timings say nothing");
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
@@ -135,6 +150,9 @@ int main(int argc, char** argv)
         argv[n++] = argv[k];
     }
     argc = n;
+    if (Emulado() && !umaVez)
+        std::fprintf(stderr, "warning: i386 programs run under qemu-i386 here; these timings say nothing about "
+                             "the library\n");
     if (ajuste == Ajuste::Ambos && (!console || umaVez)) {
         if (!console) {
             std::fprintf(stderr, "choose one allocator setting (--malloc_padrao or --malloc_mantida) with a "
